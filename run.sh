@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts the program.
+set -euo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+vrk04_install_missing
+vrk04_build "$VRK04_ROOT/build"
+exec "$VRK04_ROOT/build/app/vrk04-setup" "$@"

@@ -1,0 +1,32 @@
+# Shared by run.sh, test.sh and demo.sh: installs what is missing and builds.
+# Sourced, not run.
+
+VRK04_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VRK04_PACKAGES=(qt6-base-dev qt6-serialport-dev cmake g++ make fonts-dejavu-core)
+
+vrk04_install_missing() {
+    local missing=()
+    for p in "${VRK04_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if ! command -v apt-get >/dev/null; then
+        echo "Missing: ${missing[*]}. Install Qt 6.4+ (Widgets, Serial Port, Test), CMake 3.25+ and a C++20 compiler, then build with cmake." >&2
+        return 1
+    fi
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# vrk04_build DIR [cmake options...]
+vrk04_build() {
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "$@" >/dev/null
+    fi
+    cmake --build "$dir" --parallel "$(nproc 2>/dev/null || echo 2)"
+}

@@ -1,0 +1,58 @@
+#include "Layout.h"
+
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+#include <cstring>
+
+QRect twipsToPixels(const TwipsRect &rect)
+{
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
+const TwipsRect &layoutRow(std::span<const TwipsRect> table, const char *name)
+{
+    for (const TwipsRect &row : table) {
+        if (std::strcmp(row.name, name) == 0)
+            return row;
+    }
+    qFatal("No layout row for control %s", name);
+}
+
+void place(QWidget *widget, std::span<const TwipsRect> table, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twipsToPixels(layoutRow(table, name)));
+}
+
+QFont uiFont(qreal pointSize, bool bold)
+{
+    static const bool original = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    if (original) {
+        font.setFamily(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(pointSize);
+    } else {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(pointSize * 0.9);
+    }
+    font.setBold(bold);
+    return font;
+}
+
+void setButtonColour(QWidget *button, const QColor &colour)
+{
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+    button->setAutoFillBackground(true);
+}
+
+void setFieldColour(QWidget *field, const QColor &colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
