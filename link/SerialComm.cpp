@@ -1,0 +1,112 @@
+#include "SerialComm.h"
+
+#include <QFileInfo>
+
+SerialComm::SerialComm()
+{
+    // A device that vanishes mid-transfer (a USB adapter pulled out) is
+    // closed, so that the steps that follow fail cleanly instead of writing
+    // into a dead handle.
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) {
+                         if (error == QSerialPort::ResourceError && m_port.isOpen()) {
+                             m_reason = reasonFor(error);
+                             m_port.close();
+                         }
+                     });
+}
+
+QString SerialComm::deviceFor(int number)
+{
+    const QByteArray variable = "VRK04_COM" + QByteArray::number(number);
+    if (qEnvironmentVariableIsSet(variable.constData()))
+        return qEnvironmentVariable(variable.constData());
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(number);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
+
+bool SerialComm::setPortOpen(bool open)
+{
+    if (!open) {
+        if (!m_port.isOpen())
+            return fail(QStringLiteral("port není otevřen"));
+        m_port.close();
+        return true;
+    }
+    if (m_port.isOpen())
+        return fail(QStringLiteral("port je již otevřen"));
+    m_port.setPortName(deviceName());
+    if (!m_port.open(QIODevice::ReadWrite))
+        return fail(reasonFor(m_port.error()));
+    const bool configured = m_port.setBaudRate(BaudRate) && m_port.setDataBits(QSerialPort::Data8)
+                            && m_port.setParity(QSerialPort::NoParity)
+                            && m_port.setStopBits(QSerialPort::OneStop)
+                            && m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        const QString reason = reasonFor(m_port.error());
+        m_port.close();
+        return fail(reason);
+    }
+    m_port.clear();
+    return true;
+}
+
+bool SerialComm::setRTSEnable(bool on)
+{
+    if (!m_port.isOpen())
+        return fail(QStringLiteral("port není otevřen"));
+    if (!m_port.setRequestToSend(on))
+        return fail(QStringLiteral("zařízení nemá linku RTS"));
+    return true;
+}
+
+std::optional<QByteArray> SerialComm::Input()
+{
+    if (!m_port.isOpen()) {
+        fail(QStringLiteral("port není otevřen"));
+        return std::nullopt;
+    }
+    return m_port.readAll();
+}
+
+bool SerialComm::Output(const QByteArray &bytes)
+{
+    if (!m_port.isOpen())
+        return fail(QStringLiteral("port není otevřen"));
+    if (m_port.write(bytes) != bytes.size())
+        return fail(reasonFor(m_port.error()));
+    // Hand the bytes to the driver now rather than at the next event-loop pass.
+    m_port.flush();
+    return true;
+}
+
+bool SerialComm::fail(const QString &reason)
+{
+    m_reason = reason;
+    return false;
+}
+
+QString SerialComm::reasonFor(QSerialPort::SerialPortError error) const
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("zařízení neexistuje");
+    case QSerialPort::PermissionError: {
+        // Qt reports a port locked by another program as a permission error too.
+        const QFileInfo device(m_port.portName().startsWith(u'/') ? m_port.portName()
+                                                                   : deviceName());
+        if (device.exists() && !(device.isReadable() && device.isWritable()))
+            return QStringLiteral("přístup odepřen (přidejte uživatele do skupiny dialout)");
+        return QStringLiteral("port používá jiný program");
+    }
+    case QSerialPort::OpenError:
+        return QStringLiteral("port používá jiný program");
+    case QSerialPort::ResourceError:
+        return QStringLiteral("zařízení bylo odpojeno");
+    default:
+        return QStringLiteral("chyba portu: %1").arg(m_port.errorString());
+    }
+}

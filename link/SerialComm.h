@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Comm.h"
+
+#include <QSerialPort>
+
+// The main window's port over QSerialPort: 19200 bit/s, 8 data bits, no
+// parity, 1 stop bit, no flow control, raw bytes. Port number k is COMk on
+// Windows; elsewhere /dev/ttyS{k-1} (Linux calls COM1 ttyS0), unless the
+// environment variable VRK04_COMk names another device, such as a USB adapter
+// or a pseudo-terminal.
+class SerialComm : public Comm
+{
+public:
+    static constexpr qint32 BaudRate = 19200;
+
+    SerialComm();
+
+    static QString deviceFor(int number);
+
+    int CommPort() const override { return m_number; }
+    void setCommPort(int number) override { m_number = number; }
+    bool PortOpen() const override { return m_port.isOpen(); }
+    bool setPortOpen(bool open) override;
+    bool setRTSEnable(bool on) override;
+    std::optional<QByteArray> Input() override;
+    bool Output(const QByteArray &bytes) override;
+    QString deviceName() const override { return deviceFor(m_number); }
+    QString failureReason() const override { return m_reason; }
+
+    // The underlying port, for the transfer timer that waits on its readyRead.
+    QSerialPort &serialPort() { return m_port; }
+
+private:
+    bool fail(const QString &reason);
+    QString reasonFor(QSerialPort::SerialPortError error) const;
+
+    QSerialPort m_port;
+    int m_number = 1;
+    QString m_reason;
+};
