@@ -1,0 +1,52 @@
+#include "PortChoice.h"
+
+#include "Comm.h"
+
+PortChoice::PortChoice(Comm &comm, PortOptions &options)
+    : m_comm(comm)
+    , m_options(options)
+{
+}
+
+void PortChoice::ScanPorts()
+{
+    for (int k = 1; k <= PortCount; ++k)
+        m_options.setOptionEnabled(k, true);
+
+    for (int k = 1; k <= PortCount; ++k) {
+        m_comm.setCommPort(k);
+        QString tip = m_comm.deviceName();
+        const bool opened = m_comm.setPortOpen(true);
+        if (!opened) {
+            tip += QStringLiteral(": ") + m_comm.failureReason();
+            m_options.setOptionEnabled(k, false);
+        }
+        // The close is attempted even after a failed open, as a second check.
+        if (!m_comm.setPortOpen(false)) {
+            if (opened)
+                tip += QStringLiteral(": ") + m_comm.failureReason();
+            m_options.setOptionEnabled(k, false);
+        }
+        m_options.setOptionToolTip(k, tip);
+    }
+}
+
+void PortChoice::SelectPort()
+{
+    if (PortOpened != 0 && m_comm.PortOpen())
+        m_comm.setPortOpen(false);
+
+    for (int k = 1; k <= PortCount; ++k) {
+        if (!m_options.optionValue(k))
+            continue;
+        m_comm.setCommPort(k);
+        if (!m_comm.setPortOpen(true)) {
+            if (LogStatus)
+                LogStatus(QStringLiteral("Port COM%1 nelze otevřít: %2").arg(k).arg(m_comm.failureReason()));
+            continue;
+        }
+        // A device without an RTS line (a pseudo-terminal) still carries the link.
+        m_comm.setRTSEnable(true);
+    }
+    PortOpened = 1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Comm;
+
+// The six port options of the main window, "COM1" to "COM6", as the port
+// choice sees them. k runs from 1 to 6.
+class PortOptions
+{
+public:
+    virtual ~PortOptions() = default;
+    virtual void setOptionEnabled(int k, bool enabled) = 0;
+    virtual void setOptionToolTip(int k, const QString &text) = 0;
+    virtual bool optionValue(int k) const = 0; // selected
+};
+
+// Which serial port carries the link: probes COM1..COM6 once at start-up and
+// opens the one the user picks.
+class PortChoice
+{
+public:
+    static constexpr int PortCount = 6;
+
+    PortChoice(Comm &comm, PortOptions &options);
+
+    // Enables exactly the options whose port opens and closes again; each
+    // option's tooltip names its device and, when disabled, why.
+    void ScanPorts();
+
+    // Closes the open port (after the first choice), then opens the selected
+    // one with RTS on. A port that fails to open leaves no port open and one
+    // line in the status log.
+    void SelectPort();
+
+    // 0 until the first choice completes, then 1 for the rest of the run.
+    qint16 PortOpened = 0;
+
+    std::function<void(const QString &)> LogStatus;
+
+private:
+    Comm &m_comm;
+    PortOptions &m_options;
+};

@@ -1,0 +1,1 @@
+#include "Form2.h"
