@@ -26,7 +26,7 @@ void place(QWidget *widget, std::span<const TwipsRect> table, const char *name)
     widget->setGeometry(twipsToPixels(layoutRow(table, name)));
 }
 
-QFont uiFont(qreal pointSize, bool bold)
+QFont uiFont(qreal pointSize, QFont::Weight weight)
 {
     static const bool original = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
     QFont font;
@@ -38,7 +38,7 @@ QFont uiFont(qreal pointSize, bool bold)
         font.setStyleHint(QFont::SansSerif);
         font.setPointSizeF(pointSize * 0.9);
     }
-    font.setBold(bold);
+    font.setWeight(weight);
     return font;
 }
 

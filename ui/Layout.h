@@ -43,7 +43,7 @@ inline const QColor LinkBlue{0, 0, 255};
 
 // "MS Sans Serif" at pointSize where it is installed; elsewhere the platform's
 // sans-serif, scaled down so that texts sized for the original font still fit.
-QFont uiFont(qreal pointSize = 8.25, bool bold = false);
+QFont uiFont(qreal pointSize = 8.25, QFont::Weight weight = QFont::Normal);
 
 // Colours a push button's face (the windows' coloured buttons).
 void setButtonColour(QWidget *button, const QColor &colour);
