@@ -36,7 +36,7 @@ QFont uiFont(qreal pointSize, QFont::Weight weight)
     } else {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(pointSize * 0.9);
+        font.setPointSizeF(pointSize * 0.85);
     }
     font.setWeight(weight);
     return font;

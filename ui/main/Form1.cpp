@@ -1,0 +1,415 @@
+#include "Form1.h"
+
+#include "DefaultStates.h"
+#include "FlexGrid.h"
+#include "ImageTextBox.h"
+#include "Layout.h"
+#include "MakerDetails.h"
+#include "StatusBox.h"
+#include "TabControl.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString Title = QStringLiteral("VRK-04 setup");
+
+// Positions and sizes in twips, relative to the window's client area, to the
+// tab control (page controls) or to the enclosing frame.
+constexpr int ClientWidth = 9510;
+constexpr int ClientHeight = 6300;
+constexpr TwipsRect Form1Layout[] = {
+    {"Label3", 120, 0, 9255, 375},
+    {"Label4", 120, 360, 9255, 255},
+    {"SSTab1", 120, 960, 9255, 3975},
+    {"Text1", 0, 4920, 9495, 615},
+    {"Command7", 120, 5520, 975, 255},
+    {"Command5", 1200, 5520, 975, 255},
+    {"bar", 0, 5760, 9495, 255},
+    {"StatusBar1", 0, ClientHeight - 300, ClientWidth, 300},
+    // Page "Tabulka SMS Povelů"
+    {"grid1", 360, 600, 8415, 3015},
+    // Page "Nastavení"
+    {"Frame1", 360, 1080, 4215, 1575},
+    {"Label1", 480, 360, 3495, 255},
+    {"Command8", 360, 720, 495, 375},
+    {"Command9", 1080, 720, 495, 375},
+    {"Command10", 1800, 720, 495, 375},
+    {"Command11", 2520, 720, 495, 375},
+    {"Command12", 3240, 720, 495, 375},
+    {"Label2", 240, 1200, 3735, 255},
+    {"Picture1", 4920, 720, 3975, 2655},
+    {"Command6", 1320, 3000, 2295, 375},
+    // Page "PC <--> GSM Pager"
+    {"Frame2", 240, 600, 1215, 2415},
+    {"Option1", 120, 360, 975, 255},
+    {"Option2", 120, 600, 975, 255},
+    {"Option3", 120, 840, 975, 255},
+    {"Option4", 120, 1080, 975, 255},
+    {"Option5", 120, 1320, 855, 255},
+    {"Option6", 120, 1560, 975, 255},
+    {"Command3", 120, 2040, 975, 255},
+    {"Frame5", 1560, 600, 3615, 1815},
+    {"Text2", 120, 240, 3375, 1455},
+    {"Frame4", 1560, 2520, 3615, 1335},
+    {"Command2", 1320, 360, 2175, 375},
+    {"Command1", 1320, 720, 2175, 375},
+    {"Frame3", 5280, 600, 3615, 2415},
+    {"Label5", 120, 360, 3135, 735},
+    {"Label10", 120, 1200, 3255, 375},
+    {"Label6", 120, 1800, 735, 255},
+    {"Label8", 840, 1800, 1815, 255},
+    {"Label7", 120, 2040, 735, 255},
+    {"Label9", 840, 2040, 2415, 255},
+    {"Command13", 6840, 3240, 2055, 255},
+    {"Command4", 7440, 3600, 1455, 255},
+};
+
+// Grid column widths in twips and their headings, columns 0 to 5; every row
+// has the grid's standard height.
+constexpr int GridColumnWidths[] = {300, 3742, 900, 1140, 900, 1140};
+constexpr int GridRowHeight = 240;
+const char *const GridHeadings[] = {"č.", "Tvar SMS", "Výstup", "Akce", "Čas/s", "Oznam"};
+
+constexpr int SettingsPage = 1;
+
+template<typename W, typename... Args>
+W *make(QWidget *parent, const char *name, Args &&...args)
+{
+    auto *widget = new W(std::forward<Args>(args)..., parent);
+    place(widget, Form1Layout, name);
+    return widget;
+}
+
+// A control on a page: designed relative to the tab control, placed on the page.
+template<typename W, typename... Args>
+W *makeOnPage(TabControl *tabs, QWidget *page, const char *name, Args &&...args)
+{
+    W *widget = make<W>(page, name, std::forward<Args>(args)...);
+    widget->move(widget->pos() - tabs->pageOrigin());
+    return widget;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    return make<QLabel>(parent, name, text);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    buildWindow();
+    setFocusOrder();
+
+    m_config.RefreshGrid = [this] { RefreshGrid(); };
+    m_config.ButtonsToDefaults = [this] { ButtonsToDefaults(); };
+    m_config.DefaultsToButtons = [this] { DefaultsToButtons(); };
+    m_portChoice.LogStatus = [this](const QString &message) { LogStatus(message); };
+
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Title);
+    setFont(uiFont());
+    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+
+    ui.Label3 = makeLabel(this, "Label3", QStringLiteral(">> VRK-04 Server <<"));
+    ui.Label3->setAlignment(Qt::AlignCenter);
+    ui.Label3->setFont(uiFont(13.5, QFont::Bold));
+    QPalette heading = ui.Label3->palette();
+    heading.setColor(QPalette::WindowText, Palette::DarkBlue);
+    ui.Label3->setPalette(heading);
+
+    ui.Label4 = makeLabel(this, "Label4", QStringLiteral("setup utility v 1.1 , build 4.1.2006"));
+    ui.Label4->setAlignment(Qt::AlignCenter);
+
+    ui.SSTab1 = make<TabControl>(this, "SSTab1");
+    ui.SSTab1->tabBar()->setExpanding(false);
+    buildCommandPage();
+    buildSettingsPage();
+    buildLinkPage();
+    ui.SSTab1->setCurrentIndex(SettingsPage);
+
+    ui.Text1 = make<ImageTextBox>(this, "Text1");
+    ui.Command7 = make<QPushButton>(this, "Command7", QStringLiteral("data -> win"));
+    ui.Command5 = make<QPushButton>(this, "Command5", QStringLiteral("win -> data"));
+    connect(ui.Command7, &QPushButton::clicked, this, &Form1::showImageInBox);
+    connect(ui.Command5, &QPushButton::clicked, this, &Form1::takeImageFromBox);
+
+    ui.bar = make<QProgressBar>(this, "bar");
+    ui.bar->setRange(0, 2050);
+    ui.bar->setValue(0);
+    ui.bar->setTextVisible(false);
+
+    ui.StatusBar1 = make<QStatusBar>(this, "StatusBar1");
+    ui.StatusBar1->setSizeGripEnabled(false);
+    ui.StatusBar1->addWidget(
+        new QLabel(QStringLiteral("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
+
+    ui.Timer1 = new QTimer(this);
+    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui.Timer1->setSingleShot(true);
+    ui.Timer1->setInterval(10);
+}
+
+void Form1::buildCommandPage()
+{
+    auto *page = new QWidget;
+    ui.SSTab1->addTab(page, QStringLiteral("Tabulka SMS Povelů"));
+    ui.grid1 = makeOnPage<FlexGrid>(ui.SSTab1, page, "grid1", 21, 6);
+    ui.grid1->setFont(uiFont(8.25));
+    ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
+    setFieldColour(ui.grid1, Palette::GridYellow);
+}
+
+void Form1::buildSettingsPage()
+{
+    auto *page = new QWidget;
+    ui.SSTab1->addTab(page, QStringLiteral("Nastavení"));
+
+    ui.Frame1 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame1",
+                                      QStringLiteral("Výchozí stavy výstupů uložené v EEPROM"));
+    ui.Label1 = makeLabel(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    QPushButton **buttons[] = {&ui.Command8, &ui.Command9, &ui.Command10, &ui.Command11, &ui.Command12};
+    const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
+    for (int k = 1; k <= OutputCount; ++k) {
+        QPushButton *button = make<QPushButton>(ui.Frame1, names[k - 1], QStringLiteral("1"));
+        button->setFont(uiFont(9.75, QFont::Bold));
+        setButtonColour(button, Palette::Green);
+        connect(button, &QPushButton::clicked, this, [this, k] { toggleDefaultButton(k); });
+        *buttons[k - 1] = button;
+    }
+    ui.Label2 = makeLabel(ui.Frame1, "Label2", QStringLiteral("Při každé změně povelem se nastavení přepisuje !!"));
+
+    ui.Picture1 = makeOnPage<QLabel>(ui.SSTab1, page, "Picture1");
+    ui.Picture1->setPixmap(QPixmap(QStringLiteral(":/cabling.png")));
+    ui.Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.Picture1->setFocusPolicy(Qt::StrongFocus);
+
+    ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", QStringLiteral("Tovární nastavení"));
+    ui.Command6->setEnabled(false);
+}
+
+void Form1::buildLinkPage()
+{
+    auto *page = new QWidget;
+    ui.SSTab1->addTab(page, QStringLiteral("PC <--> GSM Pager"));
+
+    ui.Frame2 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame2", QStringLiteral("Port"));
+    QRadioButton **options[] = {&ui.Option1, &ui.Option2, &ui.Option3, &ui.Option4, &ui.Option5, &ui.Option6};
+    const char *names[] = {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
+    for (int k = 1; k <= PortChoice::PortCount; ++k) {
+        auto *option = make<QRadioButton>(ui.Frame2, names[k - 1], QStringLiteral("COM%1").arg(k));
+        // Every click chooses again, also on the option already selected.
+        connect(option, &QRadioButton::clicked, this, [this] { m_portChoice.SelectPort(); });
+        *options[k - 1] = option;
+    }
+    ui.Command3 = make<QPushButton>(ui.Frame2, "Command3", QStringLiteral("TEST"));
+
+    ui.Frame5 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame5", QStringLiteral("Status box"));
+    ui.Text2 = make<StatusBox>(ui.Frame5, "Text2");
+    setFieldColour(ui.Text2, Palette::PaleYellow);
+
+    ui.Frame4 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame4", QStringLiteral("Přenos dat"));
+    ui.Command2 = make<QPushButton>(ui.Frame4, "Command2", QStringLiteral("PC -> VRK-04"));
+    ui.Command1 = make<QPushButton>(ui.Frame4, "Command1", QStringLiteral("PC <- VRK-04"));
+    for (QPushButton *transfer : {ui.Command2, ui.Command1})
+        transfer->setFont(uiFont(12, QFont::Bold));
+
+    ui.Frame3 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame3", QStringLiteral("Info box"));
+    ui.Label5 = makeLabel(ui.Frame3, "Label5",
+                          QStringLiteral("Zvolte sériový port, na kterém je připojen převodník PC-PAGER a "
+                                         "otestujte propojení mezi PC a Pagerem tlačítkem TEST .. "));
+    ui.Label5->setWordWrap(true);
+    ui.Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.Label10 = makeLabel(ui.Frame3, "Label10", QStringLiteral("Rychlost přenosu je závislá na CPU"));
+    ui.Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.Label6 = makeLabel(ui.Frame3, "Label6", QStringLiteral("Výrobce :"));
+    ui.Label8 = makeLabel(ui.Frame3, "Label8", MakerDetails::WebAddress);
+    ui.Label7 = makeLabel(ui.Frame3, "Label7", QStringLiteral("Podpora :"));
+    ui.Label9 = makeLabel(ui.Frame3, "Label9", MakerDetails::SupportAddress);
+
+    ui.Command13 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command13", QStringLiteral("HELP - jak postupovat"));
+    ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
+    setButtonColour(ui.Command4, Palette::LightRed);
+    connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
+}
+
+void Form1::setFocusOrder()
+{
+    QWidget *const order[] = {ui.Text1,    ui.SSTab1,   ui.grid1,    ui.Command12, ui.Command11, ui.Command10,
+                              ui.Command9, ui.Command8, ui.Command5, ui.Command7,  ui.Option1,   ui.Option2,
+                              ui.Option3,  ui.Option4,  ui.Option5,  ui.Option6,   ui.Command3,  ui.Command2,
+                              ui.Command1, ui.Text2,    ui.Picture1, ui.Command6,  ui.Command13, ui.Command4};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::startUp()
+{
+    LogStatus(QStringLiteral("Program spuštěn"));
+    for (int c = 0; c < ui.grid1->Cols(); ++c) {
+        ui.grid1->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
+        ui.grid1->setTextMatrix(0, c, QString::fromUtf8(GridHeadings[c]));
+    }
+    m_config.ResetTable();
+    RefreshGrid();
+    m_portChoice.ScanPorts();
+}
+
+void Form1::LogStatus(const QString &message)
+{
+    ui.Text2->LogStatus(message);
+}
+
+void Form1::RefreshGrid()
+{
+    CommandTable &table = m_config.CommandTable;
+    for (int r = 0; r < CommandTable::RowCount; ++r) {
+        for (int c = 0; c < ui.grid1->Cols(); ++c) {
+            QString text;
+            if (c == 0)
+                text = QString::number(r + 1);
+            else if (c == 1)
+                text = QStringLiteral(" #") + table.cell(r, CommandTable::SmsText);
+            else
+                text = table.cell(r, c - 1);
+            ui.grid1->setTextMatrix(r + 1, c, text);
+            if (c >= 1 && table.cell(r, CommandTable::Time).isEmpty())
+                table.setCell(r, CommandTable::Time, QStringLiteral("0"));
+        }
+    }
+}
+
+QPushButton *Form1::defaultButton(int output) const
+{
+    QPushButton *const buttons[] = {ui.Command8, ui.Command9, ui.Command10, ui.Command11, ui.Command12};
+    return buttons[output - 1];
+}
+
+void Form1::toggleDefaultButton(int output)
+{
+    const QString caption = defaultButton(output)->text();
+    if (caption == u"1")
+        setDefaultButton(output, 0);
+    else if (caption == u"0")
+        setDefaultButton(output, 1);
+    ButtonsToDefaults();
+}
+
+void Form1::setDefaultButton(int output, int v)
+{
+    QPushButton *button = defaultButton(output);
+    button->setText(defaultCaption(button->text(), v));
+}
+
+void Form1::SetDefaultButton1(int v) { setDefaultButton(1, v); }
+void Form1::SetDefaultButton2(int v) { setDefaultButton(2, v); }
+void Form1::SetDefaultButton3(int v) { setDefaultButton(3, v); }
+void Form1::SetDefaultButton4(int v) { setDefaultButton(4, v); }
+void Form1::SetDefaultButton5(int v) { setDefaultButton(5, v); }
+
+void Form1::ButtonsToDefaults()
+{
+    DefaultCaptions captions;
+    for (int k = 1; k <= OutputCount; ++k)
+        captions.at(k - 1) = defaultButton(k)->text();
+    const DefaultStateBytes bytes = composeDefaultStates(captions);
+    m_config.DefaultStateByte1 = bytes.byte1;
+    m_config.DefaultStateByte2 = bytes.byte2;
+}
+
+void Form1::DefaultsToButtons()
+{
+    for (int k : DefaultsToButtonsOrder)
+        setDefaultButton(k, defaultStateBit(k, m_config.DefaultStateByte1, m_config.DefaultStateByte2));
+}
+
+void Form1::showImageInBox()
+{
+    QString problem;
+    if (!m_config.TableToImage(&problem)) {
+        showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
+        return;
+    }
+    ui.Text1->setImage(m_config.ConfigImage);
+}
+
+void Form1::takeImageFromBox()
+{
+    if (ui.Text1->isEmpty()) {
+        showMessage(QStringLiteral("Nutno vložit platná data !"), MessageKind::Plain);
+        return;
+    }
+    qsizetype unmapped = -1;
+    const auto bytes = ui.Text1->image(&unmapped);
+    if (!bytes) {
+        const QString text = ui.Text1->document()->toRawText();
+        showMessage(QStringLiteral("Znak „%1“ na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+                                   "Data nebyla převzata.")
+                        .arg(text.at(unmapped))
+                        .arg(unmapped + 1),
+                    MessageKind::Warning);
+        return;
+    }
+    const QByteArray previous = m_config.ConfigImage;
+    m_config.ConfigImage = *bytes;
+    int failedPosition = 0;
+    if (!m_config.ImageToTable(&failedPosition)) {
+        m_config.ConfigImage = previous;
+        const QString reason =
+            failedPosition > bytes->size()
+                ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň 715.").arg(bytes->size())
+                : QStringLiteral("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
+                      .arg(failedPosition);
+        showMessage(reason + QStringLiteral("\nData nebyla převzata."), MessageKind::Warning);
+    }
+}
+
+void Form1::showMessage(const QString &text, MessageKind kind)
+{
+    QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Title, text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+QRadioButton *Form1::option(int k) const
+{
+    QRadioButton *const options[] = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6};
+    return options[k - 1];
+}
+
+void Form1::setOptionEnabled(int k, bool enabled)
+{
+    option(k)->setEnabled(enabled);
+}
+
+void Form1::setOptionToolTip(int k, const QString &text)
+{
+    option(k)->setToolTip(text);
+}
+
+bool Form1::optionValue(int k) const
+{
+    return option(k)->isChecked();
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "Configuration.h"
+#include "PortChoice.h"
+#include "SerialComm.h"
+
+#include <QWidget>
+
+class FlexGrid;
+class ImageTextBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTimer;
+class StatusBox;
+class TabControl;
+
+// The main window: the command grid, the default output states, the port
+// choice, the link test and the transfers, the status log, the image box and
+// the info box.
+class Form1 : public QWidget, private PortOptions
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    Configuration &configuration() { return m_config; }
+    SerialComm &comm() { return m_comm; }
+    PortChoice &portChoice() { return m_portChoice; }
+
+    void LogStatus(const QString &message);
+    void RefreshGrid();
+    void ButtonsToDefaults();
+    void DefaultsToButtons();
+    void SetDefaultButton1(int v);
+    void SetDefaultButton2(int v);
+    void SetDefaultButton3(int v);
+    void SetDefaultButton4(int v);
+    void SetDefaultButton5(int v);
+
+private:
+    void buildWindow();
+    void buildCommandPage();
+    void buildSettingsPage();
+    void buildLinkPage();
+    void setFocusOrder();
+    void startUp();
+
+    void toggleDefaultButton(int output);
+    void setDefaultButton(int output, int v);
+    QPushButton *defaultButton(int output) const;
+
+    void showImageInBox();   // "data -> win"
+    void takeImageFromBox(); // "win -> data"
+    enum class MessageKind { Plain, Warning };
+    void showMessage(const QString &text, MessageKind kind);
+
+    void endProgram();
+
+    // PortOptions
+    void setOptionEnabled(int k, bool enabled) override;
+    void setOptionToolTip(int k, const QString &text) override;
+    bool optionValue(int k) const override;
+
+    struct Ui
+    {
+        QLabel *Label3;          // product heading
+        QLabel *Label4;          // version line
+        TabControl *SSTab1;      // the three pages
+        ImageTextBox *Text1;     // the configuration image as text
+        QPushButton *Command7;   // "data -> win"
+        QPushButton *Command5;   // "win -> data"
+        QProgressBar *bar;       // transfer progress
+        QStatusBar *StatusBar1;  // product and maker line
+        QTimer *Timer1;          // the link protocol's one-shot tick
+
+        // Page "Tabulka SMS Povelů"
+        FlexGrid *grid1;         // the twenty SMS commands
+
+        // Page "Nastavení"
+        QGroupBox *Frame1;       // default output states
+        QLabel *Label1;          // output names over the buttons
+        QPushButton *Command8;   // RELE1 default state
+        QPushButton *Command9;   // RELE2 default state
+        QPushButton *Command10;  // RELE3 default state
+        QPushButton *Command11;  // RELE4 default state
+        QPushButton *Command12;  // RELE5 default state
+        QLabel *Label2;          // overwrite warning
+        QLabel *Picture1;        // illustration of the cabling
+        QPushButton *Command6;   // factory settings, not available
+
+        // Page "PC <--> GSM Pager"
+        QGroupBox *Frame2;       // port choice
+        QRadioButton *Option1;   // COM1 .. COM6
+        QRadioButton *Option2;
+        QRadioButton *Option3;
+        QRadioButton *Option4;
+        QRadioButton *Option5;
+        QRadioButton *Option6;
+        QPushButton *Command3;   // "TEST": link test
+        QGroupBox *Frame5;       // status box frame
+        StatusBox *Text2;        // the status log
+        QGroupBox *Frame4;       // data transfer
+        QPushButton *Command2;   // "PC -> VRK-04": write to the module
+        QPushButton *Command1;   // "PC <- VRK-04": read from the module
+        QGroupBox *Frame3;       // info box
+        QLabel *Label5;          // instructions
+        QLabel *Label10;         // speed note
+        QLabel *Label6;          // "Výrobce :"
+        QLabel *Label8;          // maker's web address
+        QLabel *Label7;          // "Podpora :"
+        QLabel *Label9;          // support web address
+        QPushButton *Command13;  // help window
+        QPushButton *Command4;   // "..:: KONEC ::..": ends the program
+    } ui{};
+
+    QRadioButton *option(int k) const;
+
+    Configuration m_config;
+    SerialComm m_comm;
+    PortChoice m_portChoice{m_comm, *this};
+};

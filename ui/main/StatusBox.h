@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLocale>
+#include <QPlainTextEdit>
+
+// The status log: lines of "time --> message", newest first, each ending in
+// CR LF. The box holds the log and nothing else keeps a copy; text() gives it
+// back in that form.
+class StatusBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit StatusBox(QWidget *parent = nullptr);
+
+    QString text() const;
+
+    // Adds one line at the top, stamped with the local time of day, and
+    // brings it into view.
+    void LogStatus(const QString &message);
+};
+
+// The locale's time-of-day format to the second, without any time zone.
+QString timeOfDayFormat(const QLocale &locale);
