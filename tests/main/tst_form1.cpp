@@ -1,4 +1,472 @@
+// The main window, offscreen, through its real widgets: start-up state, the
+// default output buttons, the image box and its two buttons, the status log
+// and the port options on pseudo-terminals.
+#include "ConfigImage.h"
+#include "FlexGrid.h"
+#include "Form1.h"
+#include "ImageTextBox.h"
+#include "PseudoTerminal.h"
+#include "StatusBox.h"
+#include "Windows1250.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QTabWidget>
 #include <QTest>
-class TestForm1 : public QObject { Q_OBJECT };
+#include <QTimer>
+#include <memory>
+
+using namespace ConfigImageLayout;
+
+namespace {
+
+const char FF = char(0xFF);
+
+QByteArray referenceResetImage()
+{
+    QByteArray image(640, FF);
+    image += QByteArray(3, FF) + "\x3F\x3F" + QByteArray(10, FF);
+    for (int k = 0; k < 20; ++k)
+        image += QByteArray("00\x20", 3);
+    return image + QByteArray(1333, FF);
+}
+
+QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += char(b);
+    return bytes;
+}
+
+// Every port but the ones a test maps points at a device that does not exist,
+// so no test probes the machine's real serial ports.
+void mapPortsToNothing()
+{
+    for (int k = 1; k <= 6; ++k)
+        qputenv(QByteArray("VRK04_COM" + QByteArray::number(k)).constData(),
+                QByteArray("/nonexistent/ttyVRK" + QByteArray::number(k)));
+}
+
+struct SeenMessageBox
+{
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    bool seen = false;
+};
+
+// Answers the next modal message box with OK and records what it showed.
+std::shared_ptr<SeenMessageBox> answerNextMessageBox()
+{
+    auto seen = std::make_shared<SeenMessageBox>();
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [seen, poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->buttons = box->standardButtons();
+        seen->seen = true;
+        box->button(QMessageBox::Ok)->click();
+        poll->deleteLater();
+    });
+    poll->start();
+    return seen;
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void statusLogGrowsAtTheTop();
+    void timeOfDayFormats_data();
+    void timeOfDayFormats();
+
+    void defaultButtons_data();
+    void defaultButtons();
+    void decodedDefaultsShowOnButtons();
+
+    void dataToWinShowsReferenceImage();
+    void everyByteSurvivesTheBox();
+    void everyByteSurvivesTheClipboard();
+    void plainTextFromElsewhereKeepsEveryByte();
+    void emptyBoxIsRefused();
+    void undecodableTextChangesNothing_data();
+    void undecodableTextChangesNothing();
+    void grid1ShowsDecodedTable();
+
+    void scanEnablesOnlyPseudoTerminal();
+    void portHeldByAnotherProgramIsDisabled();
+    void choosingAPortOpensIt();
+    void choosingATakenPortLogsAndSurvives();
+
+    void konecEndsTheProgram(); // must stay last: it ends the event loops
+
+private:
+    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(name); }
+    FlexGrid *grid() const { return m_window->findChild<FlexGrid *>("grid1"); }
+    ImageTextBox *imageBox() const { return m_window->findChild<ImageTextBox *>("Text1"); }
+    StatusBox *statusBox() const { return m_window->findChild<StatusBox *>("Text2"); }
+    QString captions() const;
+    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestForm1::initTestCase()
+{
+    mapPortsToNothing();
+}
+
+void TestForm1::init()
+{
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestForm1::cleanup()
+{
+    m_window.reset();
+    mapPortsToNothing();
+}
+
+QString TestForm1::captions() const
+{
+    QString shown;
+    for (const char *name : {"Command8", "Command9", "Command10", "Command11", "Command12"})
+        shown += button(name)->text();
+    return shown;
+}
+
+void TestForm1::startUpState()
+{
+    const QString log = statusBox()->text();
+    static const QRegularExpression line(QStringLiteral("^(.+) --> Program spuštěn\r\n$"));
+    const QRegularExpressionMatch match = line.match(log);
+    QVERIFY2(match.hasMatch(), qPrintable(log));
+    const QTime time = QLocale::system().toTime(match.captured(1), ::timeOfDayFormat(QLocale::system()));
+    QVERIFY2(time.isValid(), qPrintable(match.captured(1)));
+
+    QCOMPARE(m_window->findChild<QTabWidget *>("SSTab1")->currentIndex(), 1);
+    QCOMPARE(m_window->findChild<QTabWidget *>("SSTab1")->tabText(1), QStringLiteral("Nastavení"));
+
+    FlexGrid *g = grid();
+    QCOMPARE(g->Rows(), 21);
+    QCOMPARE(g->Cols(), 6);
+    const QStringList headings{"č.", "Tvar SMS", "Výstup", "Akce", "Čas/s", "Oznam"};
+    for (int c = 0; c < 6; ++c)
+        QCOMPARE(g->TextMatrix(0, c), headings.at(c));
+    for (int r = 1; r <= 20; ++r) {
+        const QStringList row{QString::number(r), " #", "SYSTEM", "TEST", "0", "NE"};
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(g->TextMatrix(r, c), row.at(c));
+    }
+
+    QCOMPARE(captions(), QStringLiteral("11111"));
+    QCOMPARE(m_window->configuration().DefaultStateByte1, quint8(0x3F));
+    QCOMPARE(m_window->configuration().DefaultStateByte2, quint8(0x3F));
+    QVERIFY(!button("Command6")->isEnabled());
+    QVERIFY(imageBox()->isEmpty());
+    auto *bar = m_window->findChild<QProgressBar *>("bar");
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 2050);
+    auto *timer = m_window->findChild<QTimer *>("Timer1");
+    QVERIFY(!timer->isActive());
+    QVERIFY(timer->isSingleShot());
+    QCOMPARE(timer->interval(), 10);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("VRK-04 setup"));
+}
+
+void TestForm1::statusLogGrowsAtTheTop()
+{
+    m_window->LogStatus(QStringLiteral("Vyčítání START"));
+    m_window->LogStatus(QStringLiteral("Prenos OK"));
+    const QStringList lines = statusBox()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4); // three lines and the empty rest after the last CR LF
+    QVERIFY(lines.at(0).endsWith(QStringLiteral(" --> Prenos OK")));
+    QVERIFY(lines.at(1).endsWith(QStringLiteral(" --> Vyčítání START")));
+    QVERIFY(lines.at(2).endsWith(QStringLiteral(" --> Program spuštěn")));
+    QCOMPARE(lines.at(3), QString());
+}
+
+void TestForm1::timeOfDayFormats_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Czech") << "cs_CZ" << "14:05:09";
+    QTest::newRow("German") << "de_DE" << "14:05:09";
+    QTest::newRow("US English") << "en_US" << "2:05:09 PM";
+    QTest::newRow("C") << "C" << "14:05:09";
+}
+
+void TestForm1::timeOfDayFormats()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    const QLocale l(locale);
+    QCOMPARE(l.toString(QTime(14, 5, 9), ::timeOfDayFormat(l)).replace(QChar(0x202F), u' '), shown);
+}
+
+void TestForm1::defaultButtons_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("captions");
+    QTest::addColumn<int>("byte1");
+    QTest::addColumn<int>("byte2");
+    QTest::newRow("RELE1") << QStringList{"Command8"} << "01111" << 0x3E << 0x3F;
+    QTest::newRow("RELE1 twice") << QStringList{"Command8", "Command8"} << "11111" << 0x3F << 0x3F;
+    QTest::newRow("RELE1 to RELE4")
+        << QStringList{"Command8", "Command9", "Command10", "Command11"} << "00001" << 0x30 << 0x3F;
+    QTest::newRow("RELE5") << QStringList{"Command12"} << "11110" << 0x3F << 0x3E;
+    QTest::newRow("RELE2") << QStringList{"Command9"} << "10111" << 0x3D << 0x3F;
+}
+
+void TestForm1::defaultButtons()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, captions);
+    QFETCH(int, byte1);
+    QFETCH(int, byte2);
+    const CommandTable table = m_window->configuration().CommandTable;
+    for (const QString &name : clicks)
+        click(name.toLatin1().constData());
+    QCOMPARE(this->captions(), captions);
+    QCOMPARE(int(m_window->configuration().DefaultStateByte1), byte1);
+    QCOMPARE(int(m_window->configuration().DefaultStateByte2), byte2);
+    QVERIFY(m_window->configuration().CommandTable == table);
+    QVERIFY(m_window->configuration().ConfigImage.isEmpty());
+}
+
+void TestForm1::decodedDefaultsShowOnButtons()
+{
+    QByteArray image = referenceResetImage();
+    image[offset(DefaultStateByte1Pos)] = char(0xF5);
+    image[offset(DefaultStateByte2Pos)] = char(0x00);
+    imageBox()->setImage(image);
+    click("Command5");
+    QCOMPARE(captions(), QStringLiteral("10100"));
+    click("Command7");
+    const QByteArray shown = *imageBox()->image();
+    QCOMPARE(quint8(shown.at(offset(DefaultStateByte1Pos))), quint8(0xF5));
+    QCOMPARE(quint8(shown.at(offset(DefaultStateByte2Pos))), quint8(0x00));
+    click("Command12");
+    QCOMPARE(m_window->configuration().DefaultStateByte2, quint8(0x3F));
+    QCOMPARE(m_window->configuration().DefaultStateByte1, quint8(0x35));
+}
+
+void TestForm1::dataToWinShowsReferenceImage()
+{
+    click("Command7");
+    const auto shown = imageBox()->image();
+    QVERIFY(shown);
+    QCOMPARE(shown->size(), 2048);
+    QCOMPARE(*shown, referenceResetImage());
+    QCOMPARE(imageBox()->document()->characterCount() - 1, 2048);
+}
+
+void TestForm1::everyByteSurvivesTheBox()
+{
+    // Twenty SMS texts that together hold every byte but the fill byte 0xFF;
+    // the fill itself supplies 0xFF.
+    Configuration &config = m_window->configuration();
+    const QByteArray bytes = allBytes();
+    for (int r = 0; r < 8; ++r)
+        config.CommandTable.setCell(r, CommandTable::SmsText, Windows1250::toText(bytes.mid(32 * r, 32)).remove(QChar(0x02D9)));
+    const CommandTable before = config.CommandTable;
+    click("Command7");
+    const QByteArray image = config.ConfigImage;
+    for (int b = 0; b < 256; ++b)
+        QVERIFY2(image.contains(char(b)), qPrintable(QString::number(b)));
+    click("Command5");
+    QVERIFY(config.CommandTable == before);
+    QCOMPARE(config.ConfigImage, image);
+
+    imageBox()->setImage(bytes);
+    QCOMPARE(*imageBox()->image(), bytes);
+}
+
+void TestForm1::everyByteSurvivesTheClipboard()
+{
+    const QByteArray bytes = allBytes() + "\r\n\r\r\n\n" + allBytes();
+    imageBox()->setImage(bytes);
+    imageBox()->selectAll();
+    imageBox()->copy();
+    imageBox()->clear();
+    QVERIFY(imageBox()->isEmpty());
+    imageBox()->paste();
+    QCOMPARE(*imageBox()->image(), bytes);
+    QCOMPARE(QApplication::clipboard()->text(), Windows1250::toText(bytes));
+}
+
+void TestForm1::plainTextFromElsewhereKeepsEveryByte()
+{
+    const QByteArray bytes = allBytes() + "\r\n\r\n";
+    QApplication::clipboard()->setText(Windows1250::toText(bytes));
+    imageBox()->clear();
+    imageBox()->setFocus();
+    QTest::keyClick(imageBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(*imageBox()->image(), bytes);
+}
+
+void TestForm1::emptyBoxIsRefused()
+{
+    Configuration &config = m_window->configuration();
+    config.ConfigImage = "kept";
+    const auto seen = answerNextMessageBox();
+    click("Command5");
+    QTRY_VERIFY(seen->seen);
+    QCOMPARE(seen->text, QStringLiteral("Nutno vložit platná data !"));
+    QCOMPARE(seen->title, QStringLiteral("VRK-04 setup"));
+    QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(config.ConfigImage, QByteArray("kept"));
+    QCOMPARE(grid()->TextMatrix(1, 2), QStringLiteral("SYSTEM"));
+}
+
+void TestForm1::undecodableTextChangesNothing_data()
+{
+    QTest::addColumn<QString>("shown"); // the box's text
+    QTest::addColumn<QString>("reason");
+    QString cyrillic = ImageTextBox::bytesToDisplay(referenceResetImage());
+    cyrillic[5] = QChar(0x0416);
+    QTest::newRow("a character outside Windows-1250") << cyrillic << "pozici 6";
+    QTest::newRow("too short") << QStringLiteral("abc") << "příliš krátká: 3 znaků";
+    QTest::newRow("erased module") << ImageTextBox::bytesToDisplay(QByteArray(2048, FF)) << "pozici 656";
+    QTest::newRow("714 characters")
+        << ImageTextBox::bytesToDisplay(referenceResetImage().left(714)) << "příliš krátká: 714 znaků";
+}
+
+void TestForm1::undecodableTextChangesNothing()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, reason);
+    Configuration &config = m_window->configuration();
+    click("Command9"); // RELE2 shows "0"
+    config.CommandTable.setRow(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    m_window->RefreshGrid();
+    config.ConfigImage = "kept";
+    const CommandTable before = config.CommandTable;
+
+    imageBox()->setPlainText(shown);
+    const auto seen = answerNextMessageBox();
+    click("Command5");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
+    QVERIFY(seen->text.contains(QStringLiteral("Data nebyla převzata.")));
+    QCOMPARE(config.ConfigImage, QByteArray("kept"));
+    QVERIFY(config.CommandTable == before);
+    QCOMPARE(captions(), QStringLiteral("10111"));
+    QCOMPARE(config.DefaultStateByte1, quint8(0x3D));
+    QCOMPARE(grid()->TextMatrix(4, 1), QStringLiteral(" #tri"));
+}
+
+void TestForm1::grid1ShowsDecodedTable()
+{
+    QByteArray image = referenceResetImage();
+    image.replace(offset(smsFieldPos(4)), 9, QByteArray("Zapni \xE8" "er"));
+    image.replace(offset(recordPos(4)), 3, QByteArray("32\xA5"));
+    image.replace(offset(recordPos(19)), 3, QByteArray("53\xFA"));
+    imageBox()->setImage(image);
+    click("Command5");
+    const QStringList row5{"5", " #Zapni čer", "RELE3", "IMPULS", "5", "ANO"};
+    for (int c = 0; c < 6; ++c)
+        QCOMPARE(grid()->TextMatrix(5, c), row5.at(c));
+    QCOMPARE(grid()->TextMatrix(20, 2), QStringLiteral("RELE5"));
+    QCOMPARE(grid()->TextMatrix(20, 4), QStringLiteral("90"));
+    QCOMPARE(grid()->TextMatrix(4, 2), QStringLiteral("SYSTEM"));
+    QCOMPARE(grid()->TextMatrix(6, 1), QStringLiteral(" #"));
+}
+
+void TestForm1::scanEnablesOnlyPseudoTerminal()
+{
+    PseudoTerminal pty;
+    QVERIFY(pty.isValid());
+    qputenv("VRK04_COM3", pty.path().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    for (int k = 1; k <= 6; ++k) {
+        auto *option = m_window->findChild<QRadioButton *>(QStringLiteral("Option%1").arg(k));
+        QCOMPARE(option->text(), QStringLiteral("COM%1").arg(k));
+        QCOMPARE(option->isEnabled(), k == 3);
+        QVERIFY(!option->isChecked());
+    }
+    auto *com3 = m_window->findChild<QRadioButton *>("Option3");
+    QCOMPARE(com3->toolTip(), pty.path());
+    auto *com1 = m_window->findChild<QRadioButton *>("Option1");
+    QCOMPARE(com1->toolTip(), QStringLiteral("/nonexistent/ttyVRK1: zařízení neexistuje"));
+    QVERIFY(!m_window->comm().PortOpen());
+    QCOMPARE(m_window->portChoice().PortOpened, qint16(0));
+}
+
+void TestForm1::portHeldByAnotherProgramIsDisabled()
+{
+    PseudoTerminal pty;
+    qputenv("VRK04_COM2", pty.path().toLocal8Bit());
+    QSerialPort other(pty.path());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    m_window = std::make_unique<Form1>();
+    auto *com2 = m_window->findChild<QRadioButton *>("Option2");
+    QVERIFY(!com2->isEnabled());
+    QCOMPARE(com2->toolTip(), pty.path() + QStringLiteral(": port používá jiný program"));
+}
+
+void TestForm1::choosingAPortOpensIt()
+{
+    PseudoTerminal pty;
+    qputenv("VRK04_COM4", pty.path().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    auto *com4 = m_window->findChild<QRadioButton *>("Option4");
+    QTest::mouseClick(com4, Qt::LeftButton);
+    QVERIFY(com4->isChecked());
+    QVERIFY(m_window->comm().PortOpen());
+    QCOMPARE(m_window->comm().CommPort(), 4);
+    QCOMPARE(m_window->portChoice().PortOpened, qint16(1));
+    QTest::mouseClick(com4, Qt::LeftButton); // again: closed and reopened
+    QVERIFY(m_window->comm().PortOpen());
+    QCOMPARE(statusBox()->text().count(QStringLiteral("\r\n")), 1);
+}
+
+void TestForm1::choosingATakenPortLogsAndSurvives()
+{
+    PseudoTerminal pty;
+    qputenv("VRK04_COM5", pty.path().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QSerialPort other(pty.path());
+    QVERIFY(other.open(QIODevice::ReadWrite)); // taken since start-up
+    QTest::mouseClick(m_window->findChild<QRadioButton *>("Option5"), Qt::LeftButton);
+    QVERIFY(!m_window->comm().PortOpen());
+    const QString newest = statusBox()->text().section(QStringLiteral("\r\n"), 0, 0);
+    QVERIFY2(newest.endsWith(QStringLiteral(" --> Port COM5 nelze otevřít: port používá jiný program")),
+             qPrintable(newest));
+}
+
+void TestForm1::konecEndsTheProgram()
+{
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [this] { click("Command4"); });
+    QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0);
+}
+
 QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"
