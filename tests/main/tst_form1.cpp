@@ -97,6 +97,7 @@ private slots:
     void cleanup();
 
     void startUpState();
+    void focusOrder();
     void statusLogGrowsAtTheTop();
     void timeOfDayFormats_data();
     void timeOfDayFormats();
@@ -195,6 +196,23 @@ void TestForm1::startUpState()
     QVERIFY(timer->isSingleShot());
     QCOMPARE(timer->interval(), 10);
     QCOMPARE(m_window->windowTitle(), QStringLiteral("VRK-04 setup"));
+}
+
+void TestForm1::focusOrder()
+{
+    const QStringList expected{"Text1",    "SSTab1",   "grid1",     "Command12", "Command11", "Command10",
+                               "Command9", "Command8", "Command5",  "Command7",  "Option1",   "Option2",
+                               "Option3",  "Option4",  "Option5",   "Option6",   "Command3",  "Command2",
+                               "Command1", "Text2",    "Picture1",  "Command6",  "Command13", "Command4"};
+    QStringList chain;
+    QWidget *first = m_window->findChild<QWidget *>("Text1");
+    QWidget *w = first;
+    do {
+        if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first);
+    QCOMPARE(chain, expected);
 }
 
 void TestForm1::statusLogGrowsAtTheTop()
