@@ -1,0 +1,336 @@
+#include "LinkProtocol.h"
+
+#include "Comm.h"
+#include "Configuration.h"
+#include "LinkTimer.h"
+
+namespace {
+
+// Bytes on the line.
+constexpr char Attention = 3;
+constexpr char ReadRequest = 12;
+constexpr char WriteRequest = 11;
+constexpr char StartOfData = 2;
+constexpr char Ack = 6;
+constexpr char EndOfData = 25;
+
+// LinkState values; any other value counts as idle.
+constexpr qint16 Idle = 0;
+constexpr qint16 AttentionSent = 25;
+constexpr qint16 RequestSent = 35;
+constexpr qint16 StartSent = 45;
+constexpr qint16 DataPhase = 50;
+
+// TransferMode values.
+constexpr qint16 ReadMode = 1;
+constexpr qint16 WriteMode = 2;
+constexpr qint16 TestMode = 3;
+
+// Timer intervals in milliseconds and the data-phase limit in steps.
+constexpr int ReadSetupIntervalMs = 5;
+constexpr int WriteSetupIntervalMs = 10;
+constexpr int DataIntervalMs = 1;
+constexpr int TestIntervalMs = 500;
+constexpr qint16 IdleStepLimit = 5000;
+constexpr double ProgressMaximum = 2050;
+
+// How much longer a tick may wait for the module's first byte after the
+// interval, when nothing is waiting yet; it runs the moment a byte arrives.
+// Set-up: the acknowledgement must be there at the first tick, and a
+// USB-serial adapter holds bytes back for its latency timer (16 ms by default,
+// more on some adapters) on top of a busy machine's delays; a dead module is
+// still reported within a quarter of a second.
+constexpr int SetupGraceMs = 200;
+// Data phase: at 19200 bit/s a byte and its answer take 1.04 ms, so the
+// answer usually lands just after the 1 ms tick and is taken at once. An empty
+// step costs at most 1 + 4 ms, so a module that falls silent fails the data
+// phase after 5000 empty steps within about 25 s.
+constexpr int DataGraceMs = 4;
+// The test already waits 500 ms, thirty times the usual adapter latency.
+constexpr int TestGraceMs = 0;
+
+const QString TestOk = QStringLiteral("TEST OK");
+const QString TestError = QStringLiteral("TEST ERROR");
+const QString TransferOk = QStringLiteral("Prenos OK");
+const QString ReadFailure = QStringLiteral("chyba v prenosu!");
+const QString WriteFailure = QStringLiteral("chyba komunikace!");
+const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
+
+} // namespace
+
+LinkProtocol::LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config)
+    : m_comm(comm)
+    , m_timer(timer)
+    , m_config(config)
+{
+}
+
+int LinkProtocol::progressMaximum()
+{
+    return int(ProgressMaximum);
+}
+
+void LinkProtocol::testLink()
+{
+    TestStep();
+}
+
+void LinkProtocol::readFromModule()
+{
+    setProgress(0);
+    log(QStringLiteral("Vyčítání START"));
+    ReadStep();
+}
+
+void LinkProtocol::writeToModule()
+{
+    setProgress(0);
+    log(QStringLiteral("Zápis START"));
+    QString problem;
+    if (!m_config.TableToImage(&problem)) {
+        // A table the module cannot hold is never sent, not even in part.
+        if (!problem.isEmpty())
+            log(problem);
+        log(WriteFailure);
+        LinkState = Idle;
+        endOperation();
+        return;
+    }
+    ImageBuffer = m_config.ConfigImage;
+    WriteStep();
+}
+
+void LinkProtocol::TimerTick()
+{
+    m_timer.disarm();
+    if (TransferMode == ReadMode)
+        ReadStep();
+    if (TransferMode == WriteMode)
+        WriteStep();
+    if (TransferMode == TestMode)
+        TestStep();
+}
+
+void LinkProtocol::SendByte()
+{
+    if (TxByte < 0 || TxByte > 255)
+        return;
+    // A closed port drops the byte; the next step notices the silence.
+    m_comm.Output(QByteArray(1, char(TxByte)));
+}
+
+void LinkProtocol::TestStep()
+{
+    runStep(TestMode, [this] { return testTransition(); }, TestError);
+}
+
+void LinkProtocol::ReadStep()
+{
+    runStep(ReadMode, [this] { return readTransition(); }, ReadFailure);
+}
+
+void LinkProtocol::WriteStep()
+{
+    runStep(WriteMode, [this] { return writeTransition(); }, WriteFailure);
+}
+
+// Every error inside a step, reported or thrown, ends the operation with the
+// step's failure message.
+template<typename Transition>
+void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &failureMessage)
+{
+    TransferMode = mode;
+    Outcome outcome = Outcome::Failed;
+    try {
+        outcome = transition();
+    } catch (...) {
+        outcome = Outcome::Failed;
+    }
+    if (outcome == Outcome::Continue)
+        return;
+    if (outcome == Outcome::Failed) {
+        log(failureMessage);
+        LinkState = Idle;
+    }
+    endOperation();
+}
+
+LinkProtocol::Outcome LinkProtocol::testTransition()
+{
+    if (LinkState != AttentionSent)
+        return send(Attention, AttentionSent, TestIntervalMs, TestGraceMs);
+    if (!acknowledged())
+        return Outcome::Failed;
+    LinkState = Idle;
+    log(TestOk);
+    return Outcome::Done;
+}
+
+LinkProtocol::Outcome LinkProtocol::readTransition()
+{
+    switch (LinkState) {
+    case AttentionSent:
+        return acknowledged() ? send(ReadRequest, RequestSent, ReadSetupIntervalMs, SetupGraceMs)
+                              : Outcome::Failed;
+    case RequestSent:
+        return acknowledged() ? send(StartOfData, StartSent, ReadSetupIntervalMs, SetupGraceMs)
+                              : Outcome::Failed;
+    case StartSent:
+        return acknowledged() ? send(Ack, DataPhase, DataIntervalMs, DataGraceMs) : Outcome::Failed;
+    case DataPhase:
+        return readData();
+    default:
+        IdleTicks = 0;
+        ImageBuffer.clear();
+        return send(Attention, AttentionSent, ReadSetupIntervalMs, SetupGraceMs);
+    }
+}
+
+LinkProtocol::Outcome LinkProtocol::writeTransition()
+{
+    switch (LinkState) {
+    case AttentionSent:
+        return acknowledged() ? send(WriteRequest, RequestSent, WriteSetupIntervalMs, SetupGraceMs)
+                              : Outcome::Failed;
+    case RequestSent:
+        return acknowledged() ? send(StartOfData, StartSent, WriteSetupIntervalMs, SetupGraceMs)
+                              : Outcome::Failed;
+    case StartSent:
+        if (!acknowledged() || !sendImageByte())
+            return Outcome::Failed;
+        LinkState = DataPhase;
+        m_timer.arm(DataIntervalMs, DataGraceMs);
+        return Outcome::Continue;
+    case DataPhase:
+        return writeData();
+    default:
+        IdleTicks = 0;
+        setProgress(1);
+        return send(Attention, AttentionSent, WriteSetupIntervalMs, SetupGraceMs);
+    }
+}
+
+LinkProtocol::Outcome LinkProtocol::readData()
+{
+    if (!takeInput() || RxBuffer.size() > 1)
+        return Outcome::Failed;
+    if (RxBuffer.isEmpty())
+        return countIdleStep();
+    IdleTicks = 0;
+    // The terminating 25 is counted too, and taken back on success.
+    if (!setProgress(m_progress + 1))
+        return Outcome::Failed;
+    if (RxBuffer.at(0) == EndOfData)
+        return finishRead();
+    ImageBuffer.append(RxBuffer.at(0));
+    return send(Ack, DataPhase, DataIntervalMs, DataGraceMs);
+}
+
+LinkProtocol::Outcome LinkProtocol::finishRead()
+{
+    log(TransferOk);
+    setProgress(m_progress - 1);
+    LinkState = Idle;
+    m_config.ConfigImage = ImageBuffer;
+    // The decoder is all or nothing: when it fails the table stays as it was
+    // and ConfigImage keeps the received bytes.
+    return m_config.ImageToTable() ? Outcome::Done : Outcome::Failed;
+}
+
+LinkProtocol::Outcome LinkProtocol::writeData()
+{
+    if (!takeInput())
+        return Outcome::Failed;
+    if (RxBuffer.size() > 1) {
+        log(DuplicateReceipt);
+        return Outcome::Failed;
+    }
+    if (RxBuffer.isEmpty())
+        return countIdleStep();
+    IdleTicks = 0;
+    if (!setProgress(m_progress + 1))
+        return Outcome::Failed;
+    if (RxBuffer.at(0) == EndOfData) {
+        log(TransferOk);
+        LinkState = Idle;
+        return Outcome::Done;
+    }
+    // Any other single character acknowledges the byte just sent.
+    if (!sendImageByte())
+        return Outcome::Failed;
+    m_timer.arm(DataIntervalMs, DataGraceMs);
+    return Outcome::Continue;
+}
+
+bool LinkProtocol::takeInput()
+{
+    RxBuffer.clear();
+    const std::optional<QByteArray> input = m_comm.Input();
+    if (!input)
+        return false;
+    RxBuffer = *input;
+    return true;
+}
+
+bool LinkProtocol::acknowledged()
+{
+    return takeInput() && RxBuffer.contains(Ack);
+}
+
+LinkProtocol::Outcome LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)
+{
+    TxByte = quint8(byte);
+    SendByte();
+    LinkState = nextState;
+    m_timer.arm(intervalMs, graceMs);
+    return Outcome::Continue;
+}
+
+// Sends the byte at the 1-based position progress() of ImageBuffer; false
+// when that position lies outside the image.
+bool LinkProtocol::sendImageByte()
+{
+    const double position = m_progress;
+    if (position < 1 || position > ImageBuffer.size())
+        return false;
+    TxByte = quint8(ImageBuffer.at(qsizetype(position) - 1));
+    SendByte();
+    return true;
+}
+
+LinkProtocol::Outcome LinkProtocol::countIdleStep()
+{
+    ++IdleTicks;
+    if (IdleTicks >= IdleStepLimit)
+        return Outcome::Failed;
+    m_timer.arm(DataIntervalMs, DataGraceMs);
+    return Outcome::Continue;
+}
+
+bool LinkProtocol::setProgress(double value)
+{
+    if (!(value >= 0 && value <= ProgressMaximum))
+        return false;
+    if (value != m_progress) {
+        m_progress = value;
+        if (ProgressChanged)
+            ProgressChanged();
+    }
+    return true;
+}
+
+void LinkProtocol::log(const QString &message)
+{
+    if (LogStatus)
+        LogStatus(message);
+}
+
+// An operation that ended leaves the timer off, also when a button ran its
+// last step while a tick of the operation it took over was still pending:
+// that stale tick would otherwise start the operation again on its own.
+void LinkProtocol::endOperation()
+{
+    m_timer.disarm();
+    if (OperationEnded)
+        OperationEnded();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The one-shot timer that paces the link protocol (the main window's Timer1),
+// as the protocol engine sees it. One tick follows each arm(), no earlier than
+// the interval; the owner of the timer delivers it to LinkProtocol::TimerTick.
+class LinkTimer
+{
+public:
+    virtual ~LinkTimer() = default;
+
+    // Sets the interval and starts the timer (Timer1.Interval, then
+    // Timer1.Enabled = true), replacing any pending tick. When nothing has
+    // arrived from the module by the end of the interval, the tick may wait up
+    // to graceMs longer for the first byte to come in.
+    virtual void arm(int intervalMs, int graceMs) = 0;
+
+    // Timer1.Enabled = false: no tick follows until the next arm().
+    virtual void disarm() = 0;
+
+    virtual bool isArmed() const = 0;
+};
