@@ -81,6 +81,10 @@ const char *const GridHeadings[] = {"č.", "Tvar SMS", "Výstup", "Akce", "Čas/
 
 constexpr int SettingsPage = 1;
 
+// A bar repainted on every byte of a transfer would slow the transfer down;
+// it follows the progress at most this often, and exactly when an operation ends.
+constexpr int BarRedrawIntervalMs = 80;
+
 template<typename W, typename... Args>
 W *make(QWidget *parent, const char *name, Args &&...args)
 {
@@ -110,6 +114,7 @@ Form1::Form1(QWidget *parent)
 {
     buildWindow();
     setFocusOrder();
+    connectLink();
 
     m_config.RefreshGrid = [this] { RefreshGrid(); };
     m_config.ButtonsToDefaults = [this] { ButtonsToDefaults(); };
@@ -119,7 +124,11 @@ Form1::Form1(QWidget *parent)
     startUp();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The timer's tick must not reach a protocol that is being torn down.
+    m_ticker->tick = nullptr;
+}
 
 void Form1::buildWindow()
 {
@@ -258,6 +267,31 @@ void Form1::setFocusOrder()
                               ui.Command1, ui.Text2,    ui.Picture1, ui.Command6,  ui.Command13, ui.Command4};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::connectLink()
+{
+    m_ticker = std::make_unique<GraceTimer>(*ui.Timer1, m_comm.serialPort());
+    m_link = std::make_unique<LinkProtocol>(m_comm, *m_ticker, m_config);
+    m_ticker->tick = [this] { m_link->TimerTick(); };
+    m_link->LogStatus = [this](const QString &message) { LogStatus(message); };
+    m_link->ProgressChanged = [this] { followProgress(); };
+    m_link->OperationEnded = [this] { showProgress(); };
+    connect(ui.Command3, &QPushButton::clicked, this, [this] { m_link->testLink(); });
+    connect(ui.Command1, &QPushButton::clicked, this, [this] { m_link->readFromModule(); });
+    connect(ui.Command2, &QPushButton::clicked, this, [this] { m_link->writeToModule(); });
+}
+
+void Form1::followProgress()
+{
+    if (m_link->progress() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
+        showProgress();
+}
+
+void Form1::showProgress()
+{
+    ui.bar->setValue(int(m_link->progress()));
+    m_barRedrawn.start();
 }
 
 void Form1::startUp()

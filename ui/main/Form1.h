@@ -1,10 +1,14 @@
 #pragma once
 
 #include "Configuration.h"
+#include "GraceTimer.h"
+#include "LinkProtocol.h"
 #include "PortChoice.h"
 #include "SerialComm.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
+#include <memory>
 
 class FlexGrid;
 class ImageTextBox;
@@ -32,6 +36,7 @@ public:
     Configuration &configuration() { return m_config; }
     SerialComm &comm() { return m_comm; }
     PortChoice &portChoice() { return m_portChoice; }
+    LinkProtocol &link() { return *m_link; }
 
     void LogStatus(const QString &message);
     void RefreshGrid();
@@ -49,7 +54,10 @@ private:
     void buildSettingsPage();
     void buildLinkPage();
     void setFocusOrder();
+    void connectLink();
     void startUp();
+    void followProgress();
+    void showProgress();
 
     void toggleDefaultButton(int output);
     void setDefaultButton(int output, int v);
@@ -124,4 +132,7 @@ private:
     Configuration m_config;
     SerialComm m_comm;
     PortChoice m_portChoice{m_comm, *this};
+    std::unique_ptr<GraceTimer> m_ticker;
+    std::unique_ptr<LinkProtocol> m_link;
+    QElapsedTimer m_barRedrawn;
 };
