@@ -8,11 +8,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <memory>
 
@@ -138,6 +141,7 @@ private slots:
 
     void focusOrder();
     void enterAndEscapeDoNothingInFields();
+    void textsFitTheirControls();
 
     void screenshot();
 
@@ -177,6 +181,7 @@ void TestForm2::init()
     m_mainWindow = std::make_unique<QWidget>();
     m_mainWindow->resize(300, 200);
     m_mainWindow->show();
+    m_mainWindow->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_mainWindow.get());
 }
 
@@ -704,6 +709,32 @@ void TestForm2::enterAndEscapeDoNothingInFields()
     command2()->setFocus();
     QTest::keyClick(command2(), Qt::Key_Return);
     QTRY_VERIFY(m_form.isNull());
+}
+
+// Nothing is cut off: every caption fits its control in the font it is drawn in.
+void TestForm2::textsFitTheirControls()
+{
+    open(1);
+    QVERIFY(m_form->windowTitle().isEmpty());
+    QCOMPARE(m_form->size(), QSize(461, 232));
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    const auto labels = m_form->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 7);
+    for (const QLabel *label : labels) {
+        QVERIFY2(label->sizeHint().width() <= label->width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3")
+                                .arg(label->objectName())
+                                .arg(label->sizeHint().width())
+                                .arg(label->width())));
+    }
+    for (const QPushButton *button : {command1(), command2()})
+        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width());
+    // The check box's caption fits the room beside its indicator.
+    QStyleOptionButton option;
+    option.initFrom(check1());
+    const QRect caption = check1()->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check1());
+    QVERIFY(check1()->fontMetrics().horizontalAdvance(check1()->text()) <= caption.width());
+    m_form->close();
 }
 
 // Saves a picture of the dialog when VRK04_SCREENSHOT_DIR names a folder.
