@@ -1,16 +1,22 @@
 #include "SerialComm.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 SerialComm::SerialComm()
 {
-    // A device that vanishes mid-transfer (a USB adapter pulled out) is
-    // closed, so that the steps that follow fail cleanly instead of writing
-    // into a dead handle.
+    // A device that vanishes mid-transfer is closed, so that the steps that
+    // follow fail cleanly instead of writing into a dead handle. Besides a
+    // pulled-out USB adapter (ResourceError) this is any error the port raises
+    // on its own, outside our calls: a hung-up line (a pseudo-terminal whose
+    // peer went away) reads as end of file, which QSerialPort reports with
+    // whatever error code was left over, again on every event-loop pass.
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) {
-                         if (error == QSerialPort::ResourceError && m_port.isOpen()) {
-                             m_reason = reasonFor(error);
+                         const bool fatal = error == QSerialPort::ResourceError
+                                            || (error != QSerialPort::NoError && !m_inCall);
+                         if (fatal && m_port.isOpen()) {
+                             m_reason = reasonFor(QSerialPort::ResourceError);
                              m_port.close();
                          }
                      });
@@ -30,6 +36,7 @@ QString SerialComm::deviceFor(int number)
 
 bool SerialComm::setPortOpen(bool open)
 {
+    const QScopedValueRollback inCall(m_inCall, true);
     if (!open) {
         if (!m_port.isOpen())
             return fail(QStringLiteral("port není otevřen"));
@@ -56,6 +63,7 @@ bool SerialComm::setPortOpen(bool open)
 
 bool SerialComm::setRTSEnable(bool on)
 {
+    const QScopedValueRollback inCall(m_inCall, true);
     if (!m_port.isOpen())
         return fail(QStringLiteral("port není otevřen"));
     if (!m_port.setRequestToSend(on))
@@ -74,6 +82,7 @@ std::optional<QByteArray> SerialComm::Input()
 
 bool SerialComm::Output(const QByteArray &bytes)
 {
+    const QScopedValueRollback inCall(m_inCall, true);
     if (!m_port.isOpen())
         return fail(QStringLiteral("port není otevřen"));
     if (m_port.write(bytes) != bytes.size())

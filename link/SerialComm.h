@@ -38,4 +38,5 @@ private:
     QSerialPort m_port;
     int m_number = 1;
     QString m_reason;
+    bool m_inCall = false; // errors raised inside our own calls are reported by their results
 };
