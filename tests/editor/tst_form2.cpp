@@ -92,11 +92,12 @@ void pasteText(QLineEdit *field, const QString &text, PastePath path)
     }
 }
 
-void addPastePaths(const char *name, const QString &start, const QString &pasted, const QString &expected)
+void addPastePaths(int column, const char *name, const QString &start, const QString &pasted,
+                   const QString &kept)
 {
-    QTest::addRow("%s, Ctrl+V", name) << start << pasted << int(PastePath::Keyboard) << expected;
-    QTest::addRow("%s, menu", name) << start << pasted << int(PastePath::ContextMenu) << expected;
-    QTest::addRow("%s, drop", name) << start << pasted << int(PastePath::Drop) << expected;
+    QTest::addRow("%s, Ctrl+V", name) << column << start << pasted << int(PastePath::Keyboard) << kept;
+    QTest::addRow("%s, menu", name) << column << start << pasted << int(PastePath::ContextMenu) << kept;
+    QTest::addRow("%s, drop", name) << column << start << pasted << int(PastePath::Drop) << kept;
 }
 
 } // namespace
@@ -126,14 +127,12 @@ private slots:
 
     void timeTyped_data();
     void timeTyped();
-    void timePasted_data();
-    void timePasted();
 
     void smsLimitTyped();
     void smsCharactersTyped_data();
     void smsCharactersTyped();
-    void smsPasted_data();
-    void smsPasted();
+    void pasted_data();
+    void pasted();
 
     void returningReloads();
     void anotherRowWhileOpen_data();
@@ -495,37 +494,6 @@ void TestForm2::timeTyped()
     m_form->close();
 }
 
-void TestForm2::timePasted_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<int>("path");
-    QTest::addColumn<QString>("time");
-
-    addPastePaths("digits among letters", "", "a1b2c3", "12");
-    addPastePaths("above 90", "", "95", "90");
-    addPastePaths("after a digit", "9", "x5y7", "90");
-    addPastePaths("with unit", "", "7 s", "7");
-    addPastePaths("no digits", "4", "abc", "4");
-    addPastePaths("full field", "12", "3", "12");
-}
-
-void TestForm2::timePasted()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, pasted);
-    QFETCH(int, path);
-    QFETCH(QString, time);
-
-    m_config->CommandTable.setCell(0, CommandTable::Time, start);
-    open(1);
-    pasteText(text3(), pasted, PastePath(path));
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(text3()->text(), time);
-    m_form->close();
-}
-
 void TestForm2::smsLimitTyped()
 {
     const QString text32 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
@@ -572,35 +540,49 @@ void TestForm2::smsCharactersTyped()
     m_form->close();
 }
 
-void TestForm2::smsPasted_data()
+// Pasted and dropped text: the SMS field keeps what Windows-1250 holds, up to
+// 32 characters; the time field keeps digits, up to two, held at 90.
+void TestForm2::pasted_data()
 {
+    QTest::addColumn<int>("column");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("path");
-    QTest::addColumn<QString>("sms");
+    QTest::addColumn<QString>("kept");
 
+    const int sms = CommandTable::SmsText;
     const QString text30 = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123");
-    addPastePaths("Czech kept", "", "Zapni čerpadlo €", "Zapni čerpadlo €");
-    addPastePaths("refused dropped", "x", "aЖb˙c中", "xabc");
-    addPastePaths("cut to 32", "", text30 + "4567", text30 + "45");
-    addPastePaths("refused do not take room", text30, "Ж˙ř˙ů!", text30 + "řů");
-    addPastePaths("line break dropped", "", "ab\ncd\te", "abcde");
-    addPastePaths("full field", text30 + "45", "z", text30 + "45");
+    addPastePaths(sms, "Czech kept", "", "Zapni čerpadlo €", "Zapni čerpadlo €");
+    addPastePaths(sms, "refused dropped", "x", "aЖb˙c中", "xabc");
+    addPastePaths(sms, "cut to 32", "", text30 + "4567", text30 + "45");
+    addPastePaths(sms, "refused do not take room", text30, "Ж˙ř˙ů!", text30 + "řů");
+    addPastePaths(sms, "line break dropped", "", "ab\ncd\te", "abcde");
+    addPastePaths(sms, "full SMS", text30 + "45", "z", text30 + "45");
+
+    const int time = CommandTable::Time;
+    addPastePaths(time, "digits among letters", "", "a1b2c3", "12");
+    addPastePaths(time, "above 90", "", "95", "90");
+    addPastePaths(time, "after a digit", "9", "x5y7", "90");
+    addPastePaths(time, "with unit", "", "7 s", "7");
+    addPastePaths(time, "no digits", "4", "abc", "4");
+    addPastePaths(time, "full time", "12", "3", "12");
 }
 
-void TestForm2::smsPasted()
+void TestForm2::pasted()
 {
+    QFETCH(int, column);
     QFETCH(QString, start);
     QFETCH(QString, pasted);
     QFETCH(int, path);
-    QFETCH(QString, sms);
+    QFETCH(QString, kept);
 
-    m_config->CommandTable.setCell(0, CommandTable::SmsText, start);
+    m_config->CommandTable.setCell(0, column, start);
     open(1);
-    pasteText(text2(), pasted, PastePath(path));
+    QLineEdit *field = column == CommandTable::Time ? text3() : text2();
+    pasteText(field, pasted, PastePath(path));
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(text2()->text(), sms);
+    QCOMPARE(field->text(), kept);
     m_form->close();
 }
 

@@ -61,17 +61,25 @@ QString joined(const QList<Fragment> &fragments)
     return text;
 }
 
-// Restores the real opener when a test ends, passed or failed.
-class OpenerReplacement
+// Stands in for the browser while a test runs: records every address handed
+// over and answers with result; the real opener comes back afterwards.
+class RecordingOpener
 {
 public:
-    explicit OpenerReplacement(LinkOpener opener)
-        : m_saved(std::exchange(linkOpener(), std::move(opener)))
+    explicit RecordingOpener(bool result = true)
+        : m_result(result)
+        , m_saved(std::exchange(linkOpener(), [this](const QUrl &url) {
+            opened << url;
+            return m_result;
+        }))
     {
     }
-    ~OpenerReplacement() { linkOpener() = std::move(m_saved); }
+    ~RecordingOpener() { linkOpener() = std::move(m_saved); }
+
+    QList<QUrl> opened;
 
 private:
+    bool m_result;
     LinkOpener m_saved;
 };
 
@@ -250,11 +258,7 @@ void TestHelp::linkLooksLikeALink()
 
 void TestHelp::onlyDoubleClickOpens()
 {
-    QList<QUrl> opened;
-    OpenerReplacement replacement([&](const QUrl &url) {
-        opened << url;
-        return true;
-    });
+    RecordingOpener browser;
     LinkLabel label(QStringLiteral("www.example.com"));
     connect(&label, &LinkLabel::doubleClicked, &label, [&] { OpenLink(label); });
     label.show();
@@ -263,21 +267,17 @@ void TestHelp::onlyDoubleClickOpens()
     QTest::mouseClick(&label, Qt::LeftButton);
     QTest::mouseClick(&label, Qt::RightButton);
     QTest::mouseDClick(&label, Qt::RightButton);
-    QVERIFY(opened.isEmpty());
+    QVERIFY(browser.opened.isEmpty());
     QVERIFY(label.tag().isEmpty());
 
     QTest::mouseClick(&label, Qt::LeftButton);
     QTest::mouseDClick(&label, Qt::LeftButton);
-    QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("http://www.example.com"))});
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.example.com"))});
 }
 
 void TestHelp::openLinkFillsTagOnce()
 {
-    QList<QUrl> opened;
-    OpenerReplacement replacement([&](const QUrl &url) {
-        opened << url;
-        return true;
-    });
+    RecordingOpener browser;
     LinkLabel label(QStringLiteral("www.example.com/podpora"));
 
     OpenLink(label);
@@ -287,30 +287,22 @@ void TestHelp::openLinkFillsTagOnce()
     QCOMPARE(label.tag(), "www.example.com/podpora");
 
     const QUrl expected(QStringLiteral("http://www.example.com/podpora"));
-    QCOMPARE(opened, (QList<QUrl>{expected, expected}));
+    QCOMPARE(browser.opened, (QList<QUrl>{expected, expected}));
 }
 
 void TestHelp::openLinkKeepsAGivenTag()
 {
-    QList<QUrl> opened;
-    OpenerReplacement replacement([&](const QUrl &url) {
-        opened << url;
-        return true;
-    });
+    RecordingOpener browser;
     LinkLabel label(QStringLiteral("www.example.com"));
     label.setTag(QStringLiteral("https://podpora.example.com/vrk04"));
     OpenLink(label);
     QCOMPARE(label.tag(), "https://podpora.example.com/vrk04");
-    QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://podpora.example.com/vrk04"))});
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://podpora.example.com/vrk04"))});
 }
 
 void TestHelp::failedOpenChangesNothing()
 {
-    int calls = 0;
-    OpenerReplacement replacement([&](const QUrl &) {
-        ++calls;
-        return false;
-    });
+    RecordingOpener browser(false);
     QWidget window;
     auto *label = new LinkLabel(QStringLiteral("www.example.com"), &window);
     window.show();
@@ -318,7 +310,7 @@ void TestHelp::failedOpenChangesNothing()
 
     OpenLink(*label);
     OpenLink(*label);
-    QCOMPARE(calls, 2);
+    QCOMPARE(browser.opened.size(), 2);
     QCOMPARE(label->tag(), "www.example.com");
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QVERIFY(!QApplication::activeModalWidget());
