@@ -1,0 +1,87 @@
+#pragma once
+
+// The main window on COM1, COM1 being the module simulator's pseudo-terminal.
+
+#include "Form1.h"
+#include "SimulatorProcess.h"
+#include "StatusBox.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+class EndToEnd
+{
+public:
+    // Starts the simulator with options, the window with COM1 mapped to it,
+    // and chooses COM1.
+    bool start(const QStringList &simulatorOptions)
+    {
+        window.reset();
+        if (!simulator.start(simulatorOptions))
+            return false;
+        qputenv("VRK04_COM1", simulator.devicePath().toLocal8Bit());
+        for (int k = 2; k <= 6; ++k)
+            qputenv(QByteArray("VRK04_COM" + QByteArray::number(k)).constData(), "/nonexistent/tty");
+        window = std::make_unique<Form1>();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return false;
+        QTest::mouseClick(window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+        return window->comm().PortOpen();
+    }
+
+    void click(const char *button)
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    }
+
+    // Runs the event loop until the running operation has ended; false on
+    // timeout. QTRY_* would not do: QTest::qWait sleeps 10 ms between event
+    // passes, which paces a transfer at one byte per 10 ms.
+    bool waitUntilFinished(int timeoutMs)
+    {
+        QEventLoop loop;
+        QTimer poll;
+        QElapsedTimer clock;
+        clock.start();
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (finished() || clock.elapsed() > timeoutMs)
+                loop.quit();
+        });
+        poll.start(20);
+        loop.exec();
+        return finished();
+    }
+
+    // True once the running operation has ended: the link is idle, no tick
+    // is pending, and something was logged since the window started.
+    bool finished() const
+    {
+        return window->link().LinkState == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
+    }
+
+    // The logged messages without their times, oldest first.
+    QStringList messages() const
+    {
+        QStringList lines = window->findChild<StatusBox *>("Text2")->text().split(QStringLiteral("\r\n"),
+                                                                                  Qt::SkipEmptyParts);
+        QStringList result;
+        for (auto it = lines.crbegin(); it != lines.crend(); ++it)
+            result << it->section(QStringLiteral(" --> "), 1);
+        return result;
+    }
+
+    int barValue() const { return window->findChild<QProgressBar *>("bar")->value(); }
+
+    SimulatorProcess simulator;
+    std::unique_ptr<Form1> window;
+};
+
+// Generous: a slow, busy machine must still pass.
+constexpr int TransferTimeoutMs = 180000;

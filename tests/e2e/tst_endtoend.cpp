@@ -1,0 +1,189 @@
+// Test, read and write from the main window through the real serial port to
+// the simulated module, including each fault the module can play.
+#include "ConfigImage.h"
+#include "EndToEnd.h"
+#include "FlexGrid.h"
+#include "ImageCodec.h"
+#include "ModuleImage.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace ConfigImageLayout;
+
+namespace {
+
+QByteArray referenceResetImage()
+{
+    const char FF = char(0xFF);
+    QByteArray image(640, FF);
+    image += QByteArray(3, FF) + "\x3F\x3F" + QByteArray(10, FF);
+    for (int k = 0; k < 20; ++k)
+        image += QByteArray("00\x20", 3);
+    return image + QByteArray(1333, FF);
+}
+
+const CommandTable::Row Marker{"marker", "RELE2", "ZMENA", "9", "ANO"};
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testLink_data();
+    void testLink();
+    void readShowsModuleConfiguration();
+    void writeSendsExactlyTheImage();
+    void faults_data();
+    void faults();
+
+private:
+    EndToEnd e2e;
+    QTemporaryDir dir;
+};
+
+void TestEndToEnd::testLink_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("module answers") << QStringList{} << "TEST OK";
+    QTest::newRow("silent module") << QStringList{"--silent"} << "TEST ERROR";
+}
+
+void TestEndToEnd::testLink()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    QVERIFY(e2e.start(options));
+    e2e.click("Command3");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", message}));
+}
+
+void TestEndToEnd::readShowsModuleConfiguration()
+{
+    const QString log = dir.filePath(QStringLiteral("read.log"));
+    QVERIFY(e2e.start({"--log", log}));
+    e2e.click("Command1");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK"}));
+
+    const QByteArray image = ModuleImage::defaultImage();
+    Configuration &config = e2e.window->configuration();
+    QCOMPARE(config.ConfigImage, image);
+    const ImageDecoding expected = decodeImage(image, CommandTable());
+    QVERIFY(config.CommandTable == expected.table);
+    auto *grid = e2e.window->findChild<FlexGrid *>("grid1");
+    QCOMPARE(grid->TextMatrix(3, 1), QStringLiteral(" #OTEVŘI BRÁNU"));
+    QCOMPARE(grid->TextMatrix(3, 2), QStringLiteral("RELE2"));
+    QCOMPARE(grid->TextMatrix(3, 3), QStringLiteral("IMPULS"));
+    QCOMPARE(grid->TextMatrix(3, 4), QStringLiteral("5"));
+    QCOMPARE(grid->TextMatrix(3, 5), QStringLiteral("ANO"));
+    QCOMPARE(grid->TextMatrix(8, 3), QStringLiteral("RESET"));
+    QString captions;
+    for (const char *name : {"Command8", "Command9", "Command10", "Command11", "Command12"})
+        captions += e2e.window->findChild<QPushButton *>(name)->text();
+    QCOMPARE(captions, QStringLiteral("10100"));
+    QCOMPARE(e2e.barValue(), 2048);
+
+    QFile sent(log);
+    QVERIFY(sent.open(QIODevice::ReadOnly));
+    QCOMPARE(sent.readAll(), QByteArray("\x03\x0C\x02") + QByteArray(2049, '\x06'));
+}
+
+void TestEndToEnd::writeSendsExactlyTheImage()
+{
+    const QString saved = dir.filePath(QStringLiteral("written.bin"));
+    QVERIFY(e2e.start({"--save", saved}));
+    e2e.click("Command2");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
+    QCOMPARE(e2e.barValue(), 2049);
+    QTRY_VERIFY_WITH_TIMEOUT(e2e.simulator.events().contains(QStringLiteral("write 2048")), 10000);
+    QFile written(saved);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), referenceResetImage());
+}
+
+void TestEndToEnd::faults_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("messages"); // after the start message
+    QTest::addColumn<int>("imageSize");        // ConfigImage afterwards; -1: unchanged
+    QTest::addColumn<bool>("decoded");
+
+    const QStringList readFailed{"chyba v prenosu!"};
+    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!"};
+    const QStringList writeFailed{"chyba komunikace!"};
+    QTest::newRow("read, silent") << QStringList{"--silent"} << "Command1" << readFailed << -1 << false;
+    for (int step = 1; step <= 3; ++step)
+        QTest::addRow("read, no ACK at set-up step %d", step)
+            << QStringList{"--no-ack-at", QString::number(step)} << "Command1" << readFailed << -1 << false;
+    QTest::newRow("read, duplicate byte") << QStringList{"--duplicate-at", "300"} << "Command1" << readFailed << -1
+                                          << false;
+    QTest::newRow("read, 25 early in the data")
+        << QStringList{"--end-at", "100"} << "Command1" << decodeFailed << 99 << false;
+    QTest::newRow("read, 25 after the records")
+        << QStringList{"--end-at", "1000"} << "Command1" << QStringList{"Prenos OK"} << 999 << true;
+    QTest::newRow("read, erased module") << QStringList{"--erased"} << "Command1" << decodeFailed << 2048 << false;
+    QTest::newRow("read, 715 bytes") << QStringList{"--size", "715"} << "Command1" << QStringList{"Prenos OK"}
+                                     << 715 << true;
+    QTest::newRow("read, 714 bytes") << QStringList{"--size", "714"} << "Command1" << decodeFailed << 714 << false;
+    QTest::newRow("read, line closed") << QStringList{"--close-at", "500"} << "Command1" << readFailed << -1
+                                       << false;
+
+    QTest::newRow("write, silent") << QStringList{"--silent"} << "Command2" << writeFailed << -1 << false;
+    QTest::newRow("write, no ACK at set-up step 2")
+        << QStringList{"--no-ack-at", "2"} << "Command2" << writeFailed << -1 << false;
+    QTest::newRow("write, duplicate answer") << QStringList{"--duplicate-at", "10"} << "Command2"
+                                             << QStringList{"duplicitni prijem", "chyba komunikace!"} << -1 << false;
+    QTest::newRow("write, last byte answered 6") << QStringList{"--last-ack-6"} << "Command2" << writeFailed << -1
+                                                 << false;
+    QTest::newRow("write, line closed") << QStringList{"--close-at", "100"} << "Command2" << writeFailed << -1
+                                        << false;
+}
+
+void TestEndToEnd::faults()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, button);
+    QFETCH(QStringList, messages);
+    QFETCH(int, imageSize);
+    QFETCH(bool, decoded);
+    QVERIFY(e2e.start(options + QStringList{"--baud", "0"}));
+    Configuration &config = e2e.window->configuration();
+    config.CommandTable.setRow(0, Marker);
+    e2e.window->RefreshGrid();
+    const CommandTable before = config.CommandTable;
+    const bool write = button == u"Command2";
+
+    e2e.click(button.toLatin1().constData());
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    const QStringList expected =
+        QStringList{"Program spuštěn", write ? "Zápis START" : "Vyčítání START"} + messages;
+    QCOMPARE(e2e.messages(), expected);
+
+    if (!write) {
+        if (imageSize < 0)
+            QVERIFY(config.ConfigImage.isEmpty());
+        else
+            QCOMPARE(config.ConfigImage.size(), imageSize);
+    }
+    if (decoded) {
+        QCOMPARE(config.CommandTable.cell(2, CommandTable::Output), QStringLiteral("RELE2"));
+        QCOMPARE(config.CommandTable.cell(0, CommandTable::SmsText), QStringLiteral("ZAPNI TOPENÍ"));
+    } else {
+        QVERIFY(config.CommandTable == before);
+        QCOMPARE(e2e.window->findChild<FlexGrid *>("grid1")->TextMatrix(1, 1), QStringLiteral(" #marker"));
+    }
+
+    // After any outcome the next press starts afresh with the attention byte.
+    e2e.click("Command3");
+    QVERIFY(e2e.window->link().LinkState == 25);
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
