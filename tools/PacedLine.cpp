@@ -12,6 +12,9 @@ namespace {
 
 // A module left half-way through an exchange forgets it after this pause.
 constexpr qint64 PauseResetNs = 2'000'000'000;
+// The last stretch before a byte is due is waited out on the clock: a wake-up
+// from sleep may come tens of microseconds late, and a real line is exact.
+constexpr qint64 SpinNs = 200'000;
 
 qint64 nowNs()
 {
@@ -48,7 +51,7 @@ void PacedLine::run(const volatile std::sig_atomic_t &stop)
         timespec timeout{};
         timespec *wait = nullptr;
         if (!m_pending.isEmpty()) {
-            timeout = toTimespec(m_pending.first().dueNs - now);
+            timeout = toTimespec(m_pending.first().dueNs - SpinNs - now);
             wait = &timeout;
         } else if (!m_module.idle()) {
             timeout = toTimespec(m_lastInputNs + PauseResetNs - now);
@@ -68,7 +71,11 @@ void PacedLine::run(const volatile std::sig_atomic_t &stop)
             for (ssize_t i = 0; i < n && !m_module.lineClosed(); ++i)
                 take(buffer[i], after);
         }
-        sendDue(after);
+        if (ready == 0 && !m_pending.isEmpty()) {
+            while (nowNs() < m_pending.first().dueNs) {
+            }
+        }
+        sendDue(nowNs());
         if (m_pending.isEmpty() && !m_module.idle() && after - m_lastInputNs >= PauseResetNs)
             m_module.abandon();
     }
