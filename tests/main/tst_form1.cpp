@@ -4,13 +4,19 @@
 #include "ConfigImage.h"
 #include "FlexGrid.h"
 #include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
 #include "ImageTextBox.h"
+#include "LinkLabel.h"
+#include "OpenLink.h"
 #include "PseudoTerminal.h"
 #include "StatusBox.h"
 #include "Windows1250.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QMimeData>
@@ -120,6 +126,11 @@ private slots:
     void choosingAPortOpensIt();
     void choosingATakenPortLogsAndSurvives();
 
+    void gridDoubleClickOpensOneEditor();
+    void helpOpensOneWindow();
+    void linkLabelsOpenTheirAddresses();
+    void closingTheWindowClosesTheOthers();
+
     void konecEndsTheProgram(); // must stay last: it ends the event loops
 
 private:
@@ -128,6 +139,8 @@ private:
     ImageTextBox *imageBox() const { return m_window->findChild<ImageTextBox *>("Text1"); }
     StatusBox *statusBox() const { return m_window->findChild<StatusBox *>("Text2"); }
     QString captions() const;
+    void doubleClickGridRow(int gridRow);
+    QList<Form3 *> helpWindows() const;
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
     std::unique_ptr<Form1> m_window;
@@ -478,8 +491,101 @@ void TestForm1::choosingATakenPortLogsAndSurvives()
              qPrintable(newest));
 }
 
+void TestForm1::doubleClickGridRow(int gridRow)
+{
+    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
+    FlexGrid *g = grid();
+    g->scrollToItem(g->item(gridRow - 1, 0));
+    const QPoint cell = g->visualItemRect(g->item(gridRow - 1, 1)).center();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell);
+}
+
+QList<Form3 *> TestForm1::helpWindows() const
+{
+    QList<Form3 *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *help = qobject_cast<Form3 *>(w); help && help->isVisible())
+            windows << help;
+    }
+    return windows;
+}
+
+void TestForm1::gridDoubleClickOpensOneEditor()
+{
+    m_window->configuration().CommandTable.setRow(2, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    doubleClickGridRow(3);
+    Form2 *editor = m_window->findChild<Form2 *>();
+    QVERIFY(editor);
+    QTRY_VERIFY(editor->isVisible());
+    QCOMPARE(editor->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("3"));
+    QCOMPARE(editor->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("tri"));
+
+    doubleClickGridRow(20);
+    QCOMPARE(m_window->findChildren<Form2 *>().size(), 1);
+    QTRY_COMPARE(editor->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("20"));
+    QTRY_COMPARE(QApplication::activeWindow(), editor);
+    QTRY_COMPARE(editor->findChild<QLineEdit *>("Text2")->text(), QString());
+    QVERIFY(!editor->findChild<QCheckBox *>("Check1")->isChecked());
+
+    editor->findChild<QLineEdit *>("Text2")->setFocus();
+    QTest::keyClicks(editor->findChild<QLineEdit *>("Text2"), "VENTIL");
+    QTest::mouseClick(editor->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(m_window->findChildren<Form2 *>().isEmpty());
+    QCOMPARE(grid()->TextMatrix(20, 1), QStringLiteral(" #VENTIL"));
+    QCOMPARE(grid()->TextMatrix(3, 1), QStringLiteral(" #tri"));
+}
+
+void TestForm1::helpOpensOneWindow()
+{
+    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(2);
+    click("Command13");
+    click("Command13");
+    QTRY_COMPARE(helpWindows().size(), 1);
+    QTest::mouseClick(helpWindows().at(0)->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QTRY_COMPARE(helpWindows().size(), 0);
+    click("Command13");
+    QTRY_COMPARE(helpWindows().size(), 1);
+}
+
+void TestForm1::linkLabelsOpenTheirAddresses()
+{
+    QList<QUrl> opened;
+    const LinkOpener browser = linkOpener();
+    linkOpener() = [&opened](const QUrl &url) {
+        opened << url;
+        return false;
+    };
+    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(2);
+    auto *maker = m_window->findChild<LinkLabel *>("Label8");
+    auto *support = m_window->findChild<LinkLabel *>("Label9");
+    QTest::mouseClick(maker, Qt::LeftButton);
+    QVERIFY(opened.isEmpty());
+    QTest::mouseDClick(maker, Qt::LeftButton);
+    QTest::mouseDClick(support, Qt::LeftButton);
+    linkOpener() = browser;
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened.at(0).host(), maker->text());
+    QCOMPARE(maker->tag(), maker->text());
+    QVERIFY(opened.at(1).toString().contains(support->text()));
+    QCOMPARE(statusBox()->text().count(QStringLiteral("\r\n")), 1);
+}
+
+void TestForm1::closingTheWindowClosesTheOthers()
+{
+    doubleClickGridRow(1);
+    click("Command13");
+    QTRY_COMPARE(helpWindows().size(), 1);
+    QTRY_VERIFY(m_window->findChild<Form2 *>());
+    m_window->close();
+    QTRY_COMPARE(helpWindows().size(), 0);
+    QTRY_VERIFY(!m_window->findChild<Form2 *>());
+}
+
 void TestForm1::konecEndsTheProgram()
 {
+    doubleClickGridRow(1);
+    click("Command13");
     QEventLoop loop;
     QTimer::singleShot(0, this, [this] { click("Command4"); });
     QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });

@@ -2,12 +2,17 @@
 
 #include "DefaultStates.h"
 #include "FlexGrid.h"
+#include "Form2.h"
+#include "Form3.h"
 #include "ImageTextBox.h"
 #include "Layout.h"
+#include "LinkLabel.h"
 #include "MakerDetails.h"
+#include "OpenLink.h"
 #include "StatusBox.h"
 #include "TabControl.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -126,8 +131,11 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1()
 {
-    // The timer's tick must not reach a protocol that is being torn down.
+    // The timer's tick must not reach a protocol that is being torn down, and
+    // the editor works on the configuration, which goes before the children.
     m_ticker->tick = nullptr;
+    delete m_editor;
+    delete m_help;
 }
 
 void Form1::buildWindow()
@@ -184,6 +192,7 @@ void Form1::buildCommandPage()
     ui.grid1->setFont(uiFont(8.25));
     ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
     setFieldColour(ui.grid1, Palette::GridYellow);
+    connect(ui.grid1, &QTableWidget::cellDoubleClicked, this, [this](int row) { editCommand(row + 1); });
 }
 
 void Form1::buildSettingsPage()
@@ -249,11 +258,14 @@ void Form1::buildLinkPage()
     ui.Label10 = makeLabel(ui.Frame3, "Label10", QStringLiteral("Rychlost přenosu je závislá na CPU"));
     ui.Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Label6 = makeLabel(ui.Frame3, "Label6", QStringLiteral("Výrobce :"));
-    ui.Label8 = makeLabel(ui.Frame3, "Label8", MakerDetails::WebAddress);
+    ui.Label8 = make<LinkLabel>(ui.Frame3, "Label8", MakerDetails::WebAddress);
     ui.Label7 = makeLabel(ui.Frame3, "Label7", QStringLiteral("Podpora :"));
-    ui.Label9 = makeLabel(ui.Frame3, "Label9", MakerDetails::SupportAddress);
+    ui.Label9 = make<LinkLabel>(ui.Frame3, "Label9", MakerDetails::SupportAddress);
+    for (LinkLabel *link : {ui.Label8, ui.Label9})
+        connect(link, &LinkLabel::doubleClicked, this, [link] { OpenLink(*link); });
 
     ui.Command13 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command13", QStringLiteral("HELP - jak postupovat"));
+    connect(ui.Command13, &QPushButton::clicked, this, &Form1::showHelp);
     ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
     setButtonColour(ui.Command4, Palette::LightRed);
     connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
@@ -420,6 +432,29 @@ void Form1::showMessage(const QString &text, MessageKind kind)
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Title, text,
                     QMessageBox::Ok, this);
     box.exec();
+}
+
+void Form1::editCommand(int gridRow)
+{
+    if (!m_editor)
+        m_editor = new Form2(m_config, this);
+    m_editor->editRow(gridRow);
+}
+
+void Form1::showHelp()
+{
+    Form3::showHelp(m_help);
+}
+
+// Closing the main window by its frame ends the program: the editor and the
+// help window go with it rather than keep the program running on their own.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_editor)
+        m_editor->close();
+    if (m_help)
+        m_help->close();
+    event->accept();
 }
 
 void Form1::endProgram()

@@ -7,11 +7,15 @@
 #include "SerialComm.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 class FlexGrid;
+class Form2;
+class Form3;
 class ImageTextBox;
+class LinkLabel;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -48,6 +52,9 @@ public:
     void SetDefaultButton4(int v);
     void SetDefaultButton5(int v);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildWindow();
     void buildCommandPage();
@@ -68,6 +75,8 @@ private:
     enum class MessageKind { Plain, Warning };
     void showMessage(const QString &text, MessageKind kind);
 
+    void editCommand(int gridRow);
+    void showHelp();
     void endProgram();
 
     // PortOptions
@@ -120,9 +129,9 @@ private:
         QLabel *Label5;          // instructions
         QLabel *Label10;         // speed note
         QLabel *Label6;          // "Výrobce :"
-        QLabel *Label8;          // maker's web address
+        LinkLabel *Label8;       // maker's web address
         QLabel *Label7;          // "Podpora :"
-        QLabel *Label9;          // support web address
+        LinkLabel *Label9;       // support web address
         QPushButton *Command13;  // help window
         QPushButton *Command4;   // "..:: KONEC ::..": ends the program
     } ui{};
@@ -135,4 +144,6 @@ private:
     std::unique_ptr<GraceTimer> m_ticker;
     std::unique_ptr<LinkProtocol> m_link;
     QElapsedTimer m_barRedrawn;
+    QPointer<Form2> m_editor;
+    QPointer<Form3> m_help;
 };
