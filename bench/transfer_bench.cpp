@@ -1,17 +1,11 @@
 // Times a full read and a full write of a 2048-byte image through the module
 // simulator, with the program's own SerialComm, GraceTimer and LinkProtocol in
 // a Qt event loop. Usage: transfer-bench [runs [latency-runs]]
-#include "Configuration.h"
-#include "GraceTimer.h"
-#include "LinkProtocol.h"
-#include "SerialComm.h"
+#include "SerialLink.h"
 #include "SimulatorProcess.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -29,38 +23,19 @@ double boundSeconds(double latencyMs)
     return ImageSize * (2 * ByteTimeMs + latencyMs) / 1000;
 }
 
-struct Rig
+// Seconds from the button to the end of the operation; negative on failure.
+template<typename Button>
+double timeOf(SerialLink &rig, Button button)
 {
-    SerialComm comm;
-    QTimer Timer1;
-    GraceTimer timer{Timer1, comm.serialPort()};
-    Configuration config;
-    LinkProtocol link{comm, timer, config};
-    QStringList log;
-    QEventLoop loop;
-
-    Rig()
-    {
-        timer.tick = [this] { link.TimerTick(); };
-        link.LogStatus = [this](const QString &message) { log << message; };
-        link.OperationEnded = [this] { loop.quit(); };
-        config.ResetTable();
-    }
-
-    // Seconds from the button to the end of the operation; negative on failure.
-    template<typename Button>
-    double time(Button button)
-    {
-        log.clear();
-        QTimer::singleShot(OperationTimeoutMs, &loop, &QEventLoop::quit);
-        QElapsedTimer clock;
-        clock.start();
-        (link.*button)();
-        loop.exec();
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        return log.size() == 2 && log.last() == QStringLiteral("Prenos OK") ? seconds : -1;
-    }
-};
+    rig.log.clear();
+    QElapsedTimer clock;
+    clock.start();
+    (rig.link.*button)();
+    if (!rig.waitForEnd(rig.ended + 1, OperationTimeoutMs))
+        return -1;
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    return rig.log.size() == 2 && rig.log.last() == QStringLiteral("Prenos OK") ? seconds : -1;
+}
 
 void report(const char *what, double latencyMs, double seconds)
 {
@@ -82,18 +57,16 @@ bool runScenario(double latencyMs, int runs)
         std::fprintf(stderr, "transfer-bench: the simulator did not start\n");
         return false;
     }
-    Rig rig;
-    qputenv("VRK04_COM1", QFile::encodeName(sim.devicePath()));
-    rig.comm.setCommPort(1);
-    if (!rig.comm.setPortOpen(true)) {
+    SerialLink rig;
+    if (!rig.open(sim.devicePath())) {
         std::fprintf(stderr, "transfer-bench: %s\n", qPrintable(rig.comm.failureReason()));
         return false;
     }
     bool ok = true;
     for (int run = 0; run < runs; ++run) {
-        const double read = rig.time(&LinkProtocol::readFromModule);
+        const double read = timeOf(rig, &LinkProtocol::readFromModule);
         report("read", latencyMs, read);
-        const double write = rig.time(&LinkProtocol::writeToModule);
+        const double write = timeOf(rig, &LinkProtocol::writeToModule);
         report("write", latencyMs, write);
         ok = ok && read >= 0 && write >= 0;
     }

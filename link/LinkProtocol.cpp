@@ -170,13 +170,11 @@ LinkProtocol::Outcome LinkProtocol::readTransition()
 {
     switch (LinkState) {
     case AttentionSent:
-        return acknowledged() ? send(ReadRequest, RequestSent, ReadSetupIntervalMs, SetupGraceMs)
-                              : Outcome::Failed;
+        return sendOnAck(ReadRequest, RequestSent, ReadSetupIntervalMs, SetupGraceMs);
     case RequestSent:
-        return acknowledged() ? send(StartOfData, StartSent, ReadSetupIntervalMs, SetupGraceMs)
-                              : Outcome::Failed;
+        return sendOnAck(StartOfData, StartSent, ReadSetupIntervalMs, SetupGraceMs);
     case StartSent:
-        return acknowledged() ? send(Ack, DataPhase, DataIntervalMs, DataGraceMs) : Outcome::Failed;
+        return sendOnAck(Ack, DataPhase, DataIntervalMs, DataGraceMs);
     case DataPhase:
         return readData();
     default:
@@ -190,11 +188,9 @@ LinkProtocol::Outcome LinkProtocol::writeTransition()
 {
     switch (LinkState) {
     case AttentionSent:
-        return acknowledged() ? send(WriteRequest, RequestSent, WriteSetupIntervalMs, SetupGraceMs)
-                              : Outcome::Failed;
+        return sendOnAck(WriteRequest, RequestSent, WriteSetupIntervalMs, SetupGraceMs);
     case RequestSent:
-        return acknowledged() ? send(StartOfData, StartSent, WriteSetupIntervalMs, SetupGraceMs)
-                              : Outcome::Failed;
+        return sendOnAck(StartOfData, StartSent, WriteSetupIntervalMs, SetupGraceMs);
     case StartSent:
         if (!acknowledged() || !sendImageByte())
             return Outcome::Failed;
@@ -275,6 +271,12 @@ bool LinkProtocol::takeInput()
 bool LinkProtocol::acknowledged()
 {
     return takeInput() && RxBuffer.contains(Ack);
+}
+
+// A set-up state: the next byte goes out once the acknowledgement is in.
+LinkProtocol::Outcome LinkProtocol::sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs)
+{
+    return acknowledged() ? send(byte, nextState, intervalMs, graceMs) : Outcome::Failed;
 }
 
 LinkProtocol::Outcome LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)

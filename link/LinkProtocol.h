@@ -73,6 +73,7 @@ private:
 
     bool takeInput();
     bool acknowledged();
+    Outcome sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs);
     Outcome send(char byte, qint16 nextState, int intervalMs, int graceMs);
     bool sendImageByte();
     Outcome countIdleStep();

@@ -1,19 +1,14 @@
 // The link protocol over the real serial port against the module simulator
 // on a pseudo-terminal: SerialComm, GraceTimer and LinkProtocol as the main
 // window wires them, without the window.
-#include "Configuration.h"
-#include "GraceTimer.h"
-#include "LinkProtocol.h"
 #include "ModuleImage.h"
-#include "SerialComm.h"
+#include "SerialLink.h"
 #include "SimulatorProcess.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -22,56 +17,6 @@ const QString WriteStart = QStringLiteral("Zápis START");
 const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
-
-// Generous: a loaded two-core machine may run a 2048-byte transfer many
-// times slower than its usual 2.5 s.
-constexpr int TransferTimeoutMs = 120000;
-
-struct Link
-{
-    SerialComm comm;
-    QTimer Timer1;
-    GraceTimer timer{Timer1, comm.serialPort()};
-    Configuration config;
-    LinkProtocol link{comm, timer, config};
-    QStringList log;
-    int ended = 0;
-
-    Link()
-    {
-        timer.tick = [this] { link.TimerTick(); };
-        link.LogStatus = [this](const QString &message) { log << message; };
-        link.OperationEnded = [this] {
-            ++ended;
-            m_waiting.quit();
-        };
-        config.ResetTable();
-    }
-
-    // Runs the event loop until count operations have ended. Unlike QTRY_*,
-    // whose waits sleep 10 ms between event-loop passes, this keeps ticks on
-    // their real pace.
-    [[nodiscard]] bool waitForEnd(int count, int timeoutMs = TransferTimeoutMs)
-    {
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, &m_waiting, &QEventLoop::quit);
-        deadline.start(timeoutMs);
-        while (ended < count && deadline.isActive())
-            m_waiting.exec();
-        return ended >= count;
-    }
-
-    bool open(const QString &device)
-    {
-        qputenv("VRK04_COM1", QFile::encodeName(device));
-        comm.setCommPort(1);
-        return comm.setPortOpen(true);
-    }
-
-private:
-    QEventLoop m_waiting;
-};
 
 QByteArray fileBytes(const QString &path)
 {
@@ -106,7 +51,7 @@ void TestLinkOverPty::testOk()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start());
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.testLink();
     QVERIFY(link.waitForEnd(1));
@@ -118,7 +63,7 @@ void TestLinkOverPty::testErrorWithSilentModule()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start({QStringLiteral("--silent")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.testLink();
     QVERIFY(link.waitForEnd(1));
@@ -129,7 +74,7 @@ void TestLinkOverPty::readOfDefaultImage()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start());
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
@@ -149,7 +94,7 @@ void TestLinkOverPty::writeOfResetTableAndReadBack()
     const QString received = dir.filePath(QStringLiteral("received.bin"));
     SimulatorProcess sim;
     QVERIFY(sim.start({QStringLiteral("--save"), saved, QStringLiteral("--log"), received}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.writeToModule();
     QVERIFY(link.waitForEnd(1));
@@ -174,7 +119,7 @@ void TestLinkOverPty::readBehindAdapterLatency()
     // 715 bytes, the part the decoder reads, keep the test short.
     QVERIFY(sim.start({QStringLiteral("--latency"), QStringLiteral("16"), QStringLiteral("--size"),
                        QStringLiteral("715")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
@@ -188,7 +133,7 @@ void TestLinkOverPty::writeSetupBehindAdapterLatency()
     // A module that takes 16 bytes ends the write with 25 after byte 16.
     QVERIFY(sim.start({QStringLiteral("--latency"), QStringLiteral("16"), QStringLiteral("--size"),
                        QStringLiteral("16")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.writeToModule();
     QVERIFY(link.waitForEnd(1));
@@ -229,7 +174,7 @@ void TestLinkOverPty::faultsOnTheLine()
 
     SimulatorProcess sim;
     QVERIFY(sim.start(options));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     const CommandTable tableBefore = link.config.CommandTable;
     if (write)
@@ -247,7 +192,7 @@ void TestLinkOverPty::hungUpLineClosesPort()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start({QStringLiteral("--close-at"), QStringLiteral("10")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
@@ -262,7 +207,7 @@ void TestLinkOverPty::tickWaitsForDataWithinGrace()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start({QStringLiteral("--latency"), QStringLiteral("300")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     bool dataWaiting = false;
     int ticks = 0;
@@ -282,7 +227,7 @@ void TestLinkOverPty::tickWaitsForDataWithinGrace()
 
 void TestLinkOverPty::noGraceWithPortClosed()
 {
-    Link link;
+    SerialLink link;
     int ticks = 0;
     link.timer.tick = [&] { ++ticks; };
     link.timer.arm(1, 600000);
@@ -293,7 +238,7 @@ void TestLinkOverPty::disarmDuringGraceStopsTick()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start({QStringLiteral("--latency"), QStringLiteral("300")}));
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     int ticks = 0;
     link.timer.tick = [&] { ++ticks; };
@@ -312,7 +257,7 @@ void TestLinkOverPty::tickNeverEarly()
 {
     SimulatorProcess sim;
     QVERIFY(sim.start());
-    Link link;
+    SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     QVERIFY(link.comm.Output(QByteArray("\x03")));
     QTRY_VERIFY_WITH_TIMEOUT(link.comm.serialPort().bytesAvailable() > 0, 30000);
