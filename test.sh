@@ -12,6 +12,6 @@ vrk04_build "$VRK04_ROOT/build"
 if [ "${VRK04_SANITIZE:-1}" != 0 ]; then
     vrk04_build "$VRK04_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVRK04_SANITIZE=ON
     (cd "$VRK04_ROOT/build-sanitize" &&
-        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --output-on-failure --parallel 2)
 fi
