@@ -1,6 +1,7 @@
 // The command table codec, the configuration procedures and the default
 // output states, against reference images built byte by byte.
 #include "ConfigImage.h"
+#include "ReferenceImages.h"
 #include "Configuration.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
@@ -14,19 +15,6 @@ using namespace ConfigImageLayout;
 namespace {
 
 const char FF = char(0xFF);
-
-// The image of a freshly reset table, from its published layout.
-QByteArray referenceResetImage()
-{
-    QByteArray image(640, FF);
-    image += QByteArray(3, FF);
-    image += "\x3F\x3F";
-    image += QByteArray(10, FF);
-    for (int k = 0; k < 20; ++k)
-        image += QByteArray("00\x20", 3);
-    image += QByteArray(1333, FF);
-    return image;
-}
 
 // Stand-in for the main window's five default-output buttons.
 struct Buttons

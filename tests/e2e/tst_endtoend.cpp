@@ -1,6 +1,7 @@
 // Test, read and write from the main window through the real serial port to
 // the simulated module, including each fault the module can play.
 #include "ConfigImage.h"
+#include "ReferenceImages.h"
 #include "EndToEnd.h"
 #include "FlexGrid.h"
 #include "ImageCodec.h"
@@ -12,16 +13,6 @@
 using namespace ConfigImageLayout;
 
 namespace {
-
-QByteArray referenceResetImage()
-{
-    const char FF = char(0xFF);
-    QByteArray image(640, FF);
-    image += QByteArray(3, FF) + "\x3F\x3F" + QByteArray(10, FF);
-    for (int k = 0; k < 20; ++k)
-        image += QByteArray("00\x20", 3);
-    return image + QByteArray(1333, FF);
-}
 
 const CommandTable::Row Marker{"marker", "RELE2", "ZMENA", "9", "ANO"};
 

@@ -2,6 +2,7 @@
 // default output buttons, the image box and its two buttons, the status log
 // and the port options on pseudo-terminals.
 #include "ConfigImage.h"
+#include "ReferenceImages.h"
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -35,23 +36,6 @@ using namespace ConfigImageLayout;
 namespace {
 
 const char FF = char(0xFF);
-
-QByteArray referenceResetImage()
-{
-    QByteArray image(640, FF);
-    image += QByteArray(3, FF) + "\x3F\x3F" + QByteArray(10, FF);
-    for (int k = 0; k < 20; ++k)
-        image += QByteArray("00\x20", 3);
-    return image + QByteArray(1333, FF);
-}
-
-QByteArray allBytes()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes += char(b);
-    return bytes;
-}
 
 // Every port but the ones a test maps points at a device that does not exist,
 // so no test probes the machine's real serial ports.

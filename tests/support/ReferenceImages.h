@@ -1,0 +1,31 @@
+#pragma once
+
+// Golden images, built byte by byte from the EEPROM layout rather than by the
+// program's own encoder.
+
+#include <QByteArray>
+
+inline QByteArray referenceResetImage()
+{
+    // 640 bytes of empty SMS fields, 3 fill, both default bytes 0x3F, 10 fill,
+    // twenty records "0", "0", 0x20 (SYSTEM, TEST, 0 s, no confirmation),
+    // 1333 fill.
+    const char FF = char(0xFF);
+    QByteArray image(640, FF);
+    image += QByteArray(3, FF);
+    image += "\x3F\x3F";
+    image += QByteArray(10, FF);
+    for (int k = 0; k < 20; ++k)
+        image += QByteArray("00\x20", 3);
+    image += QByteArray(1333, FF);
+    return image;
+}
+
+// Every byte value once, 0 to 255 in order.
+inline QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += char(b);
+    return bytes;
+}
