@@ -1,7 +1,7 @@
 // The command table codec, the configuration procedures and the default
 // output states, against reference images built byte by byte.
 #include "ConfigImage.h"
-#include "ReferenceImages.h"
+#include "TestBytes.h"
 #include "Configuration.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"

@@ -7,6 +7,7 @@
 #include "StatusBox.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QPushButton>
@@ -75,6 +76,19 @@ public:
         for (auto it = lines.crbegin(); it != lines.crend(); ++it)
             result << it->section(QStringLiteral(" --> "), 1);
         return result;
+    }
+
+    // The image the simulator saved to file once it reported a complete
+    // write of size bytes; empty when it did not.
+    QByteArray writtenImage(const QString &file, int size)
+    {
+        const QString event = QStringLiteral("write %1").arg(size);
+        QElapsedTimer clock;
+        clock.start();
+        while (!simulator.events().contains(event) && clock.elapsed() < 10000)
+            QTest::qWait(20);
+        QFile written(file);
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     }
 
     int barValue() const { return window->findChild<QProgressBar *>("bar")->value(); }

@@ -1,6 +1,7 @@
 // The link protocol engine, tick by tick, on a fake port and a hand-driven
 // timer: the bytes it puts on the line, its state, its timer and its messages.
 #include "Configuration.h"
+#include "TestBytes.h"
 #include "FakeComm.h"
 #include "LinkProtocol.h"
 #include "ManualTimer.h"
@@ -27,14 +28,6 @@ const QString Duplicate = QStringLiteral("duplicitni prijem");
 const char FF = char(0xFF);
 const QByteArray Ack("\x06");
 const QByteArray End("\x19");
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values)
-        result.append(char(v));
-    return result;
-}
 
 // A decodable 2048-byte image, byte by byte: command 1 is "AHOJ" on RELE1,
 // SEPNUTI, 5 s, confirmed; the rest are empty.

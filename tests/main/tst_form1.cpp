@@ -2,7 +2,7 @@
 // default output buttons, the image box and its two buttons, the status log
 // and the port options on pseudo-terminals.
 #include "ConfigImage.h"
-#include "ReferenceImages.h"
+#include "TestBytes.h"
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "Form2.h"

@@ -1,6 +1,7 @@
 // The simulator's module logic in-process: the exchanges of a healthy module
 // and what each fault mode does to them.
 #include "ImageCodec.h"
+#include "TestBytes.h"
 #include "ModuleImage.h"
 #include "SimulatedModule.h"
 
@@ -12,14 +13,6 @@ using Event = SimulatedModule::Event;
 
 const QByteArray Ack("\x06");
 const QByteArray End("\x19");
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values)
-        result.append(char(v));
-    return result;
-}
 
 // The PC's side, one byte at a time, keeping every answer.
 struct Pc

@@ -1,9 +1,19 @@
 #pragma once
 
-// Golden images, built byte by byte from the EEPROM layout rather than by the
-// program's own encoder.
+// Byte strings for the suites: golden images, built byte by byte from the
+// EEPROM layout rather than by the program's own encoder, and small helpers.
 
 #include <QByteArray>
+#include <initializer_list>
+
+// The bytes of the given values, in order.
+inline QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (int v : values)
+        result.append(char(v));
+    return result;
+}
 
 inline QByteArray referenceResetImage()
 {
