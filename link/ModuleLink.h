@@ -32,16 +32,19 @@ public:
     using Outcome = LinkProtocol::Outcome;     // Succeeded, Failed, Interrupted
 
     explicit ModuleLink(QObject *parent = nullptr);
-    ~ModuleLink() override;
 
     Configuration &configuration() { return m_config; }
     SerialComm &comm() { return m_comm; }
     LinkProtocol &protocol() { return m_protocol; }
     const LinkProtocol &protocol() const { return m_protocol; }
+    // Timer1, the protocol's one-shot tick, and the grace timer over it.
+    QTimer &timer() { return m_timer1; }
+    GraceTimer &ticker() { return m_ticker; }
 
     // "COM1".."COM6" mapped as the window maps them (SerialComm::deviceFor,
     // VRK04_COMk included), or a device path. Opens at 19200 8N1 with RTS on;
-    // a device without an RTS line (a pseudo-terminal) still carries the link.
+    // a device without an RTS line (a pseudo-terminal) still carries the link,
+    // and then reason receives that as a warning while the result is true.
     // False and a Czech reason on failure.
     bool openPort(const QString &portOrDevice, QString *reason = nullptr);
 
