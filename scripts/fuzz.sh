@@ -15,6 +15,7 @@ targets=(
     "fuzz_decode     corpus/image -"
     "fuzz_roundtrip  corpus/image -"
     "fuzz_image_text corpus/text  image_text.dict"
+    "fuzz_image_file corpus/image -"
 )
 
 vrk04_build "$build" -DVRK04_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++

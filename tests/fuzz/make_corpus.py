@@ -41,6 +41,7 @@ def main():
     write("image", "short.bin", reset[:714])
     write("image", "erased.bin", FF * 2048)
     write("image", "bad-code.bin", reset[:656] + b"A" + reset[657:])
+    write("image", "longer.bin", full + FF * 952)
     write("image", "unknown-codes.bin", image(records=[b"84\x7f", b"95\x00", b"07\xff"]))
 
     write("text", "all-bytes.bin", bytes(range(256)))
