@@ -4,7 +4,7 @@
 # (VRK04_SANITIZE=0 skips that second pass).
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
-vrk04_install_missing
+vrk04_install_missing "${VRK04_TEST_PACKAGES[@]}"
 
 vrk04_build "$VRK04_ROOT/build"
 (cd "$VRK04_ROOT/build" && ctest --output-on-failure --parallel 2)
