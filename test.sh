@@ -5,11 +5,9 @@
 # VRK04_FUZZ_SECONDS (default 30) when clang is there (VRK04_FUZZ=0 skips it).
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
-if [ "${VRK04_FUZZ:-1}" != 0 ]; then
-    vrk04_install_missing "${VRK04_FUZZ_PACKAGES[@]}"
-else
-    vrk04_install_missing
-fi
+packages=("${VRK04_TEST_PACKAGES[@]}")
+[ "${VRK04_FUZZ:-1}" = 0 ] || packages+=("${VRK04_FUZZ_PACKAGES[@]}")
+vrk04_install_missing "${packages[@]}"
 
 vrk04_build "$VRK04_ROOT/build"
 (cd "$VRK04_ROOT/build" && ctest --output-on-failure --parallel 2)
