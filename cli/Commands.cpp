@@ -8,18 +8,11 @@
 #include "PortReport.h"
 #include "TableFormat.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 
 namespace {
 
 using Outcome = ModuleLink::Outcome;
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path));
-}
 
 } // namespace
 
@@ -155,19 +148,10 @@ std::optional<QByteArray> Commands::load(const QString &path, qsizetype maximum)
 
 bool Commands::canSave(const QString &path)
 {
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    QString reason;
-    if (target.isDir())
-        reason = QStringLiteral("je to složka");
-    else if (!folder.isDir())
-        reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
-    else if (!folder.isWritable())
-        reason = QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
-    if (reason.isEmpty())
-        return true;
-    m_console.error(QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason));
-    return false;
+    const QString problem = ImageFile::unsavable(path);
+    if (!problem.isEmpty())
+        m_console.error(problem);
+    return problem.isEmpty();
 }
 
 bool Commands::save(const QString &path, const QByteArray &bytes)
@@ -177,7 +161,7 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
         m_console.error(problem);
         return false;
     }
-    m_console.status(QStringLiteral("Uloženo do souboru %1 (%2 B)").arg(quoted(path)).arg(bytes.size()));
+    m_console.status(QStringLiteral("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
     return true;
 }
 

@@ -123,6 +123,9 @@ void TestVrk04::withModule_data()
                                             << 4 << args({"má 2049 B"}) << none << QByteArray() << module << true;
     QTest::newRow("no such file") << none << QByteArray() << args({"verify", "--port", Device, file}) << 4
                                   << args({"soubor neexistuje"}) << none << QByteArray() << module << true;
+    QTest::newRow("read into a missing folder")
+        << none << QByteArray() << args({"read", "--port", Device, "missing/file.bin"}) << 4
+        << args({"nelze uložit: složka"}) << none << QByteArray() << module << true;
     QTest::newRow("no file named") << none << QByteArray() << args({"write", "--port", Device}) << 2
                                    << args({"vrk04 --help"}) << none << QByteArray() << module << true;
     QTest::newRow("unknown option") << none << reset << args({"write", "--port", Device, "--fast", file}) << 2
