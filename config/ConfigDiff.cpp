@@ -50,10 +50,12 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
         return differences;
     const ImageDecoding a = decodeImage(left, CommandTable::emptyTable());
     const ImageDecoding b = decodeImage(right, CommandTable::emptyTable());
+    // Fields only when both tables are whole (a module's bytes may not decode).
+    const bool byField = a.ok() && b.ok();
 
     // Positions whose change already shows as a field.
     QSet<int> shownRows;
-    for (int r = 0; r < CommandTable::RowCount; ++r) {
+    for (int r = 0; byField && r < CommandTable::RowCount; ++r) {
         for (int c = 0; c < CommandTable::ColumnCount; ++c) {
             const QString &x = a.table.cell(r, c);
             const QString &y = b.table.cell(r, c);
@@ -66,7 +68,7 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
         }
     }
     bool defaultsShown = false;
-    for (int k = 1; k <= OutputCount; ++k) {
+    for (int k = 1; byField && k <= OutputCount; ++k) {
         const int x = defaultStateBit(k, a.defaultStateByte1, a.defaultStateByte2);
         const int y = defaultStateBit(k, b.defaultStateByte1, b.defaultStateByte2);
         if (x == y)
@@ -80,18 +82,20 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
         const bool defaults = p == DefaultStateByte1Pos || p == DefaultStateByte2Pos;
         return (defaults && defaultsShown) || shownRows.contains(rowAt(p));
     };
+    // The remaining differing bytes, in runs within one part of the image: a
+    // command's SMS text or record, a default-state byte, the fill.
+    auto partOf = [](int p) { return describePosition(p).section(u',', 0, 1); };
     const int common = int(qMin(left.size(), right.size()));
     for (int p = 1; p <= common; ++p) {
         if (left.at(offset(p)) == right.at(offset(p)) || shown(p))
             continue;
-        // A run of differing bytes within one part of the image.
-        const QString part = describePosition(p);
         int last = p;
         while (last < common && left.at(last) != right.at(last) && !shown(last + 1)
-               && describePosition(last + 1) == part)
+               && partOf(last + 1) == partOf(p))
             ++last;
-        const QString where = last == p ? QStringLiteral("Pozice %1 (%2)").arg(p).arg(part)
-                                        : QStringLiteral("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(part);
+        const QString where = last == p
+                                  ? QStringLiteral("Pozice %1 (%2)").arg(p).arg(describePosition(p))
+                                  : QStringLiteral("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(partOf(p));
         differences.append({where, hexBytes(left.mid(offset(p), last - p + 1)),
                             hexBytes(right.mid(offset(p), last - p + 1))});
         p = last;

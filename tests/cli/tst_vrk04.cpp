@@ -111,6 +111,11 @@ void TestVrk04::withModule_data()
         << none << plantedDifference() << args({"verify", "--port", Device, file}) << 3
         << args({"Ověření START", "65"}) << args({"Povel 3, Tvar SMS: „XTEVŘI BRÁNU“ -> „OTEVŘI BRÁNU“"})
         << QByteArray() << module << false;
+    QTest::newRow("verify against an erased module, by position")
+        << args({"--erased"}) << module << args({"verify", "--port", Device, file}) << 3
+        << args({"pozice 1 (povel 1, text SMS, znak 1)"})
+        << args({"Pozice 644 (výchozí stavy výstupů, bajt 1): 35 -> FF\n", "Pozice 656 až 658 (povel 1, záznam): 31 31 A0 -> FF FF FF\n"})
+        << module << module << false;
     QTest::newRow("silent module, test") << args({"--silent"}) << QByteArray()
                                          << args({"test", "--port", Device}) << 1 << args({"TEST ERROR"})
                                          << none << QByteArray() << module << false;
