@@ -1,6 +1,7 @@
 #include "ImageFile.h"
 
 #include "ImageCodec.h"
+#include "ImageDiff.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +12,9 @@ namespace ImageFile {
 
 namespace {
 
-QString quoted(const QString &path)
+QString cannotSave(const QString &path, const QString &reason)
 {
-    return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
 }
 
 QString tooLong(qint64 size, qsizetype maximum)
@@ -48,9 +49,11 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
         return tooLong(bytes.size(), maximum);
     const ImageDecoding decoded = decodeImage(bytes, CommandTable());
     if (!decoded.ok()) {
-        return QStringLiteral("bajt 0x%1 na pozici %2 nelze dekódovat")
-            .arg(quint8(bytes.at(decoded.failedPosition - 1)), 2, 16, QChar(u'0'))
-            .arg(decoded.failedPosition);
+        const int p = decoded.failedPosition;
+        return QStringLiteral("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+            .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
+            .arg(p)
+            .arg(describePosition(p));
     }
     return {};
 }
@@ -80,31 +83,47 @@ Loaded load(const QString &path, qsizetype maximum)
     return result;
 }
 
+QString unsavable(const QString &path)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    QString reason;
+    if (target.isDir())
+        reason = QStringLiteral("je to složka");
+    else if (!folder.isDir())
+        reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
+    else if (!folder.isWritable())
+        reason = QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
+    return reason.isEmpty() ? reason : cannotSave(path, reason);
+}
+
 bool save(const QString &path, const QByteArray &bytes, QString *problem)
 {
     QSaveFile file(path);
-    auto fail = [&](const QString &reason) {
+    auto fail = [&](const QString &sentence) {
         file.cancelWriting();
         if (problem)
-            *problem = QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
+            *problem = sentence;
         return false;
     };
-    if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("je to složka"));
+    const QString before = unsavable(path);
+    if (!before.isEmpty())
+        return fail(before);
     // Unbuffered: a short write (a full disk) shows in write()'s count. Through
     // the buffer, Qt 6.4's commit() reports success after a short write at its
     // final flush and leaves a truncated file under the name.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QFileInfo folder(QFileInfo(path).absolutePath());
-        if (!folder.isDir())
-            return fail(QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath())));
-        return fail(QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath())));
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(cannotSave(path, file.errorString()));
     if (file.write(bytes) != bytes.size())
-        return fail(QStringLiteral("zápis se nedokončil (plný disk?)"));
+        return fail(cannotSave(path, QStringLiteral("zápis se nedokončil (plný disk?)")));
     if (!file.commit())
-        return fail(QStringLiteral("zápis selhal (%1)").arg(file.errorString()));
+        return fail(cannotSave(path, QStringLiteral("zápis selhal (%1)").arg(file.errorString())));
     return true;
+}
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace ImageFile

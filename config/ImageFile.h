@@ -31,9 +31,17 @@ struct Loaded
 // bytes; otherwise the reason, and no bytes.
 Loaded load(const QString &path, qsizetype maximum);
 
+// Why path cannot be saved to (a folder, a missing or read-only folder), as
+// a sentence naming the file; empty when it looks possible. Checked before a
+// transfer whose result is to be saved, and again by save().
+QString unsavable(const QString &path);
+
 // Replaces path by bytes through a temporary file: either the whole new
 // content stands under the name, or the old file stays as it was. False and
 // a sentence naming the file (when problem is given) on failure.
 bool save(const QString &path, const QByteArray &bytes, QString *problem = nullptr);
+
+// A path as the sentences above name it: „path“, with the platform's separators.
+QString quoted(const QString &path);
 
 } // namespace ImageFile
