@@ -12,7 +12,7 @@ constexpr char Attention = 3;
 constexpr char ReadRequest = 12;
 constexpr char WriteRequest = 11;
 constexpr char StartOfData = 2;
-constexpr char Ack = 6;
+constexpr char Ack = LinkTimer::AcknowledgementByte;
 constexpr char EndOfData = 25;
 
 // LinkState values; any other value counts as idle.
@@ -56,6 +56,7 @@ const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
 const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
 const QString VerifyOk = QStringLiteral("Ověření OK");
+const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
 
 } // namespace
 
@@ -82,11 +83,41 @@ bool LinkProtocol::isBusy() const
 
 void LinkProtocol::testLink()
 {
+    if (transferUnderWay())
+        interruptTransfer();
     TestStep();
+}
+
+bool LinkProtocol::transferUnderWay() const
+{
+    return (m_transferMode == ReadMode || m_transferMode == WriteMode) && isBusy();
+}
+
+// A second transfer press would restart or redirect the one under way in the
+// middle of its stream; it is refused instead, with one line in the log.
+bool LinkProtocol::refuseWhileTransferring()
+{
+    if (!transferUnderWay())
+        return false;
+    log(AlreadyRunning);
+    return true;
+}
+
+// TEST takes over a running transfer: the user learns that the module may now
+// hold or the table show only part of an image.
+void LinkProtocol::interruptTransfer()
+{
+    const Operation operation = runningOperation();
+    log(operation == Operation::Write    ? QStringLiteral("Zápis přerušen")
+        : operation == Operation::Verify ? QStringLiteral("Ověření přerušeno")
+                                         : QStringLiteral("Vyčítání přerušeno"));
+    emit operationEnded(operation, Outcome::Interrupted);
 }
 
 void LinkProtocol::readFromModule()
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Vyčítání START"));
     m_verifying = false;
@@ -95,6 +126,8 @@ void LinkProtocol::readFromModule()
 
 void LinkProtocol::verifyModule(const QByteArray &expected)
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Ověření START"));
     m_verifying = true;
@@ -104,6 +137,8 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
 
 void LinkProtocol::writeToModule()
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Zápis START"));
     QString problem;
@@ -122,6 +157,8 @@ void LinkProtocol::writeToModule()
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Zápis START"));
     m_imageBuffer = image;
@@ -187,7 +224,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
 LinkProtocol::Step LinkProtocol::testTransition()
 {
     if (m_linkState != AttentionSent)
-        return send(Attention, AttentionSent, TestIntervalMs, TestGraceMs);
+        return sendAttention(TestIntervalMs, TestGraceMs);
     if (!acknowledged())
         return Step::Failed;
     m_linkState = Idle;
@@ -216,7 +253,7 @@ LinkProtocol::Step LinkProtocol::readTransition()
             m_lastReadComplete = false;
             m_lastReadImage.clear();
         }
-        return send(Attention, AttentionSent, ReadSetupIntervalMs, SetupGraceMs);
+        return sendAttention(ReadSetupIntervalMs, SetupGraceMs);
     }
 }
 
@@ -231,14 +268,14 @@ LinkProtocol::Step LinkProtocol::writeTransition()
         if (!acknowledged() || !sendImageByte())
             return Step::Failed;
         m_linkState = DataPhase;
-        m_timer.arm(DataIntervalMs, DataGraceMs);
+        m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
         return Step::Continue;
     case DataPhase:
         return writeData();
     default:
         m_idleTicks = 0;
         setProgress(1);
-        return send(Attention, AttentionSent, WriteSetupIntervalMs, SetupGraceMs);
+        return sendAttention(WriteSetupIntervalMs, SetupGraceMs);
     }
 }
 
@@ -312,7 +349,7 @@ LinkProtocol::Step LinkProtocol::writeData()
     // Any other single character acknowledges the byte just sent.
     if (!sendImageByte())
         return Step::Failed;
-    m_timer.arm(DataIntervalMs, DataGraceMs);
+    m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 
@@ -337,12 +374,22 @@ LinkProtocol::Step LinkProtocol::sendOnAck(char byte, qint16 nextState, int inte
     return acknowledged() ? send(byte, nextState, intervalMs, graceMs) : Step::Failed;
 }
 
+// Every exchange starts afresh: a late answer to an earlier step, still
+// waiting in the port, would be taken as the first acknowledgement.
+LinkProtocol::Step LinkProtocol::sendAttention(int intervalMs, int graceMs)
+{
+    m_comm.discardInput();
+    return send(Attention, AttentionSent, intervalMs, graceMs);
+}
+
 LinkProtocol::Step LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)
 {
     m_txByte = quint8(byte);
     SendByte();
     m_linkState = nextState;
-    m_timer.arm(intervalMs, graceMs);
+    // In a set-up state only the acknowledgement ends the grace early.
+    const bool setUp = nextState == AttentionSent || nextState == RequestSent || nextState == StartSent;
+    m_timer.arm(intervalMs, graceMs, setUp ? LinkTimer::Awaiting::Acknowledgement : LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 
@@ -363,7 +410,7 @@ LinkProtocol::Step LinkProtocol::countIdleStep()
     ++m_idleTicks;
     if (m_idleTicks >= IdleStepLimit)
         return Step::Failed;
-    m_timer.arm(DataIntervalMs, DataGraceMs);
+    m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 

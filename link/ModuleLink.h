@@ -65,14 +65,19 @@ public:
     int verifyDifference() const { return m_protocol.verifyDifference(); }
 
 signals:
-    void logged(const QString &message); // every status line, as the window logs it
+    // Every status line, as the window logs it, and one line naming the port
+    // and the reason when the port closes on its own.
+    void logged(const QString &message);
     void progressChanged(double value);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
 private:
+    QString portName() const;
+
     SerialComm m_comm;
     QTimer m_timer1;
     GraceTimer m_ticker;
     Configuration m_config;
     LinkProtocol m_protocol;
+    bool m_usesDevicePath = false;
 };
