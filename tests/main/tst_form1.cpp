@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QEventLoop>
@@ -111,6 +112,10 @@ private slots:
     void choosingATakenPortLogsAndSurvives();
 
     void gridDoubleClickOpensOneEditor();
+    void numberColumnDoubleClickOpensEditor_data();
+    void numberColumnDoubleClickOpensEditor();
+    void keysInTheGrid_data();
+    void keysInTheGrid();
     void helpOpensOneWindow();
     void linkLabelsOpenTheirAddresses();
     void closingTheWindowClosesTheOthers();
@@ -123,7 +128,7 @@ private:
     ImageTextBox *imageBox() const { return m_window->findChild<ImageTextBox *>("Text1"); }
     StatusBox *statusBox() const { return m_window->findChild<StatusBox *>("Text2"); }
     QString captions() const;
-    void doubleClickGridRow(int gridRow);
+    void doubleClickGridRow(int gridRow, int column = 1);
     QList<Form3 *> helpWindows() const;
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
@@ -475,14 +480,22 @@ void TestForm1::choosingATakenPortLogsAndSurvives()
              qPrintable(newest));
 }
 
-void TestForm1::doubleClickGridRow(int gridRow)
+// Double-clicks a cell of grid row gridRow, or its number for column 0.
+void TestForm1::doubleClickGridRow(int gridRow, int column)
 {
     m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
     FlexGrid *g = grid();
     g->scrollToItem(g->item(gridRow - 1, 0));
-    const QPoint cell = g->visualItemRect(g->item(gridRow - 1, 1)).center();
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell);
+    QWidget *area = g->viewport();
+    QPoint cell;
+    if (column == 0) {
+        area = g->verticalHeader()->viewport();
+        cell = QPoint(area->width() / 2, g->verticalHeader()->sectionViewportPosition(gridRow - 1) + 2);
+    } else {
+        cell = g->visualItemRect(g->item(gridRow - 1, column - 1)).center();
+    }
+    QTest::mouseClick(area, Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(area, Qt::LeftButton, {}, cell);
 }
 
 QList<Form3 *> TestForm1::helpWindows() const
@@ -518,6 +531,55 @@ void TestForm1::gridDoubleClickOpensOneEditor()
     QTRY_VERIFY(m_window->findChildren<Form2 *>().isEmpty());
     QCOMPARE(grid()->TextMatrix(20, 1), QStringLiteral(" #VENTIL"));
     QCOMPARE(grid()->TextMatrix(3, 1), QStringLiteral(" #tri"));
+}
+
+void TestForm1::numberColumnDoubleClickOpensEditor_data()
+{
+    QTest::addColumn<int>("gridRow");
+    QTest::newRow("row 3") << 3;
+    QTest::newRow("row 20, scrolled") << 20;
+}
+
+void TestForm1::numberColumnDoubleClickOpensEditor()
+{
+    QFETCH(int, gridRow);
+    m_window->configuration().CommandTable.setCell(gridRow - 1, CommandTable::SmsText, QStringLiteral("číslo"));
+    doubleClickGridRow(gridRow, 0);
+    Form2 *editor = m_window->findChild<Form2 *>();
+    QVERIFY(editor);
+    QCOMPARE(editor->findChild<QLineEdit *>("Text1")->text(), QString::number(gridRow));
+    QCOMPARE(editor->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("číslo"));
+}
+
+void TestForm1::keysInTheGrid_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focus"); // the control that has the focus afterwards
+    QTest::addColumn<QPoint>("cell");   // the current cell (column, row) afterwards
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "Command5" << QPoint(1, 1);
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "qt_tabwidget_tabbar"
+                               << QPoint(1, 1);
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << "grid1" << QPoint(1, 2);
+    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << "grid1" << QPoint(2, 1);
+}
+
+// Tab and Shift+Tab leave the grid along the window's focus order (the
+// settings page with the default buttons is hidden); the arrows move the cell.
+void TestForm1::keysInTheGrid()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focus);
+    QFETCH(QPoint, cell);
+    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
+    FlexGrid *g = grid();
+    g->setCurrentCell(0, 0);
+    g->setFocus();
+    QTRY_VERIFY(g->hasFocus());
+    QTest::keyClick(g, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(QPoint(g->currentColumn() + 1, g->Row()), cell);
 }
 
 void TestForm1::helpOpensOneWindow()

@@ -192,7 +192,7 @@ void Form1::buildCommandPage()
     ui.grid1->setFont(uiFont(8.25));
     ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
     setFieldColour(ui.grid1, Palette::GridYellow);
-    connect(ui.grid1, &QTableWidget::cellDoubleClicked, this, [this](int row) { editCommand(row + 1); });
+    connect(ui.grid1, &FlexGrid::rowDoubleClicked, this, &Form1::editCommand);
 }
 
 void Form1::buildSettingsPage()
