@@ -105,6 +105,9 @@ private slots:
     void undecodableTextChangesNothing_data();
     void undecodableTextChangesNothing();
     void grid1ShowsDecodedTable();
+    void unmappableCharacterNamed_data();
+    void unmappableCharacterNamed();
+    void refusedTableLeavesTheBoxEmpty();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
@@ -414,6 +417,41 @@ void TestForm1::grid1ShowsDecodedTable()
     QCOMPARE(grid()->TextMatrix(20, 4), QStringLiteral("90"));
     QCOMPARE(grid()->TextMatrix(4, 2), QStringLiteral("SYSTEM"));
     QCOMPARE(grid()->TextMatrix(6, 1), QStringLiteral(" #"));
+}
+
+void TestForm1::unmappableCharacterNamed_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Cyrillic") << QStringLiteral("Ж") << QStringLiteral("Znak „Ж“ (U+0416) na pozici 6");
+    QTest::newRow("emoji, a surrogate pair")
+        << QStringLiteral("\U0001F600") << QStringLiteral("Znak „\U0001F600“ (U+1F600) na pozici 6");
+    QTest::newRow("right-to-left override") << QStringLiteral("\u202E") << "Znak U+202E na pozici 6";
+    QTest::newRow("zero-width space") << QStringLiteral("\u200B") << "Znak U+200B na pozici 6";
+    QTest::newRow("C1 control") << QStringLiteral("\u0085") << "Znak U+0085 na pozici 6";
+}
+
+void TestForm1::unmappableCharacterNamed()
+{
+    QFETCH(QString, character);
+    QFETCH(QString, named);
+    const QString shown = ImageTextBox::bytesToDisplay(referenceResetImage());
+    imageBox()->setPlainText(shown.left(5) + character + shown.mid(6));
+    const auto seen = answerNextMessageBox();
+    click("Command5");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY2(seen->text.startsWith(named), qPrintable(seen->text));
+}
+
+// An image that cannot be made leaves no stale image in the box for "win -> data".
+void TestForm1::refusedTableLeavesTheBoxEmpty()
+{
+    imageBox()->setPlainText(QStringLiteral("staré"));
+    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, QString(33, u'x'));
+    const auto seen = answerNextMessageBox();
+    click("Command7");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY(imageBox()->isEmpty());
 }
 
 void TestForm1::scanEnablesOnlyPseudoTerminal()

@@ -112,6 +112,32 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     return make<QLabel>(parent, name, text);
 }
 
+// The character at index i of text for a message: in quotes with its code
+// point, or the code point alone for a character that would not show or would
+// disturb the sentence (a control, a direction or width format character, a
+// combining mark, half a surrogate pair).
+QString describeCharacter(QStringView text, qsizetype i)
+{
+    char32_t code = text[i].unicode();
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+    const QString value = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    switch (QChar::category(code)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return value;
+    default:
+        return QStringLiteral("„%1“ (%2)").arg(QString::fromUcs4(&code, 1), value);
+    }
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -388,6 +414,7 @@ void Form1::DefaultsToButtons()
 
 void Form1::showImageInBox()
 {
+    ui.Text1->clear();
     QString problem;
     if (!m_config.TableToImage(&problem)) {
         showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
@@ -406,9 +433,9 @@ void Form1::takeImageFromBox()
     const auto bytes = ui.Text1->image(&unmapped);
     if (!bytes) {
         const QString text = ui.Text1->document()->toRawText();
-        showMessage(QStringLiteral("Znak „%1“ na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+        showMessage(QStringLiteral("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
                                    "Data nebyla převzata.")
-                        .arg(text.at(unmapped))
+                        .arg(describeCharacter(text, unmapped))
                         .arg(unmapped + 1),
                     MessageKind::Warning);
         return;
