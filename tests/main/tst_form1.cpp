@@ -76,6 +76,33 @@ std::shared_ptr<SeenMessageBox> answerNextMessageBox()
     return seen;
 }
 
+// The horizontal centres of the runs of ink in a picture of text, runs
+// closer than gap pixels taken as one word.
+QList<int> inkCentres(const QImage &picture, int gap)
+{
+    const int background = qGray(picture.pixel(0, 0));
+    QList<int> centres;
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < picture.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < picture.height() && !ink; ++y)
+            ink = qGray(picture.pixel(x, y)) < background - 60;
+        if (!ink)
+            continue;
+        if (first >= 0 && x - last > gap) {
+            centres << (first + last) / 2;
+            first = -1;
+        }
+        if (first < 0)
+            first = x;
+        last = x;
+    }
+    if (first >= 0)
+        centres << (first + last) / 2;
+    return centres;
+}
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -108,6 +135,7 @@ private slots:
     void unmappableCharacterNamed_data();
     void unmappableCharacterNamed();
     void refusedTableLeavesTheBoxEmpty();
+    void outputNamesStandOverTheirButtons();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
@@ -452,6 +480,21 @@ void TestForm1::refusedTableLeavesTheBoxEmpty()
     click("Command7");
     QTRY_VERIFY(seen->seen);
     QVERIFY(imageBox()->isEmpty());
+}
+
+// Each name of Label1, as drawn, is centred over its button.
+void TestForm1::outputNamesStandOverTheirButtons()
+{
+    auto *label = m_window->findChild<QLabel *>("Label1");
+    QCOMPARE(label->text(), QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    const QList<int> drawn = inkCentres(label->grab().toImage(), label->fontMetrics().horizontalAdvance(u' ') / 2 + 2);
+    QCOMPARE(drawn.size(), 5);
+    const char *buttons[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
+    for (int k = 0; k < 5; ++k) {
+        const int centre = button(buttons[k])->geometry().center().x() - label->x();
+        QVERIFY2(qAbs(drawn.at(k) - centre) <= 2,
+                 qPrintable(QStringLiteral("RELE%1: %2 px off").arg(k + 1).arg(drawn.at(k) - centre)));
+    }
 }
 
 void TestForm1::scanEnablesOnlyPseudoTerminal()

@@ -9,6 +9,7 @@
 #include "LinkLabel.h"
 #include "MakerDetails.h"
 #include "OpenLink.h"
+#include "SpreadLabel.h"
 #include "StatusBox.h"
 #include "TabControl.h"
 
@@ -228,7 +229,7 @@ void Form1::buildSettingsPage()
 
     ui.Frame1 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame1",
                                       QStringLiteral("Výchozí stavy výstupů uložené v EEPROM"));
-    ui.Label1 = makeLabel(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    ui.Label1 = make<SpreadLabel>(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
     QPushButton **buttons[] = {&ui.Command8, &ui.Command9, &ui.Command10, &ui.Command11, &ui.Command12};
     const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
     for (int k = 1; k <= OutputCount; ++k) {
@@ -238,6 +239,7 @@ void Form1::buildSettingsPage()
         connect(button, &QPushButton::clicked, this, [this, k] { toggleDefaultButton(k); });
         *buttons[k - 1] = button;
     }
+    centreNamesOverButtons();
     ui.Label2 = makeLabel(ui.Frame1, "Label2", QStringLiteral("Při každé změně povelem se nastavení přepisuje !!"));
 
     ui.Picture1 = makeOnPage<QLabel>(ui.SSTab1, page, "Picture1");
@@ -247,6 +249,20 @@ void Form1::buildSettingsPage()
 
     ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", QStringLiteral("Tovární nastavení"));
     ui.Command6->setEnabled(false);
+}
+
+// The spaces of Label1's text line the names up over the buttons only in the
+// original font; the label spans the buttons and draws each name centred over
+// its own.
+void Form1::centreNamesOverButtons()
+{
+    const QRect first = defaultButton(1)->geometry();
+    const QRect last = defaultButton(OutputCount)->geometry();
+    ui.Label1->setGeometry(first.left(), ui.Label1->y(), last.right() - first.left() + 1, ui.Label1->height());
+    QList<int> centres;
+    for (int k = 1; k <= OutputCount; ++k)
+        centres << defaultButton(k)->geometry().center().x() - first.left();
+    ui.Label1->setWordCentres(centres);
 }
 
 void Form1::buildLinkPage()
