@@ -11,6 +11,7 @@
 #include "LinkLabel.h"
 #include "OpenLink.h"
 #include "PseudoTerminal.h"
+#include "SimulatorProcess.h"
 #include "StatusBox.h"
 #include "Windows1250.h"
 
@@ -76,6 +77,29 @@ std::shared_ptr<SeenMessageBox> answerNextMessageBox()
     return seen;
 }
 
+// The value a progress bar showed when it was last painted.
+class PaintedValue : public QObject
+{
+public:
+    explicit PaintedValue(QProgressBar *bar)
+        : m_bar(bar)
+    {
+        bar->installEventFilter(this);
+    }
+    int value = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && event->type() == QEvent::Paint)
+            value = m_bar->value();
+        return false;
+    }
+
+private:
+    QProgressBar *m_bar;
+};
+
 // The horizontal centres of the runs of ink in a picture of text, runs
 // closer than gap pixels taken as one word.
 QList<int> inkCentres(const QImage &picture, int gap)
@@ -136,6 +160,7 @@ private slots:
     void unmappableCharacterNamed();
     void refusedTableLeavesTheBoxEmpty();
     void outputNamesStandOverTheirButtons();
+    void barShowsTheEndOfAnOperation();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
@@ -495,6 +520,25 @@ void TestForm1::outputNamesStandOverTheirButtons()
         QVERIFY2(qAbs(drawn.at(k) - centre) <= 2,
                  qPrintable(QStringLiteral("RELE%1: %2 px off").arg(k + 1).arg(drawn.at(k) - centre)));
     }
+}
+
+// However little the bar moved since it was last drawn, it is drawn at the
+// value an operation ends with: here a read of a 10-byte image.
+void TestForm1::barShowsTheEndOfAnOperation()
+{
+    SimulatorProcess module;
+    QVERIFY(module.start({"--size", "10"}));
+    qputenv("VRK04_COM1", module.devicePath().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *bar = m_window->findChild<QProgressBar *>("bar");
+    PaintedValue painted(bar);
+    QTest::mouseClick(m_window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+    click("Command1");
+    QTRY_VERIFY(statusBox()->text().contains(QStringLiteral("chyba v prenosu!")));
+    QCOMPARE(bar->value(), 10);
+    QTRY_COMPARE(painted.value, 10);
 }
 
 void TestForm1::scanEnablesOnlyPseudoTerminal()

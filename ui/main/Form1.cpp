@@ -345,6 +345,9 @@ void Form1::followProgress()
 void Form1::showProgress()
 {
     ui.bar->setValue(int(m_link->progress()));
+    // setValue skips the repaint for a change smaller than one chunk of the
+    // bar, which would leave the end of an operation drawn short.
+    ui.bar->update();
     m_barRedrawn.start();
 }
 
