@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 using Row = CommandTable::Row;
@@ -135,12 +136,14 @@ private slots:
     void pasted();
 
     void returningReloads();
+    void returningFromAnotherApplicationKeepsEdits();
     void anotherRowWhileOpen_data();
     void anotherRowWhileOpen();
 
     void focusOrder();
     void enterAndEscapeDoNothingInFields();
     void textsFitTheirControls();
+    void titleBarStaysEmpty();
 
     void screenshot();
 
@@ -617,6 +620,27 @@ void TestForm2::returningReloads()
     QTRY_VERIFY(m_form.isNull());
 }
 
+// The user copies a text from another application and comes back: what was
+// typed stays. The window system's report of that round trip is sent by hand,
+// as no platform plugin for tests has a second application to go to.
+void TestForm2::returningFromAnotherApplicationKeepsEdits()
+{
+    open(6);
+    text2()->setFocus();
+    QTest::keyClicks(text2(), QStringLiteral(" unsaved"));
+    m_config->CommandTable.setCell(5, CommandTable::SmsText, QStringLiteral("changed"));
+
+    emit qApp->focusWindowChanged(nullptr);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(m_form, &deactivate);
+    emit qApp->focusWindowChanged(m_form->windowHandle());
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_form, &activate);
+
+    QCOMPARE(text2()->text(), QStringLiteral("povel6 unsaved"));
+    m_form->close();
+}
+
 void TestForm2::anotherRowWhileOpen_data()
 {
     QTest::addColumn<bool>("fromMainWindow");
@@ -716,6 +740,17 @@ void TestForm2::textsFitTheirControls()
     option.initFrom(check1());
     const QRect caption = check1()->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check1());
     QVERIFY(check1()->fontMetrics().horizontalAdvance(check1()->text()) <= caption.width());
+    m_form->close();
+}
+
+// For an empty title X11 shows the program's name instead: the window system
+// gets a blank one.
+void TestForm2::titleBarStaysEmpty()
+{
+    open(1);
+    const QString shown = m_form->windowHandle()->title();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.trimmed(), QString());
     m_form->close();
 }
 
