@@ -700,6 +700,8 @@ void TestForm1::keysInTheGrid()
     m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
     FlexGrid *g = grid();
     g->setCurrentCell(0, 0);
+    m_window->activateWindow(); // Xvfb without a window manager activates nothing itself
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     g->setFocus();
     QTRY_VERIFY(g->hasFocus());
     QTest::keyClick(g, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
