@@ -34,8 +34,17 @@ QString BitAt(QStringView s, int p)
 
 QString SetBitAt(QStringView s, int p, int v)
 {
-    const QChar digit = v ? u'1' : u'0';
-    return s.left(p - 1).toString() + digit + s.right(8 - p).toString();
+    return SetBitAt(s, p, QChar(v ? u'1' : u'0'));
+}
+
+QString SetBitAt(QStringView s, int p, QChar v)
+{
+    return s.left(p - 1).toString() + v + s.right(8 - p).toString();
+}
+
+QString SetBitAt(QStringView s, int p, char v)
+{
+    return SetBitAt(s, p, QLatin1Char(v));
 }
 
 bool BitEquals(const QString &bit, int v)

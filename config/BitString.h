@@ -18,6 +18,10 @@ QString BitAt(QStringView s, int p);
 
 // A copy of s with position p (1-8) replaced by the digit of v (0 or 1).
 QString SetBitAt(QStringView s, int p, int v);
+// The same with the new bit given as its character, '0' or '1'. Without the
+// char overload a '0' would reach the int overload as 48 and set a 1.
+QString SetBitAt(QStringView s, int p, QChar v);
+QString SetBitAt(QStringView s, int p, char v);
 
 // Compares the result of BitAt with a number, as the codec does: "0" equals 0
 // and "1" equals 1; an empty or non-numeric bit equals nothing.

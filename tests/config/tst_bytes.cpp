@@ -147,6 +147,9 @@ void TestBytes::setBitAt()
     QFETCH(int, value);
     QFETCH(QString, result);
     QCOMPARE(SetBitAt(bits, position, value), result);
+    // The new bit as its character.
+    QCOMPARE(SetBitAt(bits, position, char('0' + value)), result);
+    QCOMPARE(SetBitAt(bits, position, QChar(u'0' + value)), result);
 }
 
 void TestBytes::bitAtComparesNumerically()

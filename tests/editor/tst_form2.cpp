@@ -14,9 +14,11 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 using Row = CommandTable::Row;
@@ -135,12 +137,14 @@ private slots:
     void pasted();
 
     void returningReloads();
+    void returningFromAnotherApplicationKeepsEdits();
     void anotherRowWhileOpen_data();
     void anotherRowWhileOpen();
 
     void focusOrder();
     void enterAndEscapeDoNothingInFields();
     void textsFitTheirControls();
+    void titleBarStaysEmpty();
 
     void screenshot();
 
@@ -617,6 +621,27 @@ void TestForm2::returningReloads()
     QTRY_VERIFY(m_form.isNull());
 }
 
+// The user copies a text from another application and comes back: what was
+// typed stays. The window system's report of that round trip is sent by hand,
+// as no platform plugin for tests has a second application to go to.
+void TestForm2::returningFromAnotherApplicationKeepsEdits()
+{
+    open(6);
+    text2()->setFocus();
+    QTest::keyClicks(text2(), QStringLiteral(" unsaved"));
+    m_config->CommandTable.setCell(5, CommandTable::SmsText, QStringLiteral("changed"));
+
+    emit qApp->focusWindowChanged(nullptr);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(m_form, &deactivate);
+    emit qApp->focusWindowChanged(m_form->windowHandle());
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_form, &activate);
+
+    QCOMPARE(text2()->text(), QStringLiteral("povel6 unsaved"));
+    m_form->close();
+}
+
 void TestForm2::anotherRowWhileOpen_data()
 {
     QTest::addColumn<bool>("fromMainWindow");
@@ -719,7 +744,20 @@ void TestForm2::textsFitTheirControls()
     m_form->close();
 }
 
-// Saves a picture of the dialog when VRK04_SCREENSHOT_DIR names a folder.
+// For an empty title X11 shows the program's name instead: the window system
+// gets a blank one.
+void TestForm2::titleBarStaysEmpty()
+{
+    open(1);
+    const QString shown = m_form->windowHandle()->title();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.trimmed(), QString());
+    m_form->close();
+}
+
+// Saves a picture of the dialog when VRK04_SCREENSHOT_DIR names a folder;
+// under a window manager also one with its frame and title bar, taken from
+// the screen.
 void TestForm2::screenshot()
 {
     const QString folder = qEnvironmentVariable("VRK04_SCREENSHOT_DIR");
@@ -728,6 +766,12 @@ void TestForm2::screenshot()
     m_config->CommandTable.setRow(11, {"Zapni topení v garáži", "RELE2", "IMPULS", "45", "ANO"});
     open(12);
     QVERIFY(m_form->grab().save(folder + QStringLiteral("/Form2.png")));
+    QTest::qWait(500); // the window manager frames the window
+    const QRect frame = m_form->frameGeometry();
+    if (frame != m_form->geometry()) {
+        const QPixmap screen = m_form->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        QVERIFY(screen.save(folder + QStringLiteral("/Form2-frame.png")));
+    }
     m_form->close();
 }
 

@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     Form1 window;
     window.show();
     window.activateWindow();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);

@@ -10,12 +10,14 @@
 #include "ImageTextBox.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
+#include "SimulatorProcess.h"
 #include "SpareTerminal.h"
 #include "StatusBox.h"
 #include "Windows1250.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QEventLoop>
@@ -75,6 +77,56 @@ std::shared_ptr<SeenMessageBox> answerNextMessageBox()
     return seen;
 }
 
+// The value a progress bar showed when it was last painted.
+class PaintedValue : public QObject
+{
+public:
+    explicit PaintedValue(QProgressBar *bar)
+        : m_bar(bar)
+    {
+        bar->installEventFilter(this);
+    }
+    int value = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && event->type() == QEvent::Paint)
+            value = m_bar->value();
+        return false;
+    }
+
+private:
+    QProgressBar *m_bar;
+};
+
+// The horizontal centres of the runs of ink in a picture of text, runs
+// closer than gap pixels taken as one word.
+QList<int> inkCentres(const QImage &picture, int gap)
+{
+    const int background = qGray(picture.pixel(0, 0));
+    QList<int> centres;
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < picture.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < picture.height() && !ink; ++y)
+            ink = qGray(picture.pixel(x, y)) < background - 60;
+        if (!ink)
+            continue;
+        if (first >= 0 && x - last > gap) {
+            centres << (first + last) / 2;
+            first = -1;
+        }
+        if (first < 0)
+            first = x;
+        last = x;
+    }
+    if (first >= 0)
+        centres << (first + last) / 2;
+    return centres;
+}
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -104,6 +156,11 @@ private slots:
     void undecodableTextChangesNothing_data();
     void undecodableTextChangesNothing();
     void grid1ShowsDecodedTable();
+    void unmappableCharacterNamed_data();
+    void unmappableCharacterNamed();
+    void refusedTableLeavesTheBoxEmpty();
+    void outputNamesStandOverTheirButtons();
+    void barShowsTheEndOfAnOperation();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
@@ -111,6 +168,10 @@ private slots:
     void choosingATakenPortLogsAndSurvives();
 
     void gridDoubleClickOpensOneEditor();
+    void numberColumnDoubleClickOpensEditor_data();
+    void numberColumnDoubleClickOpensEditor();
+    void keysInTheGrid_data();
+    void keysInTheGrid();
     void helpOpensOneWindow();
     void linkLabelsOpenTheirAddresses();
     void closingTheWindowClosesTheOthers();
@@ -123,7 +184,7 @@ private:
     ImageTextBox *imageBox() const { return m_window->findChild<ImageTextBox *>("Text1"); }
     StatusBox *statusBox() const { return m_window->findChild<StatusBox *>("Text2"); }
     QString captions() const;
-    void doubleClickGridRow(int gridRow);
+    void doubleClickGridRow(int gridRow, int column = 1);
     QList<Form3 *> helpWindows() const;
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
@@ -411,6 +472,75 @@ void TestForm1::grid1ShowsDecodedTable()
     QCOMPARE(grid()->TextMatrix(6, 1), QStringLiteral(" #"));
 }
 
+void TestForm1::unmappableCharacterNamed_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Cyrillic") << QStringLiteral("Ж") << QStringLiteral("Znak „Ж“ (U+0416) na pozici 6");
+    QTest::newRow("emoji, a surrogate pair")
+        << QStringLiteral("\U0001F600") << QStringLiteral("Znak „\U0001F600“ (U+1F600) na pozici 6");
+    QTest::newRow("right-to-left override") << QStringLiteral("\u202E") << "Znak U+202E na pozici 6";
+    QTest::newRow("zero-width space") << QStringLiteral("\u200B") << "Znak U+200B na pozici 6";
+    QTest::newRow("C1 control") << QStringLiteral("\u0085") << "Znak U+0085 na pozici 6";
+}
+
+void TestForm1::unmappableCharacterNamed()
+{
+    QFETCH(QString, character);
+    QFETCH(QString, named);
+    const QString shown = ImageTextBox::bytesToDisplay(referenceResetImage());
+    imageBox()->setPlainText(shown.left(5) + character + shown.mid(6));
+    const auto seen = answerNextMessageBox();
+    click("Command5");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY2(seen->text.startsWith(named), qPrintable(seen->text));
+}
+
+// An image that cannot be made leaves no stale image in the box for "win -> data".
+void TestForm1::refusedTableLeavesTheBoxEmpty()
+{
+    imageBox()->setPlainText(QStringLiteral("staré"));
+    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, QString(33, u'x'));
+    const auto seen = answerNextMessageBox();
+    click("Command7");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY(imageBox()->isEmpty());
+}
+
+// Each name of Label1, as drawn, is centred over its button.
+void TestForm1::outputNamesStandOverTheirButtons()
+{
+    auto *label = m_window->findChild<QLabel *>("Label1");
+    QCOMPARE(label->text(), QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    const QList<int> drawn = inkCentres(label->grab().toImage(), label->fontMetrics().horizontalAdvance(u' ') / 2 + 2);
+    QCOMPARE(drawn.size(), 5);
+    const char *buttons[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
+    for (int k = 0; k < 5; ++k) {
+        const int centre = button(buttons[k])->geometry().center().x() - label->x();
+        QVERIFY2(qAbs(drawn.at(k) - centre) <= 2,
+                 qPrintable(QStringLiteral("RELE%1: %2 px off").arg(k + 1).arg(drawn.at(k) - centre)));
+    }
+}
+
+// However little the bar moved since it was last drawn, it is drawn at the
+// value an operation ends with: here a read of a 10-byte image.
+void TestForm1::barShowsTheEndOfAnOperation()
+{
+    SimulatorProcess module;
+    QVERIFY(module.start({"--size", "10"}));
+    qputenv("VRK04_COM1", module.devicePath().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *bar = m_window->findChild<QProgressBar *>("bar");
+    PaintedValue painted(bar);
+    QTest::mouseClick(m_window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+    click("Command1");
+    QTRY_VERIFY(statusBox()->text().contains(QStringLiteral("chyba v prenosu!")));
+    QCOMPARE(bar->value(), 10);
+    QTRY_COMPARE(painted.value, 10);
+}
+
 void TestForm1::scanEnablesOnlyPseudoTerminal()
 {
     SpareTerminal pty;
@@ -475,14 +605,22 @@ void TestForm1::choosingATakenPortLogsAndSurvives()
              qPrintable(newest));
 }
 
-void TestForm1::doubleClickGridRow(int gridRow)
+// Double-clicks a cell of grid row gridRow, or its number for column 0.
+void TestForm1::doubleClickGridRow(int gridRow, int column)
 {
     m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
     FlexGrid *g = grid();
     g->scrollToItem(g->item(gridRow - 1, 0));
-    const QPoint cell = g->visualItemRect(g->item(gridRow - 1, 1)).center();
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell);
+    QWidget *area = g->viewport();
+    QPoint cell;
+    if (column == 0) {
+        area = g->verticalHeader()->viewport();
+        cell = QPoint(area->width() / 2, g->verticalHeader()->sectionViewportPosition(gridRow - 1) + 2);
+    } else {
+        cell = g->visualItemRect(g->item(gridRow - 1, column - 1)).center();
+    }
+    QTest::mouseClick(area, Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(area, Qt::LeftButton, {}, cell);
 }
 
 QList<Form3 *> TestForm1::helpWindows() const
@@ -518,6 +656,57 @@ void TestForm1::gridDoubleClickOpensOneEditor()
     QTRY_VERIFY(m_window->findChildren<Form2 *>().isEmpty());
     QCOMPARE(grid()->TextMatrix(20, 1), QStringLiteral(" #VENTIL"));
     QCOMPARE(grid()->TextMatrix(3, 1), QStringLiteral(" #tri"));
+}
+
+void TestForm1::numberColumnDoubleClickOpensEditor_data()
+{
+    QTest::addColumn<int>("gridRow");
+    QTest::newRow("row 3") << 3;
+    QTest::newRow("row 20, scrolled") << 20;
+}
+
+void TestForm1::numberColumnDoubleClickOpensEditor()
+{
+    QFETCH(int, gridRow);
+    m_window->configuration().CommandTable.setCell(gridRow - 1, CommandTable::SmsText, QStringLiteral("číslo"));
+    doubleClickGridRow(gridRow, 0);
+    Form2 *editor = m_window->findChild<Form2 *>();
+    QVERIFY(editor);
+    QCOMPARE(editor->findChild<QLineEdit *>("Text1")->text(), QString::number(gridRow));
+    QCOMPARE(editor->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("číslo"));
+}
+
+void TestForm1::keysInTheGrid_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focus"); // the control that has the focus afterwards
+    QTest::addColumn<QPoint>("cell");   // the current cell (column, row) afterwards
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "Command5" << QPoint(1, 1);
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "qt_tabwidget_tabbar"
+                               << QPoint(1, 1);
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << "grid1" << QPoint(1, 2);
+    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << "grid1" << QPoint(2, 1);
+}
+
+// Tab and Shift+Tab leave the grid along the window's focus order (the
+// settings page with the default buttons is hidden); the arrows move the cell.
+void TestForm1::keysInTheGrid()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focus);
+    QFETCH(QPoint, cell);
+    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(0);
+    FlexGrid *g = grid();
+    g->setCurrentCell(0, 0);
+    m_window->activateWindow(); // Xvfb without a window manager activates nothing itself
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    g->setFocus();
+    QTRY_VERIFY(g->hasFocus());
+    QTest::keyClick(g, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(QPoint(g->currentColumn() + 1, g->Row()), cell);
 }
 
 void TestForm1::helpOpensOneWindow()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -103,12 +104,18 @@ Form2::Form2(Configuration &config, QWidget *mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     buildWindow();
     setFocusOrder();
+    m_lastFocusWindow = QGuiApplication::focusWindow();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form2::followFocusWindow);
 }
 
 void Form2::buildWindow()
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString());
+    // For an empty title X11 shows the program's name in the title bar; the
+    // window system gets a blank title instead, so that the bar stays empty.
+    create();
+    windowHandle()->setTitle(QStringLiteral(" "));
     setFont(uiFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
@@ -163,16 +170,23 @@ void Form2::editRow(int gridRow)
     show();
     raise();
     activateWindow();
-    // Activation loads the row too, but the window may be active already, or
-    // the window system may refuse to activate it.
+    // Coming from the main window, activation loads the row too, but the
+    // window may be active already, or the window system may refuse to
+    // activate it.
     loadRow();
 }
 
-bool Form2::event(QEvent *event)
+// Back from another window of the program, where the table may have
+// changed, the editor shows the row again. Back from another application it
+// keeps what the user typed, such as a text just copied from there: the focus
+// then went from the editor to no window of the program and back.
+void Form2::followFocusWindow(QWindow *now)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (!now || now->type() == Qt::Popup || now->type() == Qt::ToolTip)
+        return;
+    if (now == windowHandle() && m_lastFocusWindow && m_lastFocusWindow != now)
         loadRow();
-    return QWidget::event(event);
+    m_lastFocusWindow = now;
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)

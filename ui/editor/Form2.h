@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -11,11 +12,13 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWindow;
 class TimeTextBox;
 
 // The command editor: edits one row of the command table. Non-modal, a
 // window of its own above the main window, destroyed when it closes. It reads
-// the table each time it becomes the active window and writes it only on
+// the table when it opens, when it is handed a row and when the user comes
+// back to it from another window of the program; it writes it only on
 // "Vložit".
 class Form2 : public QWidget
 {
@@ -30,7 +33,6 @@ public:
     void editRow(int gridRow);
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -42,6 +44,7 @@ private:
     void storeRow();
     void offerActionsFor(const QString &output);
     void followOutputKind();
+    void followFocusWindow(QWindow *now);
 
     Configuration &m_config;
 
@@ -66,6 +69,10 @@ private:
     } ui{};
 
     InputFilter *m_smsFilter = nullptr;
+
+    // The window of the program that last had the keyboard focus, drop-down
+    // lists and menus aside.
+    QPointer<QWindow> m_lastFocusWindow;
 
     // The output box's text when it last received the keyboard focus.
     QString PreviousOutput;

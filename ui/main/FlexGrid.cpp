@@ -12,6 +12,9 @@ FlexGrid::FlexGrid(int rows, int columns, QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Tab and Shift+Tab leave the grid for the window's next and previous
+    // control; the arrow keys move the current cell.
+    setTabKeyNavigation(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(4);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -24,6 +27,9 @@ FlexGrid::FlexGrid(int rows, int columns, QWidget *parent)
         for (int c = 0; c < columnCount(); ++c)
             setItem(r, c, new QTableWidgetItem);
     }
+    connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row) { emit rowDoubleClicked(row + 1); });
+    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int row) { emit rowDoubleClicked(row + 1); });
     // The corner cell holds the heading of the number column; the stock
     // corner button draws no text, so it is painted here.
     m_corner = findChild<QAbstractButton *>();

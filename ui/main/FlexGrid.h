@@ -25,6 +25,10 @@ public:
     // The grid's current row: 1 .. Rows() - 1, or 0 when no cell is current.
     int Row() const { return currentRow() + 1; }
 
+signals:
+    // A double-click on a row's cells or on its number; row 1 .. Rows() - 1.
+    void rowDoubleClicked(int row);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -10,6 +10,7 @@
 #include "LinkLabel.h"
 #include "MakerDetails.h"
 #include "OpenLink.h"
+#include "SpreadLabel.h"
 #include "StatusBox.h"
 #include "TabControl.h"
 
@@ -113,6 +114,32 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     return make<QLabel>(parent, name, text);
 }
 
+// The character at index i of text for a message: in quotes with its code
+// point, or the code point alone for a character that would not show or would
+// disturb the sentence (a control, a direction or width format character, a
+// combining mark, half a surrogate pair).
+QString describeCharacter(QStringView text, qsizetype i)
+{
+    char32_t code = text[i].unicode();
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+    const QString value = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    switch (QChar::category(code)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return value;
+    default:
+        return QStringLiteral("„%1“ (%2)").arg(QString::fromUcs4(&code, 1), value);
+    }
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -188,7 +215,7 @@ void Form1::buildCommandPage()
     ui.grid1->setFont(uiFont(8.25));
     ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
     setFieldColour(ui.grid1, Palette::GridYellow);
-    connect(ui.grid1, &QTableWidget::cellDoubleClicked, this, [this](int row) { editCommand(row + 1); });
+    connect(ui.grid1, &FlexGrid::rowDoubleClicked, this, &Form1::editCommand);
 }
 
 void Form1::buildSettingsPage()
@@ -198,7 +225,7 @@ void Form1::buildSettingsPage()
 
     ui.Frame1 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame1",
                                       QStringLiteral("Výchozí stavy výstupů uložené v EEPROM"));
-    ui.Label1 = makeLabel(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    ui.Label1 = make<SpreadLabel>(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
     QPushButton **buttons[] = {&ui.Command8, &ui.Command9, &ui.Command10, &ui.Command11, &ui.Command12};
     const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
     for (int k = 1; k <= OutputCount; ++k) {
@@ -208,6 +235,7 @@ void Form1::buildSettingsPage()
         connect(button, &QPushButton::clicked, this, [this, k] { toggleDefaultButton(k); });
         *buttons[k - 1] = button;
     }
+    centreNamesOverButtons();
     ui.Label2 = makeLabel(ui.Frame1, "Label2", QStringLiteral("Při každé změně povelem se nastavení přepisuje !!"));
 
     ui.Picture1 = makeOnPage<QLabel>(ui.SSTab1, page, "Picture1");
@@ -217,6 +245,20 @@ void Form1::buildSettingsPage()
 
     ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", QStringLiteral("Tovární nastavení"));
     ui.Command6->setEnabled(false);
+}
+
+// The spaces of Label1's text line the names up over the buttons only in the
+// original font; the label spans the buttons and draws each name centred over
+// its own.
+void Form1::centreNamesOverButtons()
+{
+    const QRect first = defaultButton(1)->geometry();
+    const QRect last = defaultButton(OutputCount)->geometry();
+    ui.Label1->setGeometry(first.left(), ui.Label1->y(), last.right() - first.left() + 1, ui.Label1->height());
+    QList<int> centres;
+    for (int k = 1; k <= OutputCount; ++k)
+        centres << defaultButton(k)->geometry().center().x() - first.left();
+    ui.Label1->setWordCentres(centres);
 }
 
 void Form1::buildLinkPage()
@@ -296,6 +338,9 @@ void Form1::followProgress()
 void Form1::showProgress()
 {
     ui.bar->setValue(int(m_link.protocol().progress()));
+    // setValue skips the repaint for a change smaller than one chunk of the
+    // bar, which would leave the end of an operation drawn short.
+    ui.bar->update();
     m_barRedrawn.start();
 }
 
@@ -376,6 +421,7 @@ void Form1::DefaultsToButtons()
 
 void Form1::showImageInBox()
 {
+    ui.Text1->clear();
     QString problem;
     if (!m_config.TableToImage(&problem)) {
         showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
@@ -394,9 +440,9 @@ void Form1::takeImageFromBox()
     const auto bytes = ui.Text1->image(&unmapped);
     if (!bytes) {
         const QString text = ui.Text1->document()->toRawText();
-        showMessage(QStringLiteral("Znak „%1“ na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+        showMessage(QStringLiteral("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
                                    "Data nebyla převzata.")
-                        .arg(text.at(unmapped))
+                        .arg(describeCharacter(text, unmapped))
                         .arg(unmapped + 1),
                     MessageKind::Warning);
         return;

@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTimer;
+class SpreadLabel;
 class StatusBox;
 class TabControl;
 
@@ -50,6 +51,7 @@ private:
     void buildWindow();
     void buildCommandPage();
     void buildSettingsPage();
+    void centreNamesOverButtons();
     void buildLinkPage();
     void setFocusOrder();
     void connectLink();
@@ -92,7 +94,7 @@ private:
 
         // Page "Nastavení"
         QGroupBox *Frame1;       // default output states
-        QLabel *Label1;          // output names over the buttons
+        SpreadLabel *Label1;     // output names over the buttons
         QPushButton *Command8;   // RELE1 default state
         QPushButton *Command9;   // RELE2 default state
         QPushButton *Command10;  // RELE3 default state
