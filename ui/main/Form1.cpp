@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ConfigFileActions.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
 #include "FlexGrid.h"
@@ -77,6 +78,9 @@ constexpr TwipsRect Form1Layout[] = {
     {"Label9", 840, 2040, 2415, 255},
     {"Command13", 6840, 3240, 2055, 255},
     {"Command4", 7440, 3600, 1455, 255},
+    // Configuration files, in the free room right of "win -> data"
+    {"CommandOpen", 2280, 5520, 975, 255},
+    {"CommandSave", 3360, 5520, 975, 255},
 };
 
 // Grid column widths in twips and their headings, columns 0 to 5; every row
@@ -120,6 +124,7 @@ Form1::Form1(QWidget *parent)
 {
     buildWindow();
     setFocusOrder();
+    buildFileControls();
     connectLink();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
@@ -265,6 +270,28 @@ void Form1::buildLinkPage()
     ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
     setButtonColour(ui.Command4, Palette::LightRed);
     connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
+}
+
+// The controls added for configuration files and verify, which follow the
+// window's original focus order.
+void Form1::buildFileControls()
+{
+    m_files = new ConfigFileActions(*this, m_link);
+    connect(m_files, &ConfigFileActions::logged, this, &Form1::LogStatus);
+
+    ui.CommandOpen = make<QPushButton>(this, "CommandOpen", QStringLiteral("Otevřít…"));
+    ui.CommandOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.CommandOpen->setToolTip(QStringLiteral("Načíst konfiguraci ze souboru (Ctrl+O)"));
+    connect(ui.CommandOpen, &QPushButton::clicked, m_files, &ConfigFileActions::open);
+
+    ui.CommandSave = make<QPushButton>(this, "CommandSave", QStringLiteral("Uložit…"));
+    ui.CommandSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.CommandSave->setToolTip(QStringLiteral("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
+    connect(ui.CommandSave, &QPushButton::clicked, m_files, &ConfigFileActions::save);
+
+    QWidget *const order[] = {ui.Command4, ui.CommandOpen, ui.CommandSave};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::setFocusOrder()

@@ -7,11 +7,13 @@
 #include <QPointer>
 #include <QWidget>
 
+class ConfigFileActions;
 class FlexGrid;
 class Form2;
 class Form3;
 class ImageTextBox;
 class LinkLabel;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -51,6 +53,7 @@ private:
     void buildCommandPage();
     void buildSettingsPage();
     void buildLinkPage();
+    void buildFileControls();
     void setFocusOrder();
     void connectLink();
     void startUp();
@@ -125,6 +128,10 @@ private:
         LinkLabel *Label9;       // support web address
         QPushButton *Command13;  // help window
         QPushButton *Command4;   // "..:: KONEC ::..": ends the program
+
+        // Configuration files, beside "data -> win" and "win -> data"
+        QPushButton *CommandOpen; // "Otevřít…": a configuration from a file
+        QPushButton *CommandSave; // "Uložit…": the configuration to a file
     } ui{};
 
     QRadioButton *option(int k) const;
@@ -135,4 +142,5 @@ private:
     QElapsedTimer m_barRedrawn;
     QPointer<Form2> m_editor;
     QPointer<Form3> m_help;
+    ConfigFileActions *m_files = nullptr;
 };
