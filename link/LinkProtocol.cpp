@@ -2,6 +2,7 @@
 
 #include "Comm.h"
 #include "Configuration.h"
+#include "ImageDiff.h"
 #include "LinkTimer.h"
 
 namespace {
@@ -54,6 +55,7 @@ const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
 const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
+const QString VerifyOk = QStringLiteral("Ověření OK");
 
 } // namespace
 
@@ -88,6 +90,15 @@ void LinkProtocol::readFromModule()
     setProgress(0);
     log(QStringLiteral("Vyčítání START"));
     m_verifying = false;
+    ReadStep();
+}
+
+void LinkProtocol::verifyModule(const QByteArray &expected)
+{
+    setProgress(0);
+    log(QStringLiteral("Ověření START"));
+    m_verifying = true;
+    m_expected = expected;
     ReadStep();
 }
 
@@ -165,6 +176,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
     }
     if (step == Step::Continue)
         return;
+    // A verify that found a difference has said so already.
     if (step == Step::Failed) {
         log(failureMessage);
         m_linkState = Idle;
@@ -197,8 +209,13 @@ LinkProtocol::Step LinkProtocol::readTransition()
     default:
         m_idleTicks = 0;
         m_imageBuffer.clear();
-        m_lastReadComplete = false;
-        m_lastReadImage.clear();
+        if (m_verifying) {
+            m_verifiedImage.clear();
+            m_verifyDifference = 0;
+        } else {
+            m_lastReadComplete = false;
+            m_lastReadImage.clear();
+        }
         return send(Attention, AttentionSent, ReadSetupIntervalMs, SetupGraceMs);
     }
 }
@@ -243,6 +260,8 @@ LinkProtocol::Step LinkProtocol::readData()
 
 LinkProtocol::Step LinkProtocol::finishRead()
 {
+    if (m_verifying)
+        return finishVerify();
     log(TransferOk);
     setProgress(m_progress - 1);
     m_linkState = Idle;
@@ -252,6 +271,24 @@ LinkProtocol::Step LinkProtocol::finishRead()
     // The decoder is all or nothing: when it fails the table stays as it was
     // and ConfigImage keeps the received bytes.
     return m_config.ImageToTable() ? Step::Done : Step::Failed;
+}
+
+// The module's bytes go into a buffer of their own: the configuration stays
+// as it is, whatever the module holds.
+LinkProtocol::Step LinkProtocol::finishVerify()
+{
+    setProgress(m_progress - 1);
+    m_linkState = Idle;
+    m_verifiedImage = m_imageBuffer;
+    m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
+    if (m_verifyDifference == 0) {
+        log(VerifyOk);
+        return Step::Done;
+    }
+    log(QStringLiteral("Ověření: první rozdíl, ")
+        + describeDifference(m_verifiedImage, m_expected, m_verifyDifference, QStringLiteral("modul"),
+                             QStringLiteral("očekáváno")));
+    return Step::Differs;
 }
 
 LinkProtocol::Step LinkProtocol::writeData()

@@ -94,7 +94,7 @@ protected:
     qint16 m_idleTicks = 0;
 
 private:
-    enum class Step { Continue, Done, Failed };
+    enum class Step { Continue, Done, Failed, Differs };
 
     template<typename Transition>
     void runStep(qint16 mode, Transition transition, const QString &failureMessage);

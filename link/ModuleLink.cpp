@@ -64,6 +64,11 @@ void ModuleLink::writeImage(const QByteArray &image)
     m_protocol.writeImage(image);
 }
 
+void ModuleLink::verifyModule(const QByteArray &expected)
+{
+    m_protocol.verifyModule(expected);
+}
+
 bool ModuleLink::isBusy() const
 {
     return m_protocol.isBusy();

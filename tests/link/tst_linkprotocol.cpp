@@ -6,6 +6,7 @@
 #include "LinkProtocol.h"
 #include "ManualTimer.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
 
@@ -176,6 +177,9 @@ private slots:
     void refusedEncodingSendsNothing();
     void errorThrownInsideStepIsTrapped();
     void gracesCoverAdapterLatency();
+
+    void verify_data();
+    void verify();
 };
 
 void TestLinkProtocol::startOfEachOperation_data()
@@ -798,6 +802,69 @@ void TestLinkProtocol::gracesCoverAdapterLatency()
     // steps of 1 ms plus the grace.
     for (int k = 3; k < 5; ++k)
         QVERIFY(graces.at(k) > 0 && 5000 * (1 + graces.at(k)) <= 30000);
+}
+
+void TestLinkProtocol::verify_data()
+{
+    QTest::addColumn<QByteArray>("module"); // null: the module does not answer
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<int>("difference");
+
+    const QByteArray image = validImage();
+    QByteArray smsDiffers = image;
+    smsDiffers[36] = 'A';
+    QByteArray recordDiffers = image;
+    recordDiffers[659] = '2';
+    QTest::newRow("equal") << image << image << QStringLiteral("Ověření OK") << 0;
+    QTest::newRow("SMS text") << smsDiffers << image
+                              << QStringLiteral("Ověření: první rozdíl, pozice 37 (povel 2, text SMS, znak 5): "
+                                                "modul 0x41, očekáváno 0xFF")
+                              << 37;
+    QTest::newRow("record") << recordDiffers << image
+                            << QStringLiteral("Ověření: první rozdíl, pozice 660 (povel 2, záznam, akce): "
+                                              "modul 0x32, očekáváno 0x30")
+                            << 660;
+    QTest::newRow("module shorter") << image.left(715) << image
+                                    << QStringLiteral("Ověření: první rozdíl, pozice 716 (výplň): "
+                                                      "modul chybí, očekáváno 0xFF")
+                                    << 716;
+    QTest::newRow("no answer") << QByteArray() << image << ReadFailure << 0;
+}
+
+void TestLinkProtocol::verify()
+{
+    QFETCH(QByteArray, module);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, lastLine);
+    QFETCH(int, difference);
+
+    Rig rig;
+    rig.config.ConfigImage = "earlier image";
+    const CommandTable tableBefore = rig.config.CommandTable;
+    QSignalSpy ended(&rig.link, &LinkProtocol::operationEnded);
+    rig.link.verifyModule(expected);
+    if (module.isNull()) {
+        QVERIFY(rig.tick());
+    } else {
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(rig.tick(Ack));
+        QVERIFY(rig.feed(module));
+        QVERIFY(rig.tick(End));
+        QCOMPARE(rig.comm.sent, bytes({3, 12, 2}) + QByteArray(module.size() + 1, 6));
+        QCOMPARE(rig.link.verifiedImage(), module);
+    }
+
+    QCOMPARE(rig.log, (QStringList{QStringLiteral("Ověření START"), lastLine}));
+    QCOMPARE(rig.link.verifyDifference(), difference);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(ended.at(0).at(0).value<LinkProtocol::Operation>(), LinkProtocol::Operation::Verify);
+    QCOMPARE(ended.at(0).at(1).value<LinkProtocol::Outcome>(),
+             lastLine == u"Ověření OK" ? LinkProtocol::Outcome::Succeeded : LinkProtocol::Outcome::Failed);
+    QCOMPARE(rig.config.ConfigImage, QByteArray("earlier image"));
+    QCOMPARE(rig.config.CommandTable, tableBefore);
+    QCOMPARE(rig.config.DefaultStateByte1, quint8(0));
+    QVERIFY(!rig.timer.armed);
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)
