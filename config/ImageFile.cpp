@@ -1,6 +1,7 @@
 #include "ImageFile.h"
 
 #include "ImageCodec.h"
+#include "ImageDiff.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,9 +49,11 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
         return tooLong(bytes.size(), maximum);
     const ImageDecoding decoded = decodeImage(bytes, CommandTable());
     if (!decoded.ok()) {
-        return QStringLiteral("bajt 0x%1 na pozici %2 nelze dekódovat")
-            .arg(quint8(bytes.at(decoded.failedPosition - 1)), 2, 16, QChar(u'0'))
-            .arg(decoded.failedPosition);
+        const int p = decoded.failedPosition;
+        return QStringLiteral("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+            .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
+            .arg(p)
+            .arg(describePosition(p));
     }
     return {};
 }
