@@ -2,7 +2,6 @@
 
 #include "ImageCodec.h"
 #include "ImageFile.h"
-#include "ModuleLink.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -54,6 +53,7 @@ ConfigFileActions::ConfigFileActions(QWidget &window, ModuleLink &link)
 {
     m_window.setAcceptDrops(true);
     m_window.installEventFilter(this);
+    connect(&m_link, &ModuleLink::operationEnded, this, &ConfigFileActions::followWrite);
 }
 
 void ConfigFileActions::open()
@@ -108,6 +108,30 @@ bool ConfigFileActions::saveFile(const QString &path)
     m_folder = QFileInfo(path).absolutePath();
     emit logged(QStringLiteral("Uloženo do souboru %1").arg(named(path)));
     return true;
+}
+
+void ConfigFileActions::verify()
+{
+    const Configuration &config = m_link.configuration();
+    const ImageEncoding encoded =
+        encodeImage(config.CommandTable, config.DefaultStateByte1, config.DefaultStateByte2);
+    if (!encoded.ok()) {
+        showProblem(encoded.message() + QStringLiteral("\nOvěření neproběhlo."));
+        return;
+    }
+    m_link.verifyModule(encoded.image);
+}
+
+// Runs while the write's end is reported: the verify starts before anything
+// else can touch the link.
+void ConfigFileActions::followWrite(ModuleLink::Operation operation, ModuleLink::Outcome outcome)
+{
+    if (m_afterWrite != AfterWrite::Verify || operation != ModuleLink::Operation::Write
+        || outcome != ModuleLink::Outcome::Succeeded)
+        return;
+    // The verify's read reuses the protocol's buffer, so it gets a copy.
+    const QByteArray written = m_link.protocol().ImageBuffer();
+    m_link.verifyModule(written);
 }
 
 void ConfigFileActions::showProblem(const QString &text)

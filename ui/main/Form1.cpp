@@ -14,6 +14,7 @@
 #include "StatusBox.h"
 #include "TabControl.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -81,6 +82,9 @@ constexpr TwipsRect Form1Layout[] = {
     // Configuration files, in the free room right of "win -> data"
     {"CommandOpen", 2280, 5520, 975, 255},
     {"CommandSave", 3360, 5520, 975, 255},
+    // Verify, in Frame4 left of the transfer buttons
+    {"CheckVerify", 120, 300, 1140, 420},
+    {"CommandVerify", 120, 720, 1095, 375},
 };
 
 // Grid column widths in twips and their headings, columns 0 to 5; every row
@@ -124,8 +128,8 @@ Form1::Form1(QWidget *parent)
 {
     buildWindow();
     setFocusOrder();
-    buildFileControls();
     connectLink();
+    buildFileControls();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
@@ -289,7 +293,19 @@ void Form1::buildFileControls()
     ui.CommandSave->setToolTip(QStringLiteral("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
     connect(ui.CommandSave, &QPushButton::clicked, m_files, &ConfigFileActions::save);
 
-    QWidget *const order[] = {ui.Command4, ui.CommandOpen, ui.CommandSave};
+    // Two lines: the frame has room beside its buttons only for a narrow caption.
+    ui.CheckVerify = make<QCheckBox>(ui.Frame4, "CheckVerify", QStringLiteral("ověřit po\nzápisu"));
+    ui.CheckVerify->setAccessibleName(QStringLiteral("ověřit po zápisu"));
+    ui.CheckVerify->setToolTip(QStringLiteral("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
+    connect(ui.CheckVerify, &QCheckBox::toggled, m_files, [this](bool on) {
+        m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
+    });
+
+    ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", QStringLiteral("Ověřit"));
+    ui.CommandVerify->setToolTip(QStringLiteral("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
+    connect(ui.CommandVerify, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
+
+    QWidget *const order[] = {ui.Command4, ui.CheckVerify, ui.CommandVerify, ui.CommandOpen, ui.CommandSave};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

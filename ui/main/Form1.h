@@ -129,9 +129,11 @@ private:
         QPushButton *Command13;  // help window
         QPushButton *Command4;   // "..:: KONEC ::..": ends the program
 
-        // Configuration files, beside "data -> win" and "win -> data"
-        QPushButton *CommandOpen; // "Otevřít…": a configuration from a file
-        QPushButton *CommandSave; // "Uložit…": the configuration to a file
+        // Configuration files, right of "win -> data"; verify, in Frame4
+        QPushButton *CommandOpen;   // "Otevřít…": the configuration from a file
+        QPushButton *CommandSave;   // "Uložit…": the configuration to a file
+        QCheckBox *CheckVerify;     // "ověřit po zápisu": verify after each write
+        QPushButton *CommandVerify; // "Ověřit": the module against the table
     } ui{};
 
     QRadioButton *option(int k) const;
