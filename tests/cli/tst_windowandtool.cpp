@@ -5,9 +5,9 @@
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "SimulatorProcess.h"
+#include "TestFiles.h"
 #include "WindowTestAids.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,9 +83,7 @@ void TestWindowAndTool::bothShowTheSameTable()
         QVERIFY(simulator.start({"--baud", "0"}));
         QVERIFY(!vrk04({"read", "--quiet", "--port", simulator.devicePath(), file}).isNull());
         click("CommandOpen");
-        QFile bytes(file);
-        QVERIFY(bytes.open(QIODevice::ReadOnly));
-        QCOMPARE(m_window->configuration().ConfigImage, bytes.readAll());
+        QCOMPARE(m_window->configuration().ConfigImage, contents(file));
     }
 
     const QJsonObject shown = QJsonDocument::fromJson(vrk04({"show", "--format", "json", file})).object();

@@ -3,6 +3,7 @@
 #include "ConfigFileActions.h"
 #include "EndToEnd.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QTemporaryDir>
@@ -44,9 +45,7 @@ private:
 void TestEndToEndVerify::initTestCase()
 {
     m_dialog = fileChooser();
-    QFile golden(path("golden.bin"));
-    QVERIFY(golden.open(QIODevice::WriteOnly));
-    golden.write(referenceCommandImage());
+    put(path("golden.bin"), referenceCommandImage());
 }
 
 void TestEndToEndVerify::cleanup()
@@ -79,11 +78,8 @@ void TestEndToEndVerify::verify()
     QFETCH(QByteArray, module);
     QFETCH(QStringList, options);
     QFETCH(QString, outcome);
-    QFile file(path("module.bin"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(module);
-    file.close();
-    QVERIFY(startWithTableFromFile(options + QStringList{"--image", file.fileName()}));
+    put(path("module.bin"), module);
+    QVERIFY(startWithTableFromFile(options + QStringList{"--image", path("module.bin")}));
     const CommandTable before = e2e.window->configuration().CommandTable;
 
     e2e.click("CommandVerify");

@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "StatusBox.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 #include "WindowTestAids.h"
 
 #include <QCheckBox>
@@ -13,23 +14,6 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestConfigFiles : public QObject
 {
