@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,7 +125,8 @@ void TestConfigFiles::droppedFileOpens()
     put(golden, referenceCommandImage());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(golden)});
-    QWidget *target = m_window->findChild<QWidget *>("grid1")->parentWidget();
+    // The image box takes dropped text, but a file goes to the window.
+    QWidget *target = m_window->findChild<QPlainTextEdit *>("Text1")->viewport();
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
