@@ -224,7 +224,10 @@ void TestConfigFiles::newControlsInFreeRoomAndFocusOrder()
                                  ? control->sizeHint()
                                  : control->fontMetrics().size(0, control->text()) + QSize(8, 4);
         QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
-                 qPrintable(QStringLiteral("%1 clips its text: needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
+                 qPrintable(QStringLiteral("%1 clips its text: needs %2 × %3 px")
+                                .arg(name)
+                                .arg(needed.width())
+                                .arg(needed.height())));
         for (QObject *other : control->parent()->children()) {
             auto *sibling = qobject_cast<QWidget *>(other);
             if (!sibling || sibling == control || !sibling->isVisibleTo(m_window.get()))
