@@ -277,7 +277,8 @@ void Form1::buildLinkPage()
 }
 
 // The controls added for configuration files and verify, which follow the
-// window's original focus order.
+// window's original focus order. Built after connectLink(): the verify that
+// follows a write starts once the window has shown the write's end.
 void Form1::buildFileControls()
 {
     m_files = new ConfigFileActions(*this, m_link);
