@@ -14,6 +14,7 @@
 #include "SpareTerminal.h"
 #include "StatusBox.h"
 #include "Windows1250.h"
+#include "WindowTestAids.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,44 +39,6 @@ using namespace ConfigImageLayout;
 namespace {
 
 const char FF = char(0xFF);
-
-// Every port but the ones a test maps points at a device that does not exist,
-// so no test probes the machine's real serial ports.
-void mapPortsToNothing()
-{
-    for (int k = 1; k <= 6; ++k)
-        qputenv(QByteArray("VRK04_COM" + QByteArray::number(k)).constData(),
-                QByteArray("/nonexistent/ttyVRK" + QByteArray::number(k)));
-}
-
-struct SeenMessageBox
-{
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-    bool seen = false;
-};
-
-// Answers the next modal message box with OK and records what it showed.
-std::shared_ptr<SeenMessageBox> answerNextMessageBox()
-{
-    auto seen = std::make_shared<SeenMessageBox>();
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [seen, poll] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->buttons = box->standardButtons();
-        seen->seen = true;
-        box->button(QMessageBox::Ok)->click();
-        poll->deleteLater();
-    });
-    poll->start();
-    return seen;
-}
 
 // The value a progress bar showed when it was last painted.
 class PaintedValue : public QObject

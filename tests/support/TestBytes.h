@@ -3,6 +3,8 @@
 // Byte strings for the suites: golden images, built byte by byte from the
 // EEPROM layout rather than by the program's own encoder, and small helpers.
 
+#include "ConfigImage.h"
+
 #include <QByteArray>
 #include <initializer_list>
 
@@ -38,4 +40,18 @@ inline QByteArray allBytes()
     for (int b = 0; b < 256; ++b)
         bytes += char(b);
     return bytes;
+}
+
+// The reset image with command 5 "Zapni čer" on RELE3, IMPULS, 5 s, confirmed,
+// and the default outputs 1, 0, 1, 0, 0: what a window shows once it has
+// decoded it, and encodes back to exactly these bytes.
+inline QByteArray referenceCommandImage()
+{
+    using namespace ConfigImageLayout;
+    QByteArray image = referenceResetImage();
+    image.replace(offset(smsFieldPos(4)), 9, QByteArray("Zapni \xE8" "er"));
+    image.replace(offset(recordPos(4)), 3, QByteArray("32\xA5"));
+    image[offset(DefaultStateByte1Pos)] = char(0xF5);
+    image[offset(DefaultStateByte2Pos)] = char(0x00);
+    return image;
 }

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ConfigFileActions.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
 #include "FlexGrid.h"
@@ -14,6 +15,7 @@
 #include "StatusBox.h"
 #include "TabControl.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -78,6 +80,12 @@ constexpr TwipsRect Form1Layout[] = {
     {"Label9", 840, 2040, 2415, 255},
     {"Command13", 6840, 3240, 2055, 255},
     {"Command4", 7440, 3600, 1455, 255},
+    // Configuration files, in the free room right of "win -> data"
+    {"CommandOpen", 2280, 5520, 975, 255},
+    {"CommandSave", 3360, 5520, 975, 255},
+    // Verify, in Frame4 left of the transfer buttons
+    {"CheckVerify", 120, 300, 1140, 420},
+    {"CommandVerify", 120, 720, 1095, 375},
 };
 
 // Grid column widths in twips and their headings, columns 0 to 5; every row
@@ -148,6 +156,7 @@ Form1::Form1(QWidget *parent)
     buildWindow();
     setFocusOrder();
     connectLink();
+    buildFileControls();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
@@ -307,6 +316,41 @@ void Form1::buildLinkPage()
     ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
     setButtonColour(ui.Command4, Palette::LightRed);
     connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
+}
+
+// The controls added for configuration files and verify, which follow the
+// window's original focus order. Built after connectLink(): the verify that
+// follows a write starts once the window has shown the write's end.
+void Form1::buildFileControls()
+{
+    m_files = new ConfigFileActions(*this, m_link);
+    connect(m_files, &ConfigFileActions::logged, this, &Form1::LogStatus);
+
+    ui.CommandOpen = make<QPushButton>(this, "CommandOpen", QStringLiteral("Otevřít…"));
+    ui.CommandOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.CommandOpen->setToolTip(QStringLiteral("Načíst konfiguraci ze souboru (Ctrl+O)"));
+    connect(ui.CommandOpen, &QPushButton::clicked, m_files, &ConfigFileActions::open);
+
+    ui.CommandSave = make<QPushButton>(this, "CommandSave", QStringLiteral("Uložit…"));
+    ui.CommandSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.CommandSave->setToolTip(QStringLiteral("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
+    connect(ui.CommandSave, &QPushButton::clicked, m_files, &ConfigFileActions::save);
+
+    // Two lines: the frame has room beside its buttons only for a narrow caption.
+    ui.CheckVerify = make<QCheckBox>(ui.Frame4, "CheckVerify", QStringLiteral("ověřit po\nzápisu"));
+    ui.CheckVerify->setAccessibleName(QStringLiteral("ověřit po zápisu"));
+    ui.CheckVerify->setToolTip(QStringLiteral("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
+    connect(ui.CheckVerify, &QCheckBox::toggled, m_files, [this](bool on) {
+        m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
+    });
+
+    ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", QStringLiteral("Ověřit"));
+    ui.CommandVerify->setToolTip(QStringLiteral("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
+    connect(ui.CommandVerify, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
+
+    QWidget *const order[] = {ui.Command4, ui.CheckVerify, ui.CommandVerify, ui.CommandOpen, ui.CommandSave};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::setFocusOrder()

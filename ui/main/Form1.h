@@ -7,11 +7,13 @@
 #include <QPointer>
 #include <QWidget>
 
+class ConfigFileActions;
 class FlexGrid;
 class Form2;
 class Form3;
 class ImageTextBox;
 class LinkLabel;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -53,6 +55,7 @@ private:
     void buildSettingsPage();
     void centreNamesOverButtons();
     void buildLinkPage();
+    void buildFileControls();
     void setFocusOrder();
     void connectLink();
     void startUp();
@@ -127,6 +130,12 @@ private:
         LinkLabel *Label9;       // support web address
         QPushButton *Command13;  // help window
         QPushButton *Command4;   // "..:: KONEC ::..": ends the program
+
+        // Configuration files, right of "win -> data"; verify, in Frame4
+        QPushButton *CommandOpen;   // "Otevřít…": the configuration from a file
+        QPushButton *CommandSave;   // "Uložit…": the configuration to a file
+        QCheckBox *CheckVerify;     // "ověřit po zápisu": verify after each write
+        QPushButton *CommandVerify; // "Ověřit": the module against the table
     } ui{};
 
     QRadioButton *option(int k) const;
@@ -137,4 +146,5 @@ private:
     QElapsedTimer m_barRedrawn;
     QPointer<Form2> m_editor;
     QPointer<Form3> m_help;
+    ConfigFileActions *m_files = nullptr;
 };

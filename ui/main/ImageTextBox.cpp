@@ -71,6 +71,10 @@ QMimeData *ImageTextBox::createMimeDataFromSelection() const
 
 bool ImageTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
+    // Files dropped here are left to the window, which opens them; Qt would
+    // count their addresses as text.
+    if (source->hasUrls() && !source->hasFormat(MimeType))
+        return false;
     return source->hasFormat(MimeType) || source->hasText();
 }
 

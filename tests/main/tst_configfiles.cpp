@@ -1,0 +1,251 @@
+// The main window's configuration files, offscreen through its real buttons:
+// open, save, open what was saved, a dropped file, and files that are refused.
+#include "ConfigFileActions.h"
+#include "FlexGrid.h"
+#include "Form1.h"
+#include "StatusBox.h"
+#include "TestBytes.h"
+#include "TestFiles.h"
+#include "WindowTestAids.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestConfigFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openSaveAndOpenAgain();
+    void droppedFileOpens();
+    void refusedFileChangesNothing_data();
+    void refusedFileChangesNothing();
+    void failedSaveLeavesNoFile_data();
+    void failedSaveLeavesNoFile();
+    void newControlsInFreeRoomAndFocusOrder();
+
+private:
+    void newWindow();
+    void click(const char *name) { QTest::mouseClick(m_window->findChild<QPushButton *>(name), Qt::LeftButton); }
+    QString cell(int row, int column) const { return m_window->findChild<FlexGrid *>("grid1")->TextMatrix(row, column); }
+    QString captions() const;
+    QString newestLogLine() const;
+    // The file that the next dialog returns.
+    void choose(const QString &path);
+
+    std::unique_ptr<Form1> m_window;
+    QTemporaryDir m_dir;
+    FileChooser m_dialog;
+};
+
+void TestConfigFiles::initTestCase()
+{
+    mapPortsToNothing();
+    m_dialog = fileChooser();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestConfigFiles::init()
+{
+    newWindow();
+}
+
+void TestConfigFiles::cleanup()
+{
+    m_window.reset();
+    fileChooser() = m_dialog;
+}
+
+void TestConfigFiles::newWindow()
+{
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+QString TestConfigFiles::captions() const
+{
+    QString shown;
+    for (const char *name : {"Command8", "Command9", "Command10", "Command11", "Command12"})
+        shown += m_window->findChild<QPushButton *>(name)->text();
+    return shown;
+}
+
+QString TestConfigFiles::newestLogLine() const
+{
+    const QString log = m_window->findChild<StatusBox *>("Text2")->text();
+    return log.section(QStringLiteral("\r\n"), 0, 0).section(QStringLiteral(" --> "), 1);
+}
+
+void TestConfigFiles::choose(const QString &path)
+{
+    fileChooser() = [path](QWidget *, FileDialogMode, const QString &) { return path; };
+}
+
+void TestConfigFiles::openSaveAndOpenAgain()
+{
+    const QString golden = m_dir.filePath(QStringLiteral("golden.bin"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.bin"));
+    put(golden, referenceCommandImage());
+
+    choose(golden);
+    click("CommandOpen");
+    QCOMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
+    QCOMPARE(cell(5, 3), QStringLiteral("IMPULS"));
+    QCOMPARE(captions(), QStringLiteral("10100"));
+    QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „golden.bin“"));
+
+    choose(saved);
+    click("CommandSave");
+    QCOMPARE(contents(saved), referenceCommandImage());
+    QCOMPARE(newestLogLine(), QStringLiteral("Uloženo do souboru „saved.bin“"));
+
+    newWindow();
+    // A button's shortcut clicks it after showing it pressed for a moment.
+    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+    QTRY_COMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
+    QCOMPARE(captions(), QStringLiteral("10100"));
+}
+
+void TestConfigFiles::droppedFileOpens()
+{
+    const QString golden = m_dir.filePath(QStringLiteral("dropped.bin"));
+    put(golden, referenceCommandImage());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(golden)});
+    // The image box takes dropped text, but a file goes to the window.
+    QWidget *target = m_window->findChild<QPlainTextEdit *>("Text1")->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    QTRY_COMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
+    QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „dropped.bin“"));
+}
+
+void TestConfigFiles::refusedFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "(none)": no such file; "(folder)": a folder
+    QTest::addColumn<QString>("reason");
+    const char FF = char(0xFF);
+    QTest::newRow("714 bytes") << referenceCommandImage().left(714) << "má 714 B, konfigurační obraz má nejméně 715 B";
+    QTest::newRow("one byte over 64 KiB") << referenceCommandImage() + QByteArray(64 * 1024 - 2048 + 1, FF)
+                                          << "povoleno je nejvýše 65536 B";
+    QTest::newRow("erased module") << QByteArray(2048, FF) << "bajt 0xff na pozici 656";
+    QTest::newRow("no such file") << QByteArray("(none)") << "soubor neexistuje";
+    QTest::newRow("a folder") << QByteArray("(folder)") << "je to složka";
+}
+
+void TestConfigFiles::refusedFileChangesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(QStringLiteral("refused-%1").arg(QTest::currentDataTag()));
+    if (bytes == "(folder)")
+        QVERIFY(QDir().mkpath(path));
+    else if (bytes != "(none)")
+        put(path, bytes);
+    Configuration &config = m_window->configuration();
+    click("Command9");
+    config.CommandTable.setRow(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    m_window->RefreshGrid();
+    config.ConfigImage = "kept";
+    const CommandTable before = config.CommandTable;
+    const QString lastLine = newestLogLine();
+
+    choose(path);
+    const auto seen = answerNextMessageBox();
+    click("CommandOpen");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
+    QCOMPARE(seen->title, QStringLiteral("VRK-04 setup"));
+    QCOMPARE(config.ConfigImage, QByteArray("kept"));
+    QVERIFY(config.CommandTable == before);
+    QCOMPARE(cell(4, 1), QStringLiteral(" #tri"));
+    QCOMPARE(captions(), QStringLiteral("10111"));
+    QCOMPARE(newestLogLine(), lastLine);
+}
+
+void TestConfigFiles::failedSaveLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("sms");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen.";
+    QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje";
+}
+
+void TestConfigFiles::failedSaveLeavesNoFile()
+{
+    QFETCH(QString, sms);
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    put(dir.filePath(QStringLiteral("old.bin")), "old");
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, sms);
+    const QString lastLine = newestLogLine();
+
+    choose(path);
+    const auto seen = answerNextMessageBox();
+    click("CommandSave");
+    QTRY_VERIFY(seen->seen);
+    QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
+    QCOMPARE(contents(dir.filePath(QStringLiteral("old.bin"))), QByteArray("old"));
+    QCOMPARE(newestLogLine(), lastLine);
+}
+
+void TestConfigFiles::newControlsInFreeRoomAndFocusOrder()
+{
+    const QStringList added{"CheckVerify", "CommandVerify", "CommandOpen", "CommandSave"};
+    for (const QString &name : added) {
+        auto *control = m_window->findChild<QAbstractButton *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QVERIFY(!control->toolTip().isEmpty());
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+        // A push button's size hint has a minimum width of its own.
+        const QSize needed = qobject_cast<QCheckBox *>(control)
+                                 ? control->sizeHint()
+                                 : control->fontMetrics().size(0, control->text()) + QSize(8, 4);
+        QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
+                 qPrintable(QStringLiteral("%1 clips its text: needs %2 × %3 px")
+                                .arg(name)
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        for (QObject *other : control->parent()->children()) {
+            auto *sibling = qobject_cast<QWidget *>(other);
+            if (!sibling || sibling == control || !sibling->isVisibleTo(m_window.get()))
+                continue;
+            // Text1 and the row below it share one pixel in the original design.
+            const QRect shared = control->geometry().intersected(sibling->geometry());
+            QVERIFY2(shared.isEmpty() || shared.height() <= 1,
+                     qPrintable(name + " covers " + sibling->objectName()));
+        }
+    }
+    QStringList chain{"Command4"};
+    for (QWidget *w = m_window->findChild<QWidget *>("Command4")->nextInFocusChain(); chain.size() <= added.size();
+         w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain << w->objectName();
+    }
+    QCOMPARE(chain, QStringList{"Command4"} + added);
+}
+
+QTEST_MAIN(TestConfigFiles)
+#include "tst_configfiles.moc"

@@ -1,0 +1,164 @@
+#include "ConfigFileActions.h"
+
+#include "ImageCodec.h"
+#include "ImageFile.h"
+
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace {
+
+QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &folder)
+{
+    const bool saving = mode == FileDialogMode::Save;
+    QFileDialog dialog(parent, saving ? QStringLiteral("Uložit konfiguraci") : QStringLiteral("Otevřít konfiguraci"),
+                       folder);
+    dialog.setNameFilters({QStringLiteral("Obraz konfigurace (*.bin)"), QStringLiteral("Všechny soubory (*)")});
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("bin"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString named(const QString &path)
+{
+    return QStringLiteral("„%1“").arg(QFileInfo(path).fileName());
+}
+
+// The one local file a drag carries; empty for anything else.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    return data->urls().constFirst().toLocalFile();
+}
+
+} // namespace
+
+FileChooser &fileChooser()
+{
+    static FileChooser chooser = chooseWithDialog;
+    return chooser;
+}
+
+ConfigFileActions::ConfigFileActions(QWidget &window, ModuleLink &link)
+    : QObject(&window)
+    , m_window(window)
+    , m_link(link)
+{
+    m_window.setAcceptDrops(true);
+    m_window.installEventFilter(this);
+    connect(&m_link, &ModuleLink::operationEnded, this, &ConfigFileActions::followWrite);
+}
+
+void ConfigFileActions::open()
+{
+    const QString path = fileChooser()(&m_window, FileDialogMode::Open, m_folder);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void ConfigFileActions::save()
+{
+    const QString path = fileChooser()(&m_window, FileDialogMode::Save, m_folder);
+    if (!path.isEmpty())
+        saveFile(path);
+}
+
+bool ConfigFileActions::openFile(const QString &path)
+{
+    const ImageFile::Loaded loaded = ImageFile::load(path, ImageFile::WindowMaximum);
+    if (!loaded.ok()) {
+        showProblem(loaded.problem + QStringLiteral("\nKonfigurace zůstává beze změny."));
+        return false;
+    }
+    Configuration &config = m_link.configuration();
+    const QByteArray previous = config.ConfigImage;
+    config.ConfigImage = loaded.bytes;
+    int failedPosition = 0;
+    if (!config.ImageToTable(&failedPosition)) {
+        config.ConfigImage = previous;
+        showProblem(QStringLiteral("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
+                        .arg(named(path))
+                        .arg(failedPosition));
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    emit logged(QStringLiteral("Načteno ze souboru %1").arg(named(path)));
+    return true;
+}
+
+bool ConfigFileActions::saveFile(const QString &path)
+{
+    Configuration &config = m_link.configuration();
+    QString problem;
+    if (!config.TableToImage(&problem)) {
+        showProblem(problem + QStringLiteral("\nSoubor nebyl uložen."));
+        return false;
+    }
+    if (!ImageFile::save(path, config.ConfigImage, &problem)) {
+        showProblem(problem);
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    emit logged(QStringLiteral("Uloženo do souboru %1").arg(named(path)));
+    return true;
+}
+
+void ConfigFileActions::verify()
+{
+    const Configuration &config = m_link.configuration();
+    const ImageEncoding encoded =
+        encodeImage(config.CommandTable, config.DefaultStateByte1, config.DefaultStateByte2);
+    if (!encoded.ok()) {
+        showProblem(encoded.message() + QStringLiteral("\nOvěření neproběhlo."));
+        return;
+    }
+    m_link.verifyModule(encoded.image);
+}
+
+// Runs while the write's end is reported: the verify starts before anything
+// else can touch the link.
+void ConfigFileActions::followWrite(ModuleLink::Operation operation, ModuleLink::Outcome outcome)
+{
+    if (m_afterWrite != AfterWrite::Verify || operation != ModuleLink::Operation::Write
+        || outcome != ModuleLink::Outcome::Succeeded)
+        return;
+    // The verify's read reuses the protocol's buffer, so it gets a copy.
+    const QByteArray written = m_link.protocol().ImageBuffer();
+    m_link.verifyModule(written);
+}
+
+void ConfigFileActions::showProblem(const QString &text)
+{
+    QMessageBox::warning(&m_window, m_window.windowTitle(), text);
+}
+
+bool ConfigFileActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_window)
+        return false;
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (droppedFile(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = droppedFile(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // After the drag has ended: a message box must not open inside it.
+        QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        return true;
+    }
+    return false;
+}

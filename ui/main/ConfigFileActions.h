@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ModuleLink.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+enum class FileDialogMode { Open, Save };
+
+// The dialog that names a configuration file, starting in folder: QFileDialog
+// unless replaced (the tests replace it so that no dialog opens). An empty
+// path means the user cancelled.
+using FileChooser = std::function<QString(QWidget *parent, FileDialogMode mode, const QString &folder)>;
+FileChooser &fileChooser();
+
+// The main window's configuration files and verify: "Otevřít…", "Uložit…",
+// a file dropped on the window, "Ověřit", and a verify of the written image
+// right after each successful write when asked for. Files hold the raw image
+// bytes, as the command-line tool keeps them. Problems go to a message box on
+// the window, the files opened and saved to the status log through logged().
+class ConfigFileActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class AfterWrite { Nothing, Verify };
+
+    ConfigFileActions(QWidget &window, ModuleLink &link);
+
+    void open(); // "Otevřít…"
+    void save(); // "Uložit…"
+    // All or nothing: on any problem the table, the default states and
+    // ConfigImage stay as they were.
+    bool openFile(const QString &path);
+    bool saveFile(const QString &path);
+
+    // "Ověřit": the module against the image the table encodes to; the table
+    // and ConfigImage stay as they are.
+    void verify();
+    void setAfterWrite(AfterWrite afterWrite) { m_afterWrite = afterWrite; }
+
+signals:
+    void logged(const QString &message);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void followWrite(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
+    void showProblem(const QString &text);
+
+    QWidget &m_window;
+    ModuleLink &m_link;
+    AfterWrite m_afterWrite = AfterWrite::Nothing;
+    QString m_folder;
+};
