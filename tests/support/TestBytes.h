@@ -4,6 +4,7 @@
 // EEPROM layout rather than by the program's own encoder, and small helpers.
 
 #include <QByteArray>
+#include <QFile>
 #include <initializer_list>
 
 // The bytes of the given values, in order.
@@ -38,4 +39,11 @@ inline QByteArray allBytes()
     for (int b = 0; b < 256; ++b)
         bytes += char(b);
     return bytes;
+}
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

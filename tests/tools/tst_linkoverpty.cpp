@@ -4,9 +4,9 @@
 #include "ModuleImage.h"
 #include "SerialLink.h"
 #include "SimulatorProcess.h"
+#include "TestBytes.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,12 +17,6 @@ const QString WriteStart = QStringLiteral("Zápis START");
 const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
