@@ -1,6 +1,6 @@
 // Times a full read and a full write of a 2048-byte image through the module
-// simulator, with the program's own SerialComm, GraceTimer and LinkProtocol in
-// a Qt event loop. Usage: transfer-bench [runs [latency-runs]]
+// simulator, with the program's own ModuleLink in a Qt event loop.
+// Usage: transfer-bench [runs [latency-runs]]
 #include "SerialLink.h"
 #include "SimulatorProcess.h"
 
@@ -30,7 +30,7 @@ double timeOf(SerialLink &rig, Button button)
     rig.log.clear();
     QElapsedTimer clock;
     clock.start();
-    (rig.link.*button)();
+    (rig.module.*button)();
     if (!rig.waitForEnd(rig.ended + 1, OperationTimeoutMs))
         return -1;
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -64,9 +64,9 @@ bool runScenario(double latencyMs, int runs)
     }
     bool ok = true;
     for (int run = 0; run < runs; ++run) {
-        const double read = timeOf(rig, &LinkProtocol::readFromModule);
+        const double read = timeOf(rig, &ModuleLink::readFromModule);
         report("read", latencyMs, read);
-        const double write = timeOf(rig, &LinkProtocol::writeToModule);
+        const double write = timeOf(rig, &ModuleLink::writeToModule);
         report("write", latencyMs, write);
         ok = ok && read >= 0 && write >= 0;
     }

@@ -2,21 +2,16 @@
 
 #include "ImageCodec.h"
 
-namespace {
-
-void call(const std::function<void()> &hook)
-{
-    if (hook)
-        hook();
-}
-
-} // namespace
-
 void Configuration::ResetTable()
 {
     for (int r = 0; r < CommandTable::RowCount; ++r)
         CommandTable.setRow(r, CommandTable::emptyRow());
-    call(ButtonsToDefaults);
+}
+
+void Configuration::setCommand(int row, const CommandTable::Row &cells)
+{
+    CommandTable.setRow(row, cells);
+    emit tableChanged();
 }
 
 bool Configuration::ImageToTable(int *failedPosition)
@@ -29,8 +24,8 @@ bool Configuration::ImageToTable(int *failedPosition)
     CommandTable = std::move(decoded.table);
     DefaultStateByte1 = decoded.defaultStateByte1;
     DefaultStateByte2 = decoded.defaultStateByte2;
-    call(RefreshGrid);
-    call(DefaultsToButtons);
+    emit tableChanged();
+    emit defaultStatesChanged();
     return true;
 }
 

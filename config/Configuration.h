@@ -3,29 +3,33 @@
 #include "CommandTable.h"
 
 #include <QByteArray>
-#include <functional>
+#include <QObject>
 
 // The configuration state of one run: the EEPROM image, the command table and
 // the two default-state bytes, with the procedures that move data between
-// them. The main window plugs its grid and its default-output buttons in
-// through the three hooks; unset hooks do nothing.
-class Configuration
+// them. It reports what changed through its signals; the main window shows
+// the table in its grid and the bytes on its default-output buttons.
+class Configuration : public QObject
 {
+    Q_OBJECT
+
 public:
+    using QObject::QObject;
+
     QByteArray ConfigImage;
     ::CommandTable CommandTable;
     quint8 DefaultStateByte1 = 0;
     quint8 DefaultStateByte2 = 0;
 
-    std::function<void()> RefreshGrid;       // table -> grid
-    std::function<void()> ButtonsToDefaults; // buttons -> the two bytes
-    std::function<void()> DefaultsToButtons; // the two bytes -> buttons
-
-    // Twenty empty rows, then the bytes from the buttons.
+    // Twenty empty rows. The default-state bytes stay as they are: they come
+    // from whoever shows them (the window's buttons) and are set there.
     void ResetTable();
 
+    // Replaces one row of the table, as the editor stores it, and reports it.
+    void setCommand(int row, const CommandTable::Row &cells);
+
     // Decodes ConfigImage. All or nothing: on failure the table and both
-    // bytes stay exactly as they were, nothing is refreshed, and
+    // bytes stay exactly as they were, nothing is reported, and
     // failedPosition (when given) receives the 1-based position that failed.
     bool ImageToTable(int *failedPosition = nullptr);
 
@@ -33,4 +37,8 @@ public:
     // encoded leaves ConfigImage as it was; problem (when given) receives a
     // Czech sentence naming the command and the reason.
     bool TableToImage(QString *problem = nullptr);
+
+signals:
+    void tableChanged();         // table -> grid
+    void defaultStatesChanged(); // the two bytes -> buttons
 };

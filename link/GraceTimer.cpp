@@ -1,30 +1,25 @@
 #include "GraceTimer.h"
 
-#include <QSerialPort>
+#include <QIODevice>
 #include <QTimer>
 
-GraceTimer::GraceTimer(QTimer &timer, QSerialPort &port)
-    : m_timer(timer)
-    , m_port(port)
+GraceTimer::GraceTimer(QTimer &timer, QIODevice &device, QObject *parent)
+    : QObject(parent)
+    , m_timer(timer)
+    , m_device(device)
 {
     m_timer.stop();
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a step must never come early.
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timeout = QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { timerElapsed(); });
-    m_readyRead = QObject::connect(&m_port, &QSerialPort::readyRead, &m_timer, [this] { dataArrived(); });
-}
-
-GraceTimer::~GraceTimer()
-{
-    QObject::disconnect(m_timeout);
-    QObject::disconnect(m_readyRead);
+    connect(&m_timer, &QTimer::timeout, this, &GraceTimer::timerElapsed);
+    connect(&m_device, &QIODevice::readyRead, this, &GraceTimer::dataArrived);
 }
 
 void GraceTimer::arm(int intervalMs, int graceMs)
 {
     m_inGrace = false;
-    m_graceMs = m_port.isOpen() ? qMax(graceMs, 0) : 0;
+    m_graceMs = m_device.isOpen() ? qMax(graceMs, 0) : 0;
     m_timer.start(qMax(intervalMs, 0));
 }
 
@@ -41,7 +36,7 @@ bool GraceTimer::isArmed() const
 
 void GraceTimer::timerElapsed()
 {
-    if (!m_inGrace && m_graceMs > 0 && m_port.isOpen() && m_port.bytesAvailable() == 0) {
+    if (!m_inGrace && m_graceMs > 0 && m_device.isOpen() && m_device.bytesAvailable() == 0) {
         m_inGrace = true;
         m_timer.start(m_graceMs);
         return;
@@ -60,6 +55,5 @@ void GraceTimer::dataArrived()
 void GraceTimer::fire()
 {
     m_inGrace = false;
-    if (tick)
-        tick();
+    emit ticked();
 }

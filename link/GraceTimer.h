@@ -2,32 +2,30 @@
 
 #include "LinkTimer.h"
 
-#include <QMetaObject>
-#include <functional>
+#include <QObject>
 
-class QSerialPort;
+class QIODevice;
 class QTimer;
 
-// LinkTimer over the main window's single-shot Timer1 and the serial port.
-// A tick comes no earlier than the armed interval. When the port is open but
-// nothing has arrived by then, the same timer waits up to the grace period
-// for the port's readyRead, and the tick comes as soon as a byte is in or
-// the grace is over. With the port closed there is no grace.
-class GraceTimer : public LinkTimer
+// LinkTimer over the single-shot Timer1 and the port's device. A tick comes
+// no earlier than the armed interval. When the device is open but nothing has
+// arrived by then, the same timer waits up to the grace period for the
+// device's readyRead, and the tick comes as soon as a byte is in or the grace
+// is over. With the device closed there is no grace.
+class GraceTimer : public QObject, public LinkTimer
 {
-public:
-    GraceTimer(QTimer &timer, QSerialPort &port);
-    ~GraceTimer() override;
+    Q_OBJECT
 
-    GraceTimer(const GraceTimer &) = delete;
-    GraceTimer &operator=(const GraceTimer &) = delete;
+public:
+    GraceTimer(QTimer &timer, QIODevice &device, QObject *parent = nullptr);
 
     void arm(int intervalMs, int graceMs) override;
     void disarm() override;
     bool isArmed() const override;
 
-    // Receives every tick; the main window passes it on to LinkProtocol::TimerTick.
-    std::function<void()> tick;
+signals:
+    // Every tick; the link passes it on to LinkProtocol::TimerTick.
+    void ticked();
 
 private:
     void timerElapsed();
@@ -35,9 +33,7 @@ private:
     void fire();
 
     QTimer &m_timer;
-    QSerialPort &m_port;
+    QIODevice &m_device;
     int m_graceMs = 0;
     bool m_inGrace = false;
-    QMetaObject::Connection m_timeout;
-    QMetaObject::Connection m_readyRead;
 };

@@ -32,7 +32,6 @@ constexpr int WriteSetupIntervalMs = 10;
 constexpr int DataIntervalMs = 1;
 constexpr int TestIntervalMs = 500;
 constexpr qint16 IdleStepLimit = 5000;
-constexpr double ProgressMaximum = 2050;
 
 // How much longer a tick may wait for the module's first byte after the
 // interval, when nothing is waiting yet; it runs the moment a byte arrives.
@@ -58,16 +57,25 @@ const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
 
 } // namespace
 
-LinkProtocol::LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config)
-    : m_comm(comm)
+LinkProtocol::LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config, QObject *parent)
+    : QObject(parent)
+    , m_comm(comm)
     , m_timer(timer)
     , m_config(config)
 {
 }
 
-int LinkProtocol::progressMaximum()
+bool LinkProtocol::isBusy() const
 {
-    return int(ProgressMaximum);
+    switch (m_linkState) {
+    case AttentionSent:
+    case RequestSent:
+    case StartSent:
+    case DataPhase:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void LinkProtocol::testLink()
@@ -79,6 +87,7 @@ void LinkProtocol::readFromModule()
 {
     setProgress(0);
     log(QStringLiteral("Vyčítání START"));
+    m_verifying = false;
     ReadStep();
 }
 
@@ -92,31 +101,39 @@ void LinkProtocol::writeToModule()
         if (!problem.isEmpty())
             log(problem);
         log(WriteFailure);
-        LinkState = Idle;
-        endOperation();
+        m_linkState = Idle;
+        endOperation(Operation::Write, Outcome::Failed);
         return;
     }
-    ImageBuffer = m_config.ConfigImage;
+    m_imageBuffer = m_config.ConfigImage;
+    WriteStep();
+}
+
+void LinkProtocol::writeImage(const QByteArray &image)
+{
+    setProgress(0);
+    log(QStringLiteral("Zápis START"));
+    m_imageBuffer = image;
     WriteStep();
 }
 
 void LinkProtocol::TimerTick()
 {
     m_timer.disarm();
-    if (TransferMode == ReadMode)
+    if (m_transferMode == ReadMode)
         ReadStep();
-    if (TransferMode == WriteMode)
+    if (m_transferMode == WriteMode)
         WriteStep();
-    if (TransferMode == TestMode)
+    if (m_transferMode == TestMode)
         TestStep();
 }
 
 void LinkProtocol::SendByte()
 {
-    if (TxByte < 0 || TxByte > 255)
+    if (m_txByte < 0 || m_txByte > 255)
         return;
     // A closed port drops the byte; the next step notices the silence.
-    m_comm.Output(QByteArray(1, char(TxByte)));
+    m_comm.Output(QByteArray(1, char(m_txByte)));
 }
 
 void LinkProtocol::TestStep()
@@ -139,36 +156,36 @@ void LinkProtocol::WriteStep()
 template<typename Transition>
 void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &failureMessage)
 {
-    TransferMode = mode;
-    Outcome outcome = Outcome::Failed;
+    m_transferMode = mode;
+    Step step = Step::Failed;
     try {
-        outcome = transition();
+        step = transition();
     } catch (...) {
-        outcome = Outcome::Failed;
+        step = Step::Failed;
     }
-    if (outcome == Outcome::Continue)
+    if (step == Step::Continue)
         return;
-    if (outcome == Outcome::Failed) {
+    if (step == Step::Failed) {
         log(failureMessage);
-        LinkState = Idle;
+        m_linkState = Idle;
     }
-    endOperation();
+    endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }
 
-LinkProtocol::Outcome LinkProtocol::testTransition()
+LinkProtocol::Step LinkProtocol::testTransition()
 {
-    if (LinkState != AttentionSent)
+    if (m_linkState != AttentionSent)
         return send(Attention, AttentionSent, TestIntervalMs, TestGraceMs);
     if (!acknowledged())
-        return Outcome::Failed;
-    LinkState = Idle;
+        return Step::Failed;
+    m_linkState = Idle;
     log(TestOk);
-    return Outcome::Done;
+    return Step::Done;
 }
 
-LinkProtocol::Outcome LinkProtocol::readTransition()
+LinkProtocol::Step LinkProtocol::readTransition()
 {
-    switch (LinkState) {
+    switch (m_linkState) {
     case AttentionSent:
         return sendOnAck(ReadRequest, RequestSent, ReadSetupIntervalMs, SetupGraceMs);
     case RequestSent:
@@ -178,135 +195,139 @@ LinkProtocol::Outcome LinkProtocol::readTransition()
     case DataPhase:
         return readData();
     default:
-        IdleTicks = 0;
-        ImageBuffer.clear();
+        m_idleTicks = 0;
+        m_imageBuffer.clear();
+        m_lastReadComplete = false;
+        m_lastReadImage.clear();
         return send(Attention, AttentionSent, ReadSetupIntervalMs, SetupGraceMs);
     }
 }
 
-LinkProtocol::Outcome LinkProtocol::writeTransition()
+LinkProtocol::Step LinkProtocol::writeTransition()
 {
-    switch (LinkState) {
+    switch (m_linkState) {
     case AttentionSent:
         return sendOnAck(WriteRequest, RequestSent, WriteSetupIntervalMs, SetupGraceMs);
     case RequestSent:
         return sendOnAck(StartOfData, StartSent, WriteSetupIntervalMs, SetupGraceMs);
     case StartSent:
         if (!acknowledged() || !sendImageByte())
-            return Outcome::Failed;
-        LinkState = DataPhase;
+            return Step::Failed;
+        m_linkState = DataPhase;
         m_timer.arm(DataIntervalMs, DataGraceMs);
-        return Outcome::Continue;
+        return Step::Continue;
     case DataPhase:
         return writeData();
     default:
-        IdleTicks = 0;
+        m_idleTicks = 0;
         setProgress(1);
         return send(Attention, AttentionSent, WriteSetupIntervalMs, SetupGraceMs);
     }
 }
 
-LinkProtocol::Outcome LinkProtocol::readData()
+LinkProtocol::Step LinkProtocol::readData()
 {
-    if (!takeInput() || RxBuffer.size() > 1)
-        return Outcome::Failed;
-    if (RxBuffer.isEmpty())
+    if (!takeInput() || m_rxBuffer.size() > 1)
+        return Step::Failed;
+    if (m_rxBuffer.isEmpty())
         return countIdleStep();
-    IdleTicks = 0;
+    m_idleTicks = 0;
     // The terminating 25 is counted too, and taken back on success.
     if (!setProgress(m_progress + 1))
-        return Outcome::Failed;
-    if (RxBuffer.at(0) == EndOfData)
+        return Step::Failed;
+    if (m_rxBuffer.at(0) == EndOfData)
         return finishRead();
-    ImageBuffer.append(RxBuffer.at(0));
+    m_imageBuffer.append(m_rxBuffer.at(0));
     return send(Ack, DataPhase, DataIntervalMs, DataGraceMs);
 }
 
-LinkProtocol::Outcome LinkProtocol::finishRead()
+LinkProtocol::Step LinkProtocol::finishRead()
 {
     log(TransferOk);
     setProgress(m_progress - 1);
-    LinkState = Idle;
-    m_config.ConfigImage = ImageBuffer;
+    m_linkState = Idle;
+    m_lastReadComplete = true;
+    m_lastReadImage = m_imageBuffer;
+    m_config.ConfigImage = m_imageBuffer;
     // The decoder is all or nothing: when it fails the table stays as it was
     // and ConfigImage keeps the received bytes.
-    return m_config.ImageToTable() ? Outcome::Done : Outcome::Failed;
+    return m_config.ImageToTable() ? Step::Done : Step::Failed;
 }
 
-LinkProtocol::Outcome LinkProtocol::writeData()
+LinkProtocol::Step LinkProtocol::writeData()
 {
     if (!takeInput())
-        return Outcome::Failed;
-    if (RxBuffer.size() > 1) {
+        return Step::Failed;
+    if (m_rxBuffer.size() > 1) {
         log(DuplicateReceipt);
-        return Outcome::Failed;
+        return Step::Failed;
     }
-    if (RxBuffer.isEmpty())
+    if (m_rxBuffer.isEmpty())
         return countIdleStep();
-    IdleTicks = 0;
+    m_idleTicks = 0;
     if (!setProgress(m_progress + 1))
-        return Outcome::Failed;
-    if (RxBuffer.at(0) == EndOfData) {
+        return Step::Failed;
+    if (m_rxBuffer.at(0) == EndOfData) {
         log(TransferOk);
-        LinkState = Idle;
-        return Outcome::Done;
+        m_linkState = Idle;
+        return Step::Done;
     }
     // Any other single character acknowledges the byte just sent.
     if (!sendImageByte())
-        return Outcome::Failed;
+        return Step::Failed;
     m_timer.arm(DataIntervalMs, DataGraceMs);
-    return Outcome::Continue;
+    return Step::Continue;
 }
 
 bool LinkProtocol::takeInput()
 {
-    RxBuffer.clear();
+    m_rxBuffer.clear();
     const std::optional<QByteArray> input = m_comm.Input();
     if (!input)
         return false;
-    RxBuffer = *input;
+    m_rxBuffer = *input;
     return true;
 }
 
 bool LinkProtocol::acknowledged()
 {
-    return takeInput() && RxBuffer.contains(Ack);
+    return takeInput() && m_rxBuffer.contains(Ack);
 }
 
 // A set-up state: the next byte goes out once the acknowledgement is in.
-LinkProtocol::Outcome LinkProtocol::sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs)
+LinkProtocol::Step LinkProtocol::sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs)
 {
-    return acknowledged() ? send(byte, nextState, intervalMs, graceMs) : Outcome::Failed;
+    return acknowledged() ? send(byte, nextState, intervalMs, graceMs) : Step::Failed;
 }
 
-LinkProtocol::Outcome LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)
+LinkProtocol::Step LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)
 {
-    TxByte = quint8(byte);
+    m_txByte = quint8(byte);
     SendByte();
-    LinkState = nextState;
+    m_linkState = nextState;
     m_timer.arm(intervalMs, graceMs);
-    return Outcome::Continue;
+    return Step::Continue;
 }
 
-// Sends the byte at the 1-based position progress() of ImageBuffer; false
+// Sends the byte at the 1-based position progress() of m_imageBuffer; false
 // when that position lies outside the image.
 bool LinkProtocol::sendImageByte()
 {
     const double position = m_progress;
-    if (position < 1 || position > ImageBuffer.size())
+    if (position < 1 || position > m_imageBuffer.size())
         return false;
-    TxByte = quint8(ImageBuffer.at(qsizetype(position) - 1));
+    m_txByte = quint8(m_imageBuffer.at(qsizetype(position) - 1));
     SendByte();
     return true;
 }
 
-LinkProtocol::Outcome LinkProtocol::countIdleStep()
+LinkProtocol::Step LinkProtocol::countIdleStep()
 {
-    ++IdleTicks;
-    if (IdleTicks >= IdleStepLimit)
-        return Outcome::Failed;
+    ++m_idleTicks;
+    if (m_idleTicks >= IdleStepLimit)
+        return Step::Failed;
     m_timer.arm(DataIntervalMs, DataGraceMs);
-    return Outcome::Continue;
+    return Step::Continue;
 }
 
 bool LinkProtocol::setProgress(double value)
@@ -315,24 +336,33 @@ bool LinkProtocol::setProgress(double value)
         return false;
     if (value != m_progress) {
         m_progress = value;
-        if (ProgressChanged)
-            ProgressChanged();
+        emit progressChanged(m_progress);
     }
     return true;
 }
 
 void LinkProtocol::log(const QString &message)
 {
-    if (LogStatus)
-        LogStatus(message);
+    emit logged(message);
 }
 
 // An operation that ended leaves the timer off, also when a button ran its
 // last step while a tick of the operation it took over was still pending:
 // that stale tick would otherwise start the operation again on its own.
-void LinkProtocol::endOperation()
+void LinkProtocol::endOperation(Operation operation, Outcome outcome)
 {
     m_timer.disarm();
-    if (OperationEnded)
-        OperationEnded();
+    emit operationEnded(operation, outcome);
+}
+
+LinkProtocol::Operation LinkProtocol::runningOperation() const
+{
+    switch (m_transferMode) {
+    case ReadMode:
+        return m_verifying ? Operation::Verify : Operation::Read;
+    case WriteMode:
+        return Operation::Write;
+    default:
+        return Operation::Test;
+    }
 }

@@ -1,54 +1,73 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
-#include <functional>
 
 class Comm;
 class Configuration;
 class LinkTimer;
 
 // The byte protocol with the module: the link test, reading the EEPROM image
-// into ConfigImage and writing ConfigImage to the module. Each operation is a
-// chain of steps, one protocol transition per timer tick; nothing blocks and
-// nothing throws. Every failure ends the operation with one line in the
-// status log.
-class LinkProtocol
+// into ConfigImage, writing an image to the module and verifying the module
+// against an image. Each operation is a chain of steps, one protocol
+// transition per timer tick; nothing blocks and nothing throws. Every failure
+// ends the operation with one line in the status log. Only the engine changes
+// its state; the accessors below read it.
+class LinkProtocol : public QObject
 {
+    Q_OBJECT
+
 public:
-    LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config);
+    enum class Operation { Test, Read, Write, Verify };
+    Q_ENUM(Operation)
+    enum class Outcome { Succeeded, Failed, Interrupted };
+    Q_ENUM(Outcome)
+
+    // The bar's range is 0..ProgressMaximum.
+    static constexpr int ProgressMaximum = 2050;
+
+    LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config, QObject *parent = nullptr);
 
     // Which step the timer calls: 1 ReadStep, 2 WriteStep, 3 TestStep.
-    qint16 TransferMode = 0;
+    qint16 TransferMode() const { return m_transferMode; }
     // 0 idle, 25 attention sent, 35 request sent, 45 start of data sent, 50 data.
-    qint16 LinkState = 0;
+    qint16 LinkState() const { return m_linkState; }
     // The byte SendByte sends next, 0..255.
-    qint16 TxByte = 0;
+    qint16 TxByte() const { return m_txByte; }
     // Everything taken from the port in the current step.
-    QByteArray RxBuffer;
+    const QByteArray &RxBuffer() const { return m_rxBuffer; }
     // Read: the image bytes received so far. Write: the image being sent.
-    QByteArray ImageBuffer;
+    const QByteArray &ImageBuffer() const { return m_imageBuffer; }
     // Consecutive data-phase steps at which nothing had arrived.
-    qint16 IdleTicks = 0;
+    qint16 IdleTicks() const { return m_idleTicks; }
 
     // The progress bar's value: the bytes received so far on a read, the
-    // 1-based position of the byte to send on a write. 0..progressMaximum().
+    // 1-based position of the byte to send on a write. 0..ProgressMaximum.
     double progress() const { return m_progress; }
-    static int progressMaximum();
 
-    std::function<void(const QString &)> LogStatus;
-    // Called on every change of progress(); the bar may redraw less often.
-    std::function<void()> ProgressChanged;
-    // Called after the last message of an operation that ended, with the timer
-    // off; an operation taken over by another button does not end this way.
-    std::function<void()> OperationEnded;
+    // An operation is under way: the link is out of its idle state.
+    bool isBusy() const;
+
+    // The last read received its bytes up to the end mark (whether or not
+    // they decoded); lastReadImage() holds them.
+    bool lastReadComplete() const { return m_lastReadComplete; }
+    const QByteArray &lastReadImage() const { return m_lastReadImage; }
+    // The module's bytes of the last verify and the first 1-based position
+    // where they differ from the expected image (0: equal or not compared).
+    const QByteArray &verifiedImage() const { return m_verifiedImage; }
+    int verifyDifference() const { return m_verifyDifference; }
 
     // The buttons. "TEST"
     void testLink();
     // "PC <- VRK-04"
     void readFromModule();
-    // "PC -> VRK-04"
+    // "PC -> VRK-04": TableToImage, then the write.
     void writeToModule();
+    // Writes image as it is, starting with "Zápis START".
+    void writeImage(const QByteArray &image);
+    // Reads the module into a buffer of its own and compares it with expected.
+    void verifyModule(const QByteArray &expected);
 
     // Timer1's tick: the step of the running operation.
     void TimerTick();
@@ -58,31 +77,57 @@ public:
     void ReadStep();
     void WriteStep();
 
+signals:
+    void logged(const QString &message);
+    // On every change of progress(); the bar may redraw less often.
+    void progressChanged(double value);
+    // After the last message of an operation, with the timer off.
+    void operationEnded(LinkProtocol::Operation operation, LinkProtocol::Outcome outcome);
+
+protected:
+    // For rigs that start the engine from a chosen state.
+    qint16 m_transferMode = 0;
+    qint16 m_linkState = 0;
+    qint16 m_txByte = 0;
+    QByteArray m_rxBuffer;
+    QByteArray m_imageBuffer;
+    qint16 m_idleTicks = 0;
+
 private:
-    enum class Outcome { Continue, Done, Failed };
+    enum class Step { Continue, Done, Failed };
 
     template<typename Transition>
     void runStep(qint16 mode, Transition transition, const QString &failureMessage);
 
-    Outcome testTransition();
-    Outcome readTransition();
-    Outcome writeTransition();
-    Outcome readData();
-    Outcome writeData();
-    Outcome finishRead();
+    Step testTransition();
+    Step readTransition();
+    Step writeTransition();
+    Step readData();
+    Step writeData();
+    Step finishRead();
+    Step finishVerify();
 
     bool takeInput();
     bool acknowledged();
-    Outcome sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs);
-    Outcome send(char byte, qint16 nextState, int intervalMs, int graceMs);
+    Step sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs);
+    Step send(char byte, qint16 nextState, int intervalMs, int graceMs);
     bool sendImageByte();
-    Outcome countIdleStep();
+    Step countIdleStep();
     bool setProgress(double value);
     void log(const QString &message);
-    void endOperation();
+    Operation runningOperation() const;
+    void endOperation(Operation operation, Outcome outcome);
+    void interruptRunning();
 
     Comm &m_comm;
     LinkTimer &m_timer;
     Configuration &m_config;
     double m_progress = 0;
+    // The read under way stores into m_verifiedImage, not ConfigImage.
+    bool m_verifying = false;
+    QByteArray m_expected;
+    QByteArray m_verifiedImage;
+    int m_verifyDifference = 0;
+    bool m_lastReadComplete = false;
+    QByteArray m_lastReadImage;
 };

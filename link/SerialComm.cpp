@@ -3,7 +3,8 @@
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
-SerialComm::SerialComm()
+SerialComm::SerialComm(QObject *parent)
+    : QObject(parent)
 {
     // A device that vanishes mid-transfer is closed, so that the steps that
     // follow fail cleanly instead of writing into a dead handle. Besides a
@@ -11,7 +12,7 @@ SerialComm::SerialComm()
     // on its own, outside our calls: a hung-up line (a pseudo-terminal whose
     // peer went away) reads as end of file, which QSerialPort reports with
     // whatever error code was left over, again on every event-loop pass.
-    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+    connect(&m_port, &QSerialPort::errorOccurred, this,
                      [this](QSerialPort::SerialPortError error) {
                          const bool fatal = error == QSerialPort::ResourceError
                                             || (error != QSerialPort::NoError && !m_inCall);

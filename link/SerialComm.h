@@ -2,6 +2,7 @@
 
 #include "Comm.h"
 
+#include <QObject>
 #include <QSerialPort>
 
 // The main window's port over QSerialPort: 19200 bit/s, 8 data bits, no
@@ -9,12 +10,14 @@
 // Windows; elsewhere /dev/ttyS{k-1} (Linux calls COM1 ttyS0), unless the
 // environment variable VRK04_COMk names another device, such as a USB adapter
 // or a pseudo-terminal.
-class SerialComm : public Comm
+class SerialComm : public QObject, public Comm
 {
+    Q_OBJECT
+
 public:
     static constexpr qint32 BaudRate = 19200;
 
-    SerialComm();
+    explicit SerialComm(QObject *parent = nullptr);
 
     static QString deviceFor(int number);
 
@@ -25,7 +28,10 @@ public:
     bool setRTSEnable(bool on) override;
     std::optional<QByteArray> Input() override;
     bool Output(const QByteArray &bytes) override;
-    QString deviceName() const override { return deviceFor(m_number); }
+    QString deviceName() const override { return m_device.isEmpty() ? deviceFor(m_number) : m_device; }
+    // Opens device (a path such as /dev/ttyUSB0) instead of the one the port
+    // number maps to; empty brings the mapping back.
+    void useDevice(const QString &device) { m_device = device; }
     QString failureReason() const override { return m_reason; }
 
     // The underlying port, for the transfer timer that waits on its readyRead.
@@ -37,6 +43,7 @@ private:
 
     QSerialPort m_port;
     int m_number = 1;
+    QString m_device;
     QString m_reason;
     bool m_inCall = false; // errors raised inside our own calls are reported by their results
 };

@@ -26,24 +26,32 @@ struct Buttons
 
     void attach(Configuration &config)
     {
-        config.ButtonsToDefaults = [this, &config] {
-            const DefaultStateBytes bytes = composeDefaultStates(captions);
-            config.DefaultStateByte1 = bytes.byte1;
-            config.DefaultStateByte2 = bytes.byte2;
-        };
-        config.DefaultsToButtons = [this, &config] {
+        QObject::connect(&config, &Configuration::defaultStatesChanged, [this, &config] {
             ++shows;
             for (int k : DefaultsToButtonsOrder) {
                 const int bit = defaultStateBit(k, config.DefaultStateByte1, config.DefaultStateByte2);
                 captions.at(k - 1) = defaultCaption(captions.at(k - 1), bit);
             }
-        };
-        config.RefreshGrid = [this] { ++refreshes; };
+        });
+        QObject::connect(&config, &Configuration::tableChanged, [this] { ++refreshes; });
+    }
+    // The window's ButtonsToDefaults: the captions into the two bytes.
+    void toDefaults(Configuration &config) const
+    {
+        const DefaultStateBytes bytes = composeDefaultStates(captions);
+        config.DefaultStateByte1 = bytes.byte1;
+        config.DefaultStateByte2 = bytes.byte2;
+    }
+    // The window's start: an empty table and the bytes from the buttons.
+    void reset(Configuration &config) const
+    {
+        config.ResetTable();
+        toDefaults(config);
     }
     void click(Configuration &config, int output)
     {
         captions.at(output - 1) = toggledDefaultCaption(captions.at(output - 1));
-        config.ButtonsToDefaults();
+        toDefaults(config);
     }
 };
 
@@ -131,7 +139,7 @@ void TestCodec::resetTableEncodesToReference()
     Configuration config;
     Buttons buttons;
     buttons.attach(config);
-    config.ResetTable();
+    buttons.reset(config);
     QCOMPARE(config.DefaultStateByte1, quint8(0x3F));
     QCOMPARE(config.DefaultStateByte2, quint8(0x3F));
     QVERIFY(config.TableToImage());
@@ -315,7 +323,7 @@ void TestCodec::decodeLength()
     Configuration config;
     Buttons buttons;
     buttons.attach(config);
-    config.ResetTable();
+    buttons.reset(config);
     config.ConfigImage = image;
     int failed = -1;
     QCOMPARE(config.ImageToTable(&failed), failedPosition == 0);
@@ -353,7 +361,7 @@ void TestCodec::failedDecodeChangesNothing()
     Configuration config;
     Buttons buttons;
     buttons.attach(config);
-    config.ResetTable();
+    buttons.reset(config);
     for (int r = 0; r < CommandTable::RowCount; ++r)
         config.CommandTable.setRow(r, markerRow());
     config.DefaultStateByte1 = 0x12;
@@ -439,7 +447,7 @@ void TestCodec::defaultStatesCompose()
     Configuration config;
     Buttons buttons;
     buttons.attach(config);
-    config.ResetTable();
+    buttons.reset(config);
     const CommandTable table = config.CommandTable;
     for (int output : clicks)
         buttons.click(config, output);
@@ -458,7 +466,7 @@ void TestCodec::decodedDefaultStatesKeepAllBits()
     Configuration config;
     Buttons buttons;
     buttons.attach(config);
-    config.ResetTable();
+    buttons.reset(config);
     QByteArray image = referenceResetImage();
     image[offset(DefaultStateByte1Pos)] = char(0xF5);
     image[offset(DefaultStateByte2Pos)] = char(0x00);
@@ -553,7 +561,7 @@ void TestCodec::randomBytesDecodeWhollyOrNotAtAll()
         Configuration config;
         Buttons buttons;
         buttons.attach(config);
-        config.ResetTable();
+        buttons.reset(config);
         config.CommandTable.setRow(0, markerRow());
         const CommandTable before = config.CommandTable;
         config.ConfigImage = image;

@@ -72,7 +72,7 @@ public:
     // is pending, and something was logged since the window started.
     bool finished() const
     {
-        return window->link().LinkState == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
+        return window->link().protocol().LinkState() == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
     }
 
     // The logged messages without their times, oldest first.

@@ -182,7 +182,7 @@ void TestEndToEnd::faults()
 
     // After any outcome the next press starts afresh with the attention byte.
     e2e.click("Command3");
-    QVERIFY(e2e.window->link().LinkState == 25);
+    QVERIFY(e2e.window->link().protocol().LinkState() == 25);
 }
 
 // A second transfer press while a write runs leaves the write alone.

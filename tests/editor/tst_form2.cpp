@@ -176,7 +176,7 @@ void TestForm2::init()
         m_config->CommandTable.setRow(r, {QStringLiteral("povel%1").arg(r + 1), "RELE1", "ZMENA",
                                           QString::number(r), "NE"});
     m_refreshes = 0;
-    m_config->RefreshGrid = [this] { ++m_refreshes; };
+    connect(m_config.get(), &Configuration::tableChanged, this, [this] { ++m_refreshes; });
     m_mainWindow = std::make_unique<QWidget>();
     m_mainWindow->resize(300, 200);
     m_mainWindow->show();

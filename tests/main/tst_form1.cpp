@@ -10,7 +10,7 @@
 #include "ImageTextBox.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
-#include "PseudoTerminal.h"
+#include "SpareTerminal.h"
 #include "StatusBox.h"
 #include "Windows1250.h"
 
@@ -413,7 +413,7 @@ void TestForm1::grid1ShowsDecodedTable()
 
 void TestForm1::scanEnablesOnlyPseudoTerminal()
 {
-    PseudoTerminal pty;
+    SpareTerminal pty;
     QVERIFY(pty.isValid());
     qputenv("VRK04_COM3", pty.path().toLocal8Bit());
     m_window = std::make_unique<Form1>();
@@ -433,7 +433,7 @@ void TestForm1::scanEnablesOnlyPseudoTerminal()
 
 void TestForm1::portHeldByAnotherProgramIsDisabled()
 {
-    PseudoTerminal pty;
+    SpareTerminal pty;
     qputenv("VRK04_COM2", pty.path().toLocal8Bit());
     QSerialPort other(pty.path());
     QVERIFY(other.open(QIODevice::ReadWrite));
@@ -445,7 +445,7 @@ void TestForm1::portHeldByAnotherProgramIsDisabled()
 
 void TestForm1::choosingAPortOpensIt()
 {
-    PseudoTerminal pty;
+    SpareTerminal pty;
     qputenv("VRK04_COM4", pty.path().toLocal8Bit());
     m_window = std::make_unique<Form1>();
     m_window->show();
@@ -462,7 +462,7 @@ void TestForm1::choosingAPortOpensIt()
 
 void TestForm1::choosingATakenPortLogsAndSurvives()
 {
-    PseudoTerminal pty;
+    SpareTerminal pty;
     qputenv("VRK04_COM5", pty.path().toLocal8Bit());
     m_window = std::make_unique<Form1>();
     m_window->show();

@@ -1,47 +1,37 @@
 #pragma once
 
-#include "Configuration.h"
-#include "GraceTimer.h"
-#include "LinkProtocol.h"
-#include "SerialComm.h"
+#include "ModuleLink.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QStringList>
 #include <QTimer>
 
-// The link as the main window wires it, without the window: the real serial
-// port, Timer1 behind GraceTimer, the configuration and the protocol engine,
-// with the status log kept as a list. The port is COM1, mapped to a device.
+// The link as every front end holds it, without a window, with the status log
+// kept as a list and its parts under short names.
 class SerialLink
 {
 public:
-    SerialComm comm;
-    QTimer Timer1;
-    GraceTimer timer{Timer1, comm.serialPort()};
-    Configuration config;
-    LinkProtocol link{comm, timer, config};
+    ModuleLink module;
+    SerialComm &comm = module.comm();
+    QTimer &Timer1 = module.timer();
+    GraceTimer &timer = module.ticker();
+    Configuration &config = module.configuration();
+    LinkProtocol &link = module.protocol();
     QStringList log;
     int ended = 0; // operations ended so far
 
     SerialLink()
     {
-        timer.tick = [this] { link.TimerTick(); };
-        link.LogStatus = [this](const QString &message) { log << message; };
-        link.OperationEnded = [this] {
+        QObject::connect(&module, &ModuleLink::logged, [this](const QString &message) { log << message; });
+        QObject::connect(&module, &ModuleLink::operationEnded, [this] {
             ++ended;
             m_waiting.quit();
-        };
+        });
         config.ResetTable();
     }
 
-    // Opens device (such as the simulator's pseudo-terminal) as COM1.
-    bool open(const QString &device)
-    {
-        qputenv("VRK04_COM1", QFile::encodeName(device));
-        comm.setCommPort(1);
-        return comm.setPortOpen(true);
-    }
+    // Opens device, such as the simulator's pseudo-terminal.
+    bool open(const QString &device) { return module.openPort(device); }
 
     // Runs the event loop until count operations have ended in all. Unlike
     // QTRY_*, whose waits sleep 10 ms between event-loop passes, this keeps

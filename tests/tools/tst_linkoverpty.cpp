@@ -177,7 +177,7 @@ void TestLinkOverPty::faultsOnTheLine()
         link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
     QCOMPARE(link.log, messages);
-    QCOMPARE(link.link.LinkState, 0);
+    QCOMPARE(link.link.LinkState(), 0);
     QVERIFY(!link.Timer1.isActive());
     QCOMPARE(link.config.CommandTable, tableBefore);
 }
@@ -193,7 +193,7 @@ void TestLinkOverPty::hungUpLineClosesPort()
     QCOMPARE(link.log, (QStringList{ReadStart, ReadFailure}));
     // Closed at once rather than after 5000 empty steps.
     QVERIFY(!link.comm.PortOpen());
-    QCOMPARE(link.link.IdleTicks, 0);
+    QCOMPARE(link.link.IdleTicks(), 0);
     QVERIFY(!link.comm.failureReason().isEmpty());
 }
 
@@ -205,10 +205,10 @@ void TestLinkOverPty::tickWaitsForDataWithinGrace()
     QVERIFY(link.open(sim.devicePath()));
     bool dataWaiting = false;
     int ticks = 0;
-    link.timer.tick = [&] {
+    QObject::connect(&link.timer, &GraceTimer::ticked, [&] {
         ++ticks;
         dataWaiting = link.comm.serialPort().bytesAvailable() > 0;
-    };
+    });
     QVERIFY(link.comm.Output(QByteArray("\x03")));
     // The grace is far longer than the test may wait: the tick can only come
     // early through the port's readyRead.
@@ -223,7 +223,7 @@ void TestLinkOverPty::noGraceWithPortClosed()
 {
     SerialLink link;
     int ticks = 0;
-    link.timer.tick = [&] { ++ticks; };
+    QObject::connect(&link.timer, &GraceTimer::ticked, [&] { ++ticks; });
     link.timer.arm(1, 600000);
     QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 60000);
 }
@@ -235,7 +235,7 @@ void TestLinkOverPty::disarmDuringGraceStopsTick()
     SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
     int ticks = 0;
-    link.timer.tick = [&] { ++ticks; };
+    QObject::connect(&link.timer, &GraceTimer::ticked, [&] { ++ticks; });
     QVERIFY(link.comm.Output(QByteArray("\x03")));
     link.timer.arm(1, 600000);
     QTest::qWait(20);
@@ -257,7 +257,7 @@ void TestLinkOverPty::tickNeverEarly()
     QTRY_VERIFY_WITH_TIMEOUT(link.comm.serialPort().bytesAvailable() > 0, 30000);
     QElapsedTimer clock;
     qint64 elapsedAtTick = -1;
-    link.timer.tick = [&] { elapsedAtTick = clock.elapsed(); };
+    QObject::connect(&link.timer, &GraceTimer::ticked, [&] { elapsedAtTick = clock.elapsed(); });
     clock.start();
     link.timer.arm(50, 200);
     QTRY_VERIFY_WITH_TIMEOUT(elapsedAtTick >= 0, 30000);

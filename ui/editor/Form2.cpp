@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "ConfigImage.h"
 #include "Configuration.h"
 #include "InputFilter.h"
 #include "Layout.h"
@@ -16,8 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr int SmsMaxLength = 32;
 
 // Positions and sizes in twips, relative to the window's client area.
 constexpr int ClientWidth = 6915;
@@ -126,7 +125,7 @@ void Form2::buildWindow()
     ui.Label2 = makeLabel(this, "Label2", QStringLiteral("sms ve tvaru #"));
     ui.Text2 = make<QLineEdit>(this, "Text2");
     setFieldColour(ui.Text2, Palette::PaleYellow);
-    m_smsFilter = new InputFilter(isSmsCharacter, SmsMaxLength, ui.Text2);
+    m_smsFilter = new InputFilter(isSmsCharacter, ConfigImageLayout::SmsFieldSize, ui.Text2);
     ui.Label3 = makeLabel(this, "Label3", QStringLiteral("provede na"));
     ui.Combo1 = makeComboBox(this, "Combo1");
     ui.Combo1->installEventFilter(this);
@@ -225,9 +224,7 @@ void Form2::storeRow()
         cells[CommandTable::Action] = ui.Combo2->currentText();
         cells[CommandTable::Time] = ui.Text3->text();
         cells[CommandTable::Confirmation] = ui.Check1->isChecked() ? Vocabulary::Yes : Vocabulary::No;
-        m_config.CommandTable.setRow(row, cells);
-        if (m_config.RefreshGrid)
-            m_config.RefreshGrid();
+        m_config.setCommand(row, cells);
     }
     close();
 }

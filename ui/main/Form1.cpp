@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ConfigImage.h"
 #include "DefaultStates.h"
 #include "FlexGrid.h"
 #include "Form2.h"
@@ -121,9 +122,8 @@ Form1::Form1(QWidget *parent)
     setFocusOrder();
     connectLink();
 
-    m_config.RefreshGrid = [this] { RefreshGrid(); };
-    m_config.ButtonsToDefaults = [this] { ButtonsToDefaults(); };
-    m_config.DefaultsToButtons = [this] { DefaultsToButtons(); };
+    connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
+    connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
     m_portChoice.LogStatus = [this](const QString &message) { LogStatus(message); };
 
     startUp();
@@ -131,9 +131,7 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1()
 {
-    // The timer's tick must not reach a protocol that is being torn down, and
-    // the editor works on the configuration, which goes before the children.
-    m_ticker->tick = nullptr;
+    // The editor works on the configuration, which goes before the children.
     delete m_editor;
     delete m_help;
 }
@@ -169,7 +167,7 @@ void Form1::buildWindow()
     connect(ui.Command5, &QPushButton::clicked, this, &Form1::takeImageFromBox);
 
     ui.bar = make<QProgressBar>(this, "bar");
-    ui.bar->setRange(0, 2050);
+    ui.bar->setRange(0, LinkProtocol::ProgressMaximum);
     ui.bar->setValue(0);
     ui.bar->setTextVisible(false);
 
@@ -178,9 +176,7 @@ void Form1::buildWindow()
     ui.StatusBar1->addWidget(
         new QLabel(QStringLiteral("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
 
-    ui.Timer1 = new QTimer(this);
-    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
-    ui.Timer1->setSingleShot(true);
+    ui.Timer1 = &m_link.timer();
     ui.Timer1->setInterval(10);
 }
 
@@ -283,26 +279,23 @@ void Form1::setFocusOrder()
 
 void Form1::connectLink()
 {
-    m_ticker = std::make_unique<GraceTimer>(*ui.Timer1, m_comm.serialPort());
-    m_link = std::make_unique<LinkProtocol>(m_comm, *m_ticker, m_config);
-    m_ticker->tick = [this] { m_link->TimerTick(); };
-    m_link->LogStatus = [this](const QString &message) { LogStatus(message); };
-    m_link->ProgressChanged = [this] { followProgress(); };
-    m_link->OperationEnded = [this] { showProgress(); };
-    connect(ui.Command3, &QPushButton::clicked, this, [this] { m_link->testLink(); });
-    connect(ui.Command1, &QPushButton::clicked, this, [this] { m_link->readFromModule(); });
-    connect(ui.Command2, &QPushButton::clicked, this, [this] { m_link->writeToModule(); });
+    connect(&m_link, &ModuleLink::logged, this, &Form1::LogStatus);
+    connect(&m_link, &ModuleLink::progressChanged, this, &Form1::followProgress);
+    connect(&m_link, &ModuleLink::operationEnded, this, &Form1::showProgress);
+    connect(ui.Command3, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
+    connect(ui.Command1, &QPushButton::clicked, &m_link, &ModuleLink::readFromModule);
+    connect(ui.Command2, &QPushButton::clicked, &m_link, &ModuleLink::writeToModule);
 }
 
 void Form1::followProgress()
 {
-    if (m_link->progress() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
+    if (m_link.protocol().progress() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
         showProgress();
 }
 
 void Form1::showProgress()
 {
-    ui.bar->setValue(int(m_link->progress()));
+    ui.bar->setValue(int(m_link.protocol().progress()));
     m_barRedrawn.start();
 }
 
@@ -314,6 +307,7 @@ void Form1::startUp()
         ui.grid1->setTextMatrix(0, c, QString::fromUtf8(GridHeadings[c]));
     }
     m_config.ResetTable();
+    ButtonsToDefaults();
     RefreshGrid();
     m_portChoice.ScanPorts();
 }
@@ -363,12 +357,6 @@ void Form1::setDefaultButton(int output, int v)
     QPushButton *button = defaultButton(output);
     button->setText(defaultCaption(button->text(), v));
 }
-
-void Form1::SetDefaultButton1(int v) { setDefaultButton(1, v); }
-void Form1::SetDefaultButton2(int v) { setDefaultButton(2, v); }
-void Form1::SetDefaultButton3(int v) { setDefaultButton(3, v); }
-void Form1::SetDefaultButton4(int v) { setDefaultButton(4, v); }
-void Form1::SetDefaultButton5(int v) { setDefaultButton(5, v); }
 
 void Form1::ButtonsToDefaults()
 {
@@ -420,7 +408,9 @@ void Form1::takeImageFromBox()
         m_config.ConfigImage = previous;
         const QString reason =
             failedPosition > bytes->size()
-                ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň 715.").arg(bytes->size())
+                ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
+                      .arg(bytes->size())
+                      .arg(ConfigImageLayout::DecodedLength)
                 : QStringLiteral("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
                       .arg(failedPosition);
         showMessage(reason + QStringLiteral("\nData nebyla převzata."), MessageKind::Warning);

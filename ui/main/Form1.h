@@ -1,15 +1,11 @@
 #pragma once
 
-#include "Configuration.h"
-#include "GraceTimer.h"
-#include "LinkProtocol.h"
+#include "ModuleLink.h"
 #include "PortChoice.h"
-#include "SerialComm.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
-#include <memory>
 
 class FlexGrid;
 class Form2;
@@ -37,20 +33,15 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    Configuration &configuration() { return m_config; }
-    SerialComm &comm() { return m_comm; }
+    ModuleLink &link() { return m_link; }
+    Configuration &configuration() { return m_link.configuration(); }
+    SerialComm &comm() { return m_link.comm(); }
     PortChoice &portChoice() { return m_portChoice; }
-    LinkProtocol &link() { return *m_link; }
 
     void LogStatus(const QString &message);
     void RefreshGrid();
     void ButtonsToDefaults();
     void DefaultsToButtons();
-    void SetDefaultButton1(int v);
-    void SetDefaultButton2(int v);
-    void SetDefaultButton3(int v);
-    void SetDefaultButton4(int v);
-    void SetDefaultButton5(int v);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,11 +129,9 @@ private:
 
     QRadioButton *option(int k) const;
 
-    Configuration m_config;
-    SerialComm m_comm;
-    PortChoice m_portChoice{m_comm, *this};
-    std::unique_ptr<GraceTimer> m_ticker;
-    std::unique_ptr<LinkProtocol> m_link;
+    ModuleLink m_link{this};
+    Configuration &m_config = m_link.configuration();
+    PortChoice m_portChoice{m_link.comm(), *this};
     QElapsedTimer m_barRedrawn;
     QPointer<Form2> m_editor;
     QPointer<Form3> m_help;

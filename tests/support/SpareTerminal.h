@@ -1,6 +1,6 @@
 #pragma once
 
-// A pseudo-terminal for tests that need a real serial device node (POSIX).
+// A spare pseudo-terminal for tests that need a real serial device node (POSIX).
 // The slave side is kept open here too, so reading the master never fails
 // while the program under test has not opened the device yet.
 
@@ -11,10 +11,10 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-class PseudoTerminal
+class SpareTerminal
 {
 public:
-    PseudoTerminal()
+    SpareTerminal()
     {
         m_master = posix_openpt(O_RDWR | O_NOCTTY);
         if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
@@ -23,15 +23,15 @@ public:
         m_slave = ::open(ptsname(m_master), O_RDWR | O_NOCTTY);
         fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
     }
-    ~PseudoTerminal()
+    ~SpareTerminal()
     {
         if (m_slave >= 0)
             ::close(m_slave);
         if (m_master >= 0)
             ::close(m_master);
     }
-    PseudoTerminal(const PseudoTerminal &) = delete;
-    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+    SpareTerminal(const SpareTerminal &) = delete;
+    SpareTerminal &operator=(const SpareTerminal &) = delete;
 
     bool isValid() const { return m_slave >= 0; }
     // The device the program opens.

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Configuration.h"
+#include "GraceTimer.h"
+#include "LinkProtocol.h"
+#include "SerialComm.h"
+
+#include <QObject>
+#include <QTimer>
+
+// The link to one module as every front end uses it: the serial port, the
+// one-shot Timer1 behind its grace timer, the configuration and the protocol
+// engine, wired together. The window, the command-line tool, the end-to-end
+// tests and the benchmark each hold one.
+//
+// How an operation ends: operationEnded(operation, outcome) follows the last
+// status line, with the timer off. An operation taken over by TEST ends with
+// Outcome::Interrupted.
+// - Read, Failed: when lastReadComplete() is true the module's bytes arrived
+//   up to their end mark but did not decode; they are in lastReadImage() and
+//   in configuration().ConfigImage, and the table is unchanged. When it is
+//   false the transfer itself failed and ConfigImage is unchanged.
+// - Verify, Failed: verifyDifference() is the first differing 1-based
+//   position (see ImageDiff.h), or 0 when the read itself failed;
+//   verifiedImage() holds the bytes the module sent.
+class ModuleLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Operation = LinkProtocol::Operation; // Test, Read, Write, Verify
+    using Outcome = LinkProtocol::Outcome;     // Succeeded, Failed, Interrupted
+
+    explicit ModuleLink(QObject *parent = nullptr);
+
+    Configuration &configuration() { return m_config; }
+    SerialComm &comm() { return m_comm; }
+    LinkProtocol &protocol() { return m_protocol; }
+    const LinkProtocol &protocol() const { return m_protocol; }
+    // Timer1, the protocol's one-shot tick, and the grace timer over it.
+    QTimer &timer() { return m_timer1; }
+    GraceTimer &ticker() { return m_ticker; }
+
+    // "COM1".."COM6" mapped as the window maps them (SerialComm::deviceFor,
+    // VRK04_COMk included), or a device path. Opens at 19200 8N1 with RTS on;
+    // a device without an RTS line (a pseudo-terminal) still carries the link,
+    // and then reason receives that as a warning while the result is true.
+    // False and a Czech reason on failure.
+    bool openPort(const QString &portOrDevice, QString *reason = nullptr);
+
+    void testLink();                               // "TEST"
+    void readFromModule();                         // "PC <- VRK-04"
+    void writeToModule();                          // "PC -> VRK-04": TableToImage, then write
+    void writeImage(const QByteArray &image);      // writes these bytes as they are ("Zápis START" ...)
+    void verifyModule(const QByteArray &expected); // reads into a buffer of its own and compares
+
+    // An operation is under way (the link is out of its idle state).
+    bool isBusy() const;
+
+    bool lastReadComplete() const { return m_protocol.lastReadComplete(); }
+    const QByteArray &lastReadImage() const { return m_protocol.lastReadImage(); }
+    const QByteArray &verifiedImage() const { return m_protocol.verifiedImage(); }
+    int verifyDifference() const { return m_protocol.verifyDifference(); }
+
+signals:
+    void logged(const QString &message); // every status line, as the window logs it
+    void progressChanged(double value);
+    void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
+
+private:
+    SerialComm m_comm;
+    QTimer m_timer1;
+    GraceTimer m_ticker;
+    Configuration m_config;
+    LinkProtocol m_protocol;
+};
