@@ -208,6 +208,7 @@ void TestEndToEnd::transferPressDuringWrite()
     const QStringList messages = e2e.messages();
     QCOMPARE(messages.size(), 4);
     QCOMPARE(messages.mid(0, 2), (QStringList{"Program spuštěn", "Zápis START"}));
+    QVERIFY2(messages.at(2).contains(QStringLiteral("probíhá")), qPrintable(messages.at(2)));
     QCOMPARE(messages.at(3), QStringLiteral("Prenos OK"));
     QCOMPARE(e2e.barValue(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
