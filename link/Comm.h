@@ -27,6 +27,9 @@ public:
     // waiting; empty when none. Nothing when the port is closed or fails.
     virtual std::optional<QByteArray> Input() = 0;
 
+    // Throws away everything waiting to be read, in the driver too.
+    virtual void discardInput() = 0;
+
     // Writes bytes; false when the port is closed or the write fails.
     virtual bool Output(const QByteArray &bytes) = 0;
 

@@ -16,9 +16,10 @@ GraceTimer::GraceTimer(QTimer &timer, QIODevice &device, QObject *parent)
     connect(&m_device, &QIODevice::readyRead, this, &GraceTimer::dataArrived);
 }
 
-void GraceTimer::arm(int intervalMs, int graceMs)
+void GraceTimer::arm(int intervalMs, int graceMs, Awaiting awaiting)
 {
     m_inGrace = false;
+    m_awaiting = awaiting;
     m_graceMs = m_device.isOpen() ? qMax(graceMs, 0) : 0;
     m_timer.start(qMax(intervalMs, 0));
 }
@@ -36,7 +37,7 @@ bool GraceTimer::isArmed() const
 
 void GraceTimer::timerElapsed()
 {
-    if (!m_inGrace && m_graceMs > 0 && m_device.isOpen() && m_device.bytesAvailable() == 0) {
+    if (!m_inGrace && m_graceMs > 0 && m_device.isOpen() && !awaitedIsIn()) {
         m_inGrace = true;
         m_timer.start(m_graceMs);
         return;
@@ -46,10 +47,17 @@ void GraceTimer::timerElapsed()
 
 void GraceTimer::dataArrived()
 {
-    if (!m_inGrace)
+    if (!m_inGrace || !awaitedIsIn())
         return;
     m_timer.stop();
     fire();
+}
+
+bool GraceTimer::awaitedIsIn()
+{
+    if (m_awaiting == Awaiting::AnyByte)
+        return m_device.bytesAvailable() > 0;
+    return m_device.peek(m_device.bytesAvailable()).contains(AcknowledgementByte);
 }
 
 void GraceTimer::fire()

@@ -8,10 +8,11 @@ class QIODevice;
 class QTimer;
 
 // LinkTimer over the single-shot Timer1 and the port's device. A tick comes
-// no earlier than the armed interval. When the device is open but nothing has
-// arrived by then, the same timer waits up to the grace period for the
-// device's readyRead, and the tick comes as soon as a byte is in or the grace
-// is over. With the device closed there is no grace.
+// no earlier than the armed interval. When the device is open but what the
+// step awaits (any byte, or a 6) has not arrived by then, the same timer waits
+// up to the grace period, looking at each readyRead without taking the bytes,
+// and the tick comes as soon as it is in or the grace is over. With the device
+// closed there is no grace.
 class GraceTimer : public QObject, public LinkTimer
 {
     Q_OBJECT
@@ -19,7 +20,7 @@ class GraceTimer : public QObject, public LinkTimer
 public:
     GraceTimer(QTimer &timer, QIODevice &device, QObject *parent = nullptr);
 
-    void arm(int intervalMs, int graceMs) override;
+    void arm(int intervalMs, int graceMs, Awaiting awaiting) override;
     void disarm() override;
     bool isArmed() const override;
 
@@ -31,9 +32,11 @@ private:
     void timerElapsed();
     void dataArrived();
     void fire();
+    bool awaitedIsIn();
 
     QTimer &m_timer;
     QIODevice &m_device;
     int m_graceMs = 0;
+    Awaiting m_awaiting = Awaiting::AnyByte;
     bool m_inGrace = false;
 };

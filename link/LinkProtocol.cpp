@@ -2,6 +2,7 @@
 
 #include "Comm.h"
 #include "Configuration.h"
+#include "ImageDiff.h"
 #include "LinkTimer.h"
 
 namespace {
@@ -11,7 +12,7 @@ constexpr char Attention = 3;
 constexpr char ReadRequest = 12;
 constexpr char WriteRequest = 11;
 constexpr char StartOfData = 2;
-constexpr char Ack = 6;
+constexpr char Ack = LinkTimer::AcknowledgementByte;
 constexpr char EndOfData = 25;
 
 // LinkState values; any other value counts as idle.
@@ -54,6 +55,8 @@ const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
 const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
+const QString VerifyOk = QStringLiteral("Ověření OK");
+const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
 
 } // namespace
 
@@ -80,19 +83,62 @@ bool LinkProtocol::isBusy() const
 
 void LinkProtocol::testLink()
 {
+    if (transferUnderWay())
+        interruptTransfer();
     TestStep();
+}
+
+bool LinkProtocol::transferUnderWay() const
+{
+    return (m_transferMode == ReadMode || m_transferMode == WriteMode) && isBusy();
+}
+
+// A second transfer press would restart or redirect the one under way in the
+// middle of its stream; it is refused instead, with one line in the log.
+bool LinkProtocol::refuseWhileTransferring()
+{
+    if (!transferUnderWay())
+        return false;
+    log(AlreadyRunning);
+    return true;
+}
+
+// TEST takes over a running transfer: the user learns that the module may now
+// hold or the table show only part of an image.
+void LinkProtocol::interruptTransfer()
+{
+    const Operation operation = runningOperation();
+    log(operation == Operation::Write    ? QStringLiteral("Zápis přerušen")
+        : operation == Operation::Verify ? QStringLiteral("Ověření přerušeno")
+                                         : QStringLiteral("Vyčítání přerušeno"));
+    emit operationEnded(operation, Outcome::Interrupted);
 }
 
 void LinkProtocol::readFromModule()
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Vyčítání START"));
     m_verifying = false;
     ReadStep();
 }
 
+void LinkProtocol::verifyModule(const QByteArray &expected)
+{
+    if (refuseWhileTransferring())
+        return;
+    setProgress(0);
+    log(QStringLiteral("Ověření START"));
+    m_verifying = true;
+    m_expected = expected;
+    ReadStep();
+}
+
 void LinkProtocol::writeToModule()
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Zápis START"));
     QString problem;
@@ -111,6 +157,8 @@ void LinkProtocol::writeToModule()
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
+    if (refuseWhileTransferring())
+        return;
     setProgress(0);
     log(QStringLiteral("Zápis START"));
     m_imageBuffer = image;
@@ -165,6 +213,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
     }
     if (step == Step::Continue)
         return;
+    // A verify that found a difference has said so already.
     if (step == Step::Failed) {
         log(failureMessage);
         m_linkState = Idle;
@@ -175,7 +224,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
 LinkProtocol::Step LinkProtocol::testTransition()
 {
     if (m_linkState != AttentionSent)
-        return send(Attention, AttentionSent, TestIntervalMs, TestGraceMs);
+        return sendAttention(TestIntervalMs, TestGraceMs);
     if (!acknowledged())
         return Step::Failed;
     m_linkState = Idle;
@@ -197,9 +246,14 @@ LinkProtocol::Step LinkProtocol::readTransition()
     default:
         m_idleTicks = 0;
         m_imageBuffer.clear();
-        m_lastReadComplete = false;
-        m_lastReadImage.clear();
-        return send(Attention, AttentionSent, ReadSetupIntervalMs, SetupGraceMs);
+        if (m_verifying) {
+            m_verifiedImage.clear();
+            m_verifyDifference = 0;
+        } else {
+            m_lastReadComplete = false;
+            m_lastReadImage.clear();
+        }
+        return sendAttention(ReadSetupIntervalMs, SetupGraceMs);
     }
 }
 
@@ -214,14 +268,14 @@ LinkProtocol::Step LinkProtocol::writeTransition()
         if (!acknowledged() || !sendImageByte())
             return Step::Failed;
         m_linkState = DataPhase;
-        m_timer.arm(DataIntervalMs, DataGraceMs);
+        m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
         return Step::Continue;
     case DataPhase:
         return writeData();
     default:
         m_idleTicks = 0;
         setProgress(1);
-        return send(Attention, AttentionSent, WriteSetupIntervalMs, SetupGraceMs);
+        return sendAttention(WriteSetupIntervalMs, SetupGraceMs);
     }
 }
 
@@ -243,6 +297,8 @@ LinkProtocol::Step LinkProtocol::readData()
 
 LinkProtocol::Step LinkProtocol::finishRead()
 {
+    if (m_verifying)
+        return finishVerify();
     log(TransferOk);
     setProgress(m_progress - 1);
     m_linkState = Idle;
@@ -252,6 +308,24 @@ LinkProtocol::Step LinkProtocol::finishRead()
     // The decoder is all or nothing: when it fails the table stays as it was
     // and ConfigImage keeps the received bytes.
     return m_config.ImageToTable() ? Step::Done : Step::Failed;
+}
+
+// The module's bytes go into a buffer of their own: the configuration stays
+// as it is, whatever the module holds.
+LinkProtocol::Step LinkProtocol::finishVerify()
+{
+    setProgress(m_progress - 1);
+    m_linkState = Idle;
+    m_verifiedImage = m_imageBuffer;
+    m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
+    if (m_verifyDifference == 0) {
+        log(VerifyOk);
+        return Step::Done;
+    }
+    log(QStringLiteral("Ověření: první rozdíl, ")
+        + describeDifference(m_verifiedImage, m_expected, m_verifyDifference, QStringLiteral("modul"),
+                             QStringLiteral("očekáváno")));
+    return Step::Differs;
 }
 
 LinkProtocol::Step LinkProtocol::writeData()
@@ -275,7 +349,7 @@ LinkProtocol::Step LinkProtocol::writeData()
     // Any other single character acknowledges the byte just sent.
     if (!sendImageByte())
         return Step::Failed;
-    m_timer.arm(DataIntervalMs, DataGraceMs);
+    m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 
@@ -300,12 +374,22 @@ LinkProtocol::Step LinkProtocol::sendOnAck(char byte, qint16 nextState, int inte
     return acknowledged() ? send(byte, nextState, intervalMs, graceMs) : Step::Failed;
 }
 
+// Every exchange starts afresh: a late answer to an earlier step, still
+// waiting in the port, would be taken as the first acknowledgement.
+LinkProtocol::Step LinkProtocol::sendAttention(int intervalMs, int graceMs)
+{
+    m_comm.discardInput();
+    return send(Attention, AttentionSent, intervalMs, graceMs);
+}
+
 LinkProtocol::Step LinkProtocol::send(char byte, qint16 nextState, int intervalMs, int graceMs)
 {
     m_txByte = quint8(byte);
     SendByte();
     m_linkState = nextState;
-    m_timer.arm(intervalMs, graceMs);
+    // In a set-up state only the acknowledgement ends the grace early.
+    const bool setUp = nextState == AttentionSent || nextState == RequestSent || nextState == StartSent;
+    m_timer.arm(intervalMs, graceMs, setUp ? LinkTimer::Awaiting::Acknowledgement : LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 
@@ -326,7 +410,7 @@ LinkProtocol::Step LinkProtocol::countIdleStep()
     ++m_idleTicks;
     if (m_idleTicks >= IdleStepLimit)
         return Step::Failed;
-    m_timer.arm(DataIntervalMs, DataGraceMs);
+    m_timer.arm(DataIntervalMs, DataGraceMs, LinkTimer::Awaiting::AnyByte);
     return Step::Continue;
 }
 

@@ -58,7 +58,10 @@ public:
     const QByteArray &verifiedImage() const { return m_verifiedImage; }
     int verifyDifference() const { return m_verifyDifference; }
 
-    // The buttons. "TEST"
+    // The buttons. While a read, write or verify is under way (from its 3
+    // until it ends) the transfer buttons leave it alone and log one line;
+    // TEST takes it over after logging that it was interrupted.
+    // "TEST"
     void testLink();
     // "PC <- VRK-04"
     void readFromModule();
@@ -94,7 +97,7 @@ protected:
     qint16 m_idleTicks = 0;
 
 private:
-    enum class Step { Continue, Done, Failed };
+    enum class Step { Continue, Done, Failed, Differs };
 
     template<typename Transition>
     void runStep(qint16 mode, Transition transition, const QString &failureMessage);
@@ -111,13 +114,16 @@ private:
     bool acknowledged();
     Step sendOnAck(char byte, qint16 nextState, int intervalMs, int graceMs);
     Step send(char byte, qint16 nextState, int intervalMs, int graceMs);
+    Step sendAttention(int intervalMs, int graceMs);
     bool sendImageByte();
     Step countIdleStep();
     bool setProgress(double value);
     void log(const QString &message);
     Operation runningOperation() const;
     void endOperation(Operation operation, Outcome outcome);
-    void interruptRunning();
+    bool transferUnderWay() const;
+    bool refuseWhileTransferring();
+    void interruptTransfer();
 
     Comm &m_comm;
     LinkTimer &m_timer;

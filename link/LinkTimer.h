@@ -8,11 +8,16 @@ class LinkTimer
 public:
     virtual ~LinkTimer() = default;
 
+    // What a tick in the grace waits for: any byte (the data phase), or the
+    // acknowledgement 6 (a set-up state, where stray bytes must not end it).
+    enum class Awaiting { AnyByte, Acknowledgement };
+    static constexpr char AcknowledgementByte = 6;
+
     // Sets the interval and starts the timer (Timer1.Interval, then
-    // Timer1.Enabled = true), replacing any pending tick. When nothing has
-    // arrived from the module by the end of the interval, the tick may wait up
-    // to graceMs longer for the first byte to come in.
-    virtual void arm(int intervalMs, int graceMs) = 0;
+    // Timer1.Enabled = true), replacing any pending tick. When what the step
+    // awaits has not arrived by the end of the interval, the tick may wait up
+    // to graceMs longer for it to come in.
+    virtual void arm(int intervalMs, int graceMs, Awaiting awaiting) = 0;
 
     // Timer1.Enabled = false: no tick follows until the next arm().
     virtual void disarm() = 0;

@@ -17,6 +17,17 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_protocol, &LinkProtocol::logged, this, &ModuleLink::logged);
     connect(&m_protocol, &LinkProtocol::progressChanged, this, &ModuleLink::progressChanged);
     connect(&m_protocol, &LinkProtocol::operationEnded, this, &ModuleLink::operationEnded);
+    connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
+        emit logged(QStringLiteral("Port %1 byl zavřen: %2").arg(portName(), reason));
+    });
+}
+
+// "COM3 (/dev/ttyS2)", or the device path that was opened as it is.
+QString ModuleLink::portName() const
+{
+    if (m_usesDevicePath)
+        return m_comm.deviceName();
+    return QStringLiteral("COM%1 (%2)").arg(m_comm.CommPort()).arg(m_comm.deviceName());
 }
 
 bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
@@ -27,7 +38,8 @@ bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
         m_comm.setPortOpen(false);
     const QRegularExpressionMatch match = comName.match(portOrDevice);
     const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
-    if (number >= 1 && number <= PortChoice::PortCount) {
+    m_usesDevicePath = number < 1 || number > PortChoice::PortCount;
+    if (!m_usesDevicePath) {
         m_comm.useDevice({});
         m_comm.setCommPort(number);
     } else {
@@ -62,6 +74,11 @@ void ModuleLink::writeToModule()
 void ModuleLink::writeImage(const QByteArray &image)
 {
     m_protocol.writeImage(image);
+}
+
+void ModuleLink::verifyModule(const QByteArray &expected)
+{
+    m_protocol.verifyModule(expected);
 }
 
 bool ModuleLink::isBusy() const

@@ -20,9 +20,11 @@
 //   up to their end mark but did not decode; they are in lastReadImage() and
 //   in configuration().ConfigImage, and the table is unchanged. When it is
 //   false the transfer itself failed and ConfigImage is unchanged.
-// - Verify, Failed: verifyDifference() is the first differing 1-based
-//   position (see ImageDiff.h), or 0 when the read itself failed;
-//   verifiedImage() holds the bytes the module sent.
+// - Verify: logs "Ověření START", then "Ověření OK" (Succeeded), or one line
+//   "Ověření: první rozdíl, pozice ..." (Failed, verifyDifference() the first
+//   differing 1-based position, see ImageDiff.h), or "chyba v prenosu!"
+//   (Failed, verifyDifference() 0). verifiedImage() holds the bytes the
+//   module sent; ConfigImage, the table and the default states stay as they are.
 class ModuleLink : public QObject
 {
     Q_OBJECT
@@ -63,14 +65,19 @@ public:
     int verifyDifference() const { return m_protocol.verifyDifference(); }
 
 signals:
-    void logged(const QString &message); // every status line, as the window logs it
+    // Every status line, as the window logs it, and one line naming the port
+    // and the reason when the port closes on its own.
+    void logged(const QString &message);
     void progressChanged(double value);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
 private:
+    QString portName() const;
+
     SerialComm m_comm;
     QTimer m_timer1;
     GraceTimer m_ticker;
     Configuration m_config;
     LinkProtocol m_protocol;
+    bool m_usesDevicePath = false;
 };

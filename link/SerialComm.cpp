@@ -19,6 +19,7 @@ SerialComm::SerialComm(QObject *parent)
                          if (fatal && m_port.isOpen()) {
                              m_reason = reasonFor(QSerialPort::ResourceError);
                              m_port.close();
+                             emit closedOnItsOwn(m_reason);
                          }
                      });
 }
@@ -81,6 +82,13 @@ std::optional<QByteArray> SerialComm::Input()
     return m_port.readAll();
 }
 
+void SerialComm::discardInput()
+{
+    const QScopedValueRollback inCall(m_inCall, true);
+    if (m_port.isOpen())
+        m_port.clear(QSerialPort::Input);
+}
+
 bool SerialComm::Output(const QByteArray &bytes)
 {
     const QScopedValueRollback inCall(m_inCall, true);
@@ -117,6 +125,21 @@ QString SerialComm::reasonFor(QSerialPort::SerialPortError error) const
     case QSerialPort::ResourceError:
         return QStringLiteral("zařízení bylo odpojeno");
     default:
-        return QStringLiteral("chyba portu: %1").arg(m_port.errorString());
+        return systemReason();
     }
+}
+
+// The system's own words for the common cases, in Czech; anything else as
+// the system says it.
+QString SerialComm::systemReason() const
+{
+    const QFileInfo device(deviceName());
+    const QString text = m_port.errorString();
+    if (device.isDir())
+        return QStringLiteral("je to složka, ne sériové zařízení");
+    if (text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
+        return QStringLiteral("není sériové zařízení");
+    if (text.contains(QLatin1String("No such device")) || text.contains(QLatin1String("No such file")))
+        return QStringLiteral("zařízení neexistuje");
+    return QStringLiteral("chyba portu: %1").arg(text);
 }

@@ -27,6 +27,7 @@ public:
     bool setPortOpen(bool open) override;
     bool setRTSEnable(bool on) override;
     std::optional<QByteArray> Input() override;
+    void discardInput() override;
     bool Output(const QByteArray &bytes) override;
     QString deviceName() const override { return m_device.isEmpty() ? deviceFor(m_number) : m_device; }
     // Opens device (a path such as /dev/ttyUSB0) instead of the one the port
@@ -37,9 +38,15 @@ public:
     // The underlying port, for the transfer timer that waits on its readyRead.
     QSerialPort &serialPort() { return m_port; }
 
+signals:
+    // The port was closed on its own (adapter unplugged, line hung up), once
+    // when it happens; reason is failureReason().
+    void closedOnItsOwn(const QString &reason);
+
 private:
     bool fail(const QString &reason);
     QString reasonFor(QSerialPort::SerialPortError error) const;
+    QString systemReason() const;
 
     QSerialPort m_port;
     int m_number = 1;

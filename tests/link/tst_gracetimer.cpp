@@ -8,7 +8,11 @@
 
 namespace {
 constexpr int Forever = 600000; // far longer than any test waits
-}
+constexpr auto AnyByte = LinkTimer::Awaiting::AnyByte;
+constexpr auto Ack = LinkTimer::Awaiting::Acknowledgement;
+} // namespace
+
+Q_DECLARE_METATYPE(LinkTimer::Awaiting)
 
 class TestGraceTimer : public QObject
 {
@@ -25,16 +29,29 @@ void TestGraceTimer::tick_data()
     QTest::addColumn<QByteArray>("waiting"); // before the interval is over
     QTest::addColumn<int>("intervalMs");
     QTest::addColumn<int>("graceMs");
-    QTest::addColumn<bool>("disarm");      // before a byte arrives in the grace
-    QTest::addColumn<int>("ticksAtByte");   // -1: the tick comes without one
+    QTest::addColumn<LinkTimer::Awaiting>("awaiting");
+    QTest::addColumn<bool>("disarm");         // before bytes arrive in the grace
+    QTest::addColumn<QByteArray>("arriving"); // in the grace
+    QTest::addColumn<int>("ticksAtByte");     // -1: the tick comes without waiting
 
-    QTest::newRow("closed device: no grace") << false << QByteArray() << 1 << Forever << false << -1;
-    QTest::newRow("byte waiting: no grace") << true << QByteArray("x") << 1 << Forever << false << -1;
-    QTest::newRow("no grace asked") << true << QByteArray() << 1 << 0 << false << -1;
-    QTest::newRow("a byte in the grace ticks at once") << true << QByteArray() << 1 << Forever << false << 1;
-    QTest::newRow("disarmed in the grace") << true << QByteArray() << 1 << Forever << true << 0;
-    QTest::newRow("a byte before the interval is over") << true << QByteArray() << Forever << Forever << false
-                                                        << 0;
+    const QByteArray none;
+    const QByteArray ack("\x06");
+    const QByteArray noise("\x00\xF0", 2);
+    QTest::newRow("closed device: no grace") << false << none << 1 << Forever << AnyByte << false << none << -1;
+    QTest::newRow("byte waiting: no grace") << true << QByteArray("x") << 1 << Forever << AnyByte << false << none
+                                            << -1;
+    QTest::newRow("no grace asked") << true << none << 1 << 0 << AnyByte << false << none << -1;
+    QTest::newRow("a byte in the grace ticks at once") << true << none << 1 << Forever << AnyByte << false << ack
+                                                       << 1;
+    QTest::newRow("disarmed in the grace") << true << none << 1 << Forever << AnyByte << true << ack << 0;
+    QTest::newRow("a byte before the interval is over") << true << none << Forever << Forever << AnyByte << false
+                                                        << ack << 0;
+    QTest::newRow("set-up: 6 waiting: no grace") << true << noise + ack << 1 << Forever << Ack << false << none
+                                                 << -1;
+    QTest::newRow("set-up: noise waiting: grace") << true << noise << 1 << Forever << Ack << false << ack << 1;
+    QTest::newRow("set-up: noise in the grace") << true << none << 1 << Forever << Ack << false << noise << 0;
+    QTest::newRow("set-up: 6 amid noise in the grace") << true << none << 1 << Forever << Ack << false
+                                                       << noise + ack << 1;
 }
 
 void TestGraceTimer::tick()
@@ -43,7 +60,9 @@ void TestGraceTimer::tick()
     QFETCH(QByteArray, waiting);
     QFETCH(int, intervalMs);
     QFETCH(int, graceMs);
+    QFETCH(LinkTimer::Awaiting, awaiting);
     QFETCH(bool, disarm);
+    QFETCH(QByteArray, arriving);
     QFETCH(int, ticksAtByte);
 
     FakeDevice device;
@@ -54,19 +73,19 @@ void TestGraceTimer::tick()
     GraceTimer grace(timer, device);
     int ticks = 0;
     connect(&grace, &GraceTimer::ticked, this, [&ticks] { ++ticks; });
-    grace.arm(intervalMs, graceMs);
+    grace.arm(intervalMs, graceMs, awaiting);
 
     if (ticksAtByte < 0) {
         QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 30000);
         QVERIFY(!grace.isArmed());
         return;
     }
-    QTest::qWait(30); // the interval of 1 ms is over: the grace runs
+    QTest::qWait(30); // an interval of 1 ms is over: the grace runs
     QCOMPARE(ticks, 0);
     QVERIFY(grace.isArmed());
     if (disarm)
         grace.disarm();
-    device.arrive("\x06");
+    device.arrive(arriving);
     QCOMPARE(ticks, ticksAtByte);
     QCOMPARE(grace.isArmed(), ticksAtByte == 0 && !disarm);
 }

@@ -6,6 +6,7 @@
 #include "LinkProtocol.h"
 #include "ManualTimer.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
 
@@ -24,6 +25,9 @@ const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
 const QString Duplicate = QStringLiteral("duplicitni prijem");
+const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
+const QString ReadInterrupted = QStringLiteral("Vyčítání přerušeno");
+const QString WriteInterrupted = QStringLiteral("Zápis přerušen");
 
 const char FF = char(0xFF);
 const QByteArray Ack("\x06");
@@ -150,6 +154,8 @@ private slots:
     void setupStates();
     void takeOver_data();
     void takeOver();
+    void staleAnswerIsDiscarded_data();
+    void staleAnswerIsDiscarded();
 
     void readExchange_data();
     void readExchange();
@@ -176,6 +182,9 @@ private slots:
     void refusedEncodingSendsNothing();
     void errorThrownInsideStepIsTrapped();
     void gracesCoverAdapterLatency();
+
+    void verify_data();
+    void verify();
 };
 
 void TestLinkProtocol::startOfEachOperation_data()
@@ -305,35 +314,40 @@ void TestLinkProtocol::takeOver_data()
     QTest::addColumn<QByteArray>("arriving");
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<int>("nextState");
+    QTest::addColumn<int>("mode");     // TransferMode afterwards
     QTest::addColumn<int>("interval"); // -1: timer off
     QTest::addColumn<QStringList>("messages");
 
     const QByteArray none;
-    QTest::newRow("read pressed during a read continues it")
-        << Read << 35 << Read << Ack << bytes({2}) << 45 << 5 << QStringList{ReadStart, ReadStart};
-    QTest::newRow("read pressed during a write's data phase reads on")
-        << Write << 50 << Read << QByteArray("A") << bytes({6}) << 50 << 1
-        << QStringList{WriteStart, ReadStart};
-    QTest::newRow("write pressed during a read's data phase writes on")
-        << Read << 50 << Write << Ack << bytes({0xFF}) << 50 << 1 << QStringList{ReadStart, WriteStart};
-    // The write button set the position to 0, which lies before the image.
-    QTest::newRow("write pressed during a read at 45 fails")
-        << Read << 45 << Write << Ack << none << 0 << -1
-        << QStringList{ReadStart, WriteStart, WriteFailure};
+    // A transfer under way is left alone by the transfer buttons.
+    QTest::newRow("read pressed during a read at 35")
+        << Read << 35 << Read << Ack << none << 35 << Read << 5 << QStringList{ReadStart, AlreadyRunning};
+    QTest::newRow("read pressed at 25 of a read")
+        << Read << 25 << Read << none << none << 25 << Read << 5 << QStringList{ReadStart, AlreadyRunning};
+    QTest::newRow("read pressed during a write's data phase")
+        << Write << 50 << Read << QByteArray("A") << none << 50 << Write << 1
+        << QStringList{WriteStart, AlreadyRunning};
+    QTest::newRow("write pressed during a read's data phase")
+        << Read << 50 << Write << Ack << none << 50 << Read << 1 << QStringList{ReadStart, AlreadyRunning};
+    QTest::newRow("write pressed during a read at 45")
+        << Read << 45 << Write << Ack << none << 45 << Read << 5 << QStringList{ReadStart, AlreadyRunning};
+    // TEST takes one over, saying so.
     QTest::newRow("test pressed during a read's data phase starts over")
-        << Read << 50 << Test << none << bytes({3}) << 25 << 500 << QStringList{ReadStart};
+        << Read << 50 << Test << none << bytes({3}) << 25 << Test << 500
+        << QStringList{ReadStart, ReadInterrupted};
     QTest::newRow("test pressed during a write at 35 starts over")
-        << Write << 35 << Test << none << bytes({3}) << 25 << 500 << QStringList{WriteStart};
+        << Write << 35 << Test << none << bytes({3}) << 25 << Test << 500
+        << QStringList{WriteStart, WriteInterrupted};
     QTest::newRow("test pressed during a write at 25 evaluates at once")
-        << Write << 25 << Test << Ack << none << 0 << -1 << QStringList{WriteStart, TestOk};
+        << Write << 25 << Test << Ack << none << 0 << Test << -1
+        << QStringList{WriteStart, WriteInterrupted, TestOk};
     QTest::newRow("test pressed during a test evaluates at once")
-        << Test << 25 << Test << none << none << 0 << -1 << QStringList{TestError};
+        << Test << 25 << Test << none << none << 0 << Test << -1 << QStringList{TestError};
+    // While TEST waits for its answer, a transfer continues from 25.
     QTest::newRow("read pressed during a test continues from 25")
-        << Test << 25 << Read << Ack << bytes({12}) << 35 << 5 << QStringList{ReadStart};
+        << Test << 25 << Read << Ack << bytes({12}) << 35 << Read << 5 << QStringList{ReadStart};
     QTest::newRow("write pressed during a test continues from 25")
-        << Test << 25 << Write << Ack << bytes({11}) << 35 << 10 << QStringList{WriteStart};
-    QTest::newRow("read pressed at 25 with nothing there fails")
-        << Read << 25 << Read << none << none << 0 << -1 << QStringList{ReadStart, ReadStart, ReadFailure};
+        << Test << 25 << Write << Ack << bytes({11}) << 35 << Write << 10 << QStringList{WriteStart};
 }
 
 void TestLinkProtocol::takeOver()
@@ -344,6 +358,7 @@ void TestLinkProtocol::takeOver()
     QFETCH(QByteArray, arriving);
     QFETCH(QByteArray, sent);
     QFETCH(int, nextState);
+    QFETCH(int, mode);
     QFETCH(int, interval);
     QFETCH(QStringList, messages);
 
@@ -351,12 +366,22 @@ void TestLinkProtocol::takeOver()
     QVERIFY(rig.bringTo(running, state));
     rig.takeSent();
     rig.comm.waiting = arriving;
+    const double progressBefore = rig.link.progress();
+    const QByteArray bufferBefore = rig.link.ImageBuffer();
+    QSignalSpy ended(&rig.link, &LinkProtocol::operationEnded);
     rig.press(pressed);
 
     QCOMPARE(rig.comm.sent, sent);
     QCOMPARE(rig.link.LinkState(), nextState);
-    QCOMPARE(rig.link.TransferMode(), pressed);
+    QCOMPARE(rig.link.TransferMode(), mode);
     QCOMPARE(rig.log, messages);
+    if (messages.last() == AlreadyRunning) {
+        QCOMPARE(rig.link.progress(), progressBefore);
+        QCOMPARE(rig.link.ImageBuffer(), bufferBefore);
+        QCOMPARE(ended.size(), 0);
+    }
+    if (messages.size() > 1 && messages.at(1).contains(u"přeruš"))
+        QCOMPARE(ended.at(0).at(1).value<LinkProtocol::Outcome>(), LinkProtocol::Outcome::Interrupted);
     // An operation that ended from a button leaves no stale tick behind that
     // would start it again.
     QCOMPARE(rig.timer.armed, interval >= 0);
@@ -365,6 +390,30 @@ void TestLinkProtocol::takeOver()
     else
         QVERIFY(!rig.tick(Ack));
     QCOMPARE(rig.comm.sent, sent);
+}
+
+void TestLinkProtocol::staleAnswerIsDiscarded_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("test") << Test << TestError;
+    QTest::newRow("read") << Read << ReadFailure;
+    QTest::newRow("write") << Write << WriteFailure;
+}
+
+void TestLinkProtocol::staleAnswerIsDiscarded()
+{
+    QFETCH(int, button);
+    QFETCH(QString, failure);
+
+    Rig rig;
+    rig.comm.waiting = Ack; // late for an earlier step
+    rig.press(button);
+    QCOMPARE(rig.comm.sent, bytes({3}));
+    QVERIFY(rig.tick());
+    QCOMPARE(rig.log.last(), failure);
+    QCOMPARE(rig.comm.sent, bytes({3}));
 }
 
 void TestLinkProtocol::readExchange_data()
@@ -741,19 +790,19 @@ void TestLinkProtocol::readWhoseDecodeFails()
 
 void TestLinkProtocol::refusedEncodingSendsNothing_data()
 {
-    QTest::addColumn<bool>("duringRead");
+    QTest::addColumn<bool>("duringTest");
 
     QTest::newRow("idle link") << false;
-    QTest::newRow("during a read") << true;
+    QTest::newRow("while TEST waits") << true;
 }
 
 void TestLinkProtocol::refusedEncodingSendsNothing()
 {
-    QFETCH(bool, duringRead);
+    QFETCH(bool, duringTest);
 
     Rig rig;
-    if (duringRead)
-        QVERIFY(rig.bringTo(Read, 50));
+    if (duringTest)
+        QVERIFY(rig.bringTo(Test, 25));
     rig.config.ConfigImage = "earlier image";
     rig.config.CommandTable.setCell(4, CommandTable::SmsText, QString(33, u'A'));
     rig.takeSent();
@@ -798,6 +847,73 @@ void TestLinkProtocol::gracesCoverAdapterLatency()
     // steps of 1 ms plus the grace.
     for (int k = 3; k < 5; ++k)
         QVERIFY(graces.at(k) > 0 && 5000 * (1 + graces.at(k)) <= 30000);
+    // Only the acknowledgement ends a set-up grace early; stray bytes do not.
+    using Awaiting = LinkTimer::Awaiting;
+    QCOMPARE(rig.timer.awaits, (QList<Awaiting>{Awaiting::Acknowledgement, Awaiting::Acknowledgement,
+                                                Awaiting::Acknowledgement, Awaiting::AnyByte, Awaiting::AnyByte}));
+}
+
+void TestLinkProtocol::verify_data()
+{
+    QTest::addColumn<QByteArray>("module"); // null: the module does not answer
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<int>("difference");
+
+    const QByteArray image = validImage();
+    QByteArray smsDiffers = image;
+    smsDiffers[36] = 'A';
+    QByteArray recordDiffers = image;
+    recordDiffers[659] = '2';
+    QTest::newRow("equal") << image << image << QStringLiteral("Ověření OK") << 0;
+    QTest::newRow("SMS text") << smsDiffers << image
+                              << QStringLiteral("Ověření: první rozdíl, pozice 37 (povel 2, text SMS, znak 5): "
+                                                "modul 0x41, očekáváno 0xFF")
+                              << 37;
+    QTest::newRow("record") << recordDiffers << image
+                            << QStringLiteral("Ověření: první rozdíl, pozice 660 (povel 2, záznam, akce): "
+                                              "modul 0x32, očekáváno 0x30")
+                            << 660;
+    QTest::newRow("module shorter") << image.left(715) << image
+                                    << QStringLiteral("Ověření: první rozdíl, pozice 716 (výplň): "
+                                                      "modul chybí, očekáváno 0xFF")
+                                    << 716;
+    QTest::newRow("no answer") << QByteArray() << image << ReadFailure << 0;
+}
+
+void TestLinkProtocol::verify()
+{
+    QFETCH(QByteArray, module);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, lastLine);
+    QFETCH(int, difference);
+
+    Rig rig;
+    rig.config.ConfigImage = "earlier image";
+    const CommandTable tableBefore = rig.config.CommandTable;
+    QSignalSpy ended(&rig.link, &LinkProtocol::operationEnded);
+    rig.link.verifyModule(expected);
+    if (module.isNull()) {
+        QVERIFY(rig.tick());
+    } else {
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(rig.tick(Ack));
+        QVERIFY(rig.feed(module));
+        QVERIFY(rig.tick(End));
+        QCOMPARE(rig.comm.sent, bytes({3, 12, 2}) + QByteArray(module.size() + 1, 6));
+        QCOMPARE(rig.link.verifiedImage(), module);
+    }
+
+    QCOMPARE(rig.log, (QStringList{QStringLiteral("Ověření START"), lastLine}));
+    QCOMPARE(rig.link.verifyDifference(), difference);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(ended.at(0).at(0).value<LinkProtocol::Operation>(), LinkProtocol::Operation::Verify);
+    QCOMPARE(ended.at(0).at(1).value<LinkProtocol::Outcome>(),
+             lastLine == u"Ověření OK" ? LinkProtocol::Outcome::Succeeded : LinkProtocol::Outcome::Failed);
+    QCOMPARE(rig.config.ConfigImage, QByteArray("earlier image"));
+    QCOMPARE(rig.config.CommandTable, tableBefore);
+    QCOMPARE(rig.config.DefaultStateByte1, quint8(0));
+    QVERIFY(!rig.timer.armed);
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)

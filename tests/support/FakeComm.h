@@ -62,6 +62,12 @@ public:
         return std::exchange(waiting, QByteArray());
     }
 
+    void discardInput() override
+    {
+        calls << QStringLiteral("discardInput");
+        waiting.clear();
+    }
+
     bool Output(const QByteArray &bytes) override
     {
         if (!m_open)

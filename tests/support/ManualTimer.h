@@ -12,13 +12,15 @@ public:
     bool armed = false;
     QList<int> intervals; // of every arm(), in order
     QList<int> graces;
+    QList<Awaiting> awaits;
     int disarms = 0;
 
-    void arm(int intervalMs, int graceMs) override
+    void arm(int intervalMs, int graceMs, Awaiting awaiting) override
     {
         armed = true;
         intervals << intervalMs;
         graces << graceMs;
+        awaits << awaiting;
     }
     void disarm() override
     {

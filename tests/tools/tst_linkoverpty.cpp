@@ -17,6 +17,8 @@ const QString WriteStart = QStringLiteral("Zápis START");
 const QString TransferOk = QStringLiteral("Prenos OK");
 const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
+// %1: the device.
+const QString LineClosed = QStringLiteral("Port %1 byl zavřen: zařízení bylo odpojeno");
 
 } // namespace
 
@@ -152,9 +154,9 @@ void TestLinkOverPty::faultsOnTheLine_data()
         << QStringList{QStringLiteral("--duplicate-at"), QStringLiteral("10")} << true
         << QStringList{WriteStart, QStringLiteral("duplicitni prijem"), WriteFailure};
     QTest::newRow("line closed, read") << QStringList{QStringLiteral("--close-at"), QStringLiteral("10")}
-                                       << false << QStringList{ReadStart, ReadFailure};
+                                       << false << QStringList{ReadStart, LineClosed, ReadFailure};
     QTest::newRow("line closed, write") << QStringList{QStringLiteral("--close-at"), QStringLiteral("10")}
-                                        << true << QStringList{WriteStart, WriteFailure};
+                                        << true << QStringList{WriteStart, LineClosed, WriteFailure};
     QTest::newRow("25 inside the data, read")
         << QStringList{QStringLiteral("--end-at"), QStringLiteral("100")} << false
         << QStringList{ReadStart, TransferOk, ReadFailure};
@@ -176,6 +178,7 @@ void TestLinkOverPty::faultsOnTheLine()
     else
         link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
+    messages.replaceInStrings(QStringLiteral("%1"), sim.devicePath());
     QCOMPARE(link.log, messages);
     QCOMPARE(link.link.LinkState(), 0);
     QVERIFY(!link.Timer1.isActive());
@@ -190,7 +193,9 @@ void TestLinkOverPty::hungUpLineClosesPort()
     QVERIFY(link.open(sim.devicePath()));
     link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));
-    QCOMPARE(link.log, (QStringList{ReadStart, ReadFailure}));
+    // One line when it happens, naming the port and the reason.
+    const QString closed = LineClosed.arg(sim.devicePath());
+    QCOMPARE(link.log, (QStringList{ReadStart, closed, ReadFailure}));
     // Closed at once rather than after 5000 empty steps.
     QVERIFY(!link.comm.PortOpen());
     QCOMPARE(link.link.IdleTicks(), 0);
@@ -212,7 +217,7 @@ void TestLinkOverPty::tickWaitsForDataWithinGrace()
     QVERIFY(link.comm.Output(QByteArray("\x03")));
     // The grace is far longer than the test may wait: the tick can only come
     // early through the port's readyRead.
-    link.timer.arm(1, 600000);
+    link.timer.arm(1, 600000, LinkTimer::Awaiting::AnyByte);
     QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 60000);
     QVERIFY(dataWaiting);
     QCOMPARE(link.comm.Input(), std::optional<QByteArray>(QByteArray("\x06")));
@@ -224,7 +229,7 @@ void TestLinkOverPty::noGraceWithPortClosed()
     SerialLink link;
     int ticks = 0;
     QObject::connect(&link.timer, &GraceTimer::ticked, [&] { ++ticks; });
-    link.timer.arm(1, 600000);
+    link.timer.arm(1, 600000, LinkTimer::Awaiting::AnyByte);
     QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 60000);
 }
 
@@ -237,7 +242,7 @@ void TestLinkOverPty::disarmDuringGraceStopsTick()
     int ticks = 0;
     QObject::connect(&link.timer, &GraceTimer::ticked, [&] { ++ticks; });
     QVERIFY(link.comm.Output(QByteArray("\x03")));
-    link.timer.arm(1, 600000);
+    link.timer.arm(1, 600000, LinkTimer::Awaiting::AnyByte);
     QTest::qWait(20);
     QVERIFY(link.timer.isArmed());
     link.timer.disarm();
@@ -259,7 +264,7 @@ void TestLinkOverPty::tickNeverEarly()
     qint64 elapsedAtTick = -1;
     QObject::connect(&link.timer, &GraceTimer::ticked, [&] { elapsedAtTick = clock.elapsed(); });
     clock.start();
-    link.timer.arm(50, 200);
+    link.timer.arm(50, 200, LinkTimer::Awaiting::AnyByte);
     QTRY_VERIFY_WITH_TIMEOUT(elapsedAtTick >= 0, 30000);
     QVERIFY2(elapsedAtTick >= 50, qPrintable(QString::number(elapsedAtTick)));
 }
