@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test; then builds and runs
 # them again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (VRK04_SANITIZE=0 skips that second pass).
+# (VRK04_SANITIZE=0 skips that second pass); then runs each fuzz target for
+# VRK04_FUZZ_SECONDS (default 30) when clang is there (VRK04_FUZZ=0 skips it).
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
-vrk04_install_missing
+packages=("${VRK04_TEST_PACKAGES[@]}")
+[ "${VRK04_FUZZ:-1}" = 0 ] || packages+=("${VRK04_FUZZ_PACKAGES[@]}")
+vrk04_install_missing "${packages[@]}"
 
 vrk04_build "$VRK04_ROOT/build"
 (cd "$VRK04_ROOT/build" && ctest --output-on-failure --parallel 2)
@@ -14,4 +17,12 @@ if [ "${VRK04_SANITIZE:-1}" != 0 ]; then
     (cd "$VRK04_ROOT/build-sanitize" &&
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --output-on-failure --parallel 2)
+fi
+
+if [ "${VRK04_FUZZ:-1}" != 0 ]; then
+    if command -v clang++ >/dev/null; then
+        "$VRK04_ROOT/scripts/fuzz.sh"
+    else
+        echo "clang++ not found: fuzz targets skipped" >&2
+    fi
 fi

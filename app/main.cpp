@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
@@ -8,7 +9,23 @@ int main(int argc, char *argv[])
     // GLib one rounds every wait up to whole milliseconds, which doubles the
     // time of a transfer paced by one-millisecond ticks.
     qputenv("QT_NO_GLIB", "1");
+    QApplication::setApplicationName(QStringLiteral("vrk04-setup"));
+    QApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
+
+    // --version is answered before QApplication opens the display, so it works
+    // without one; the options Qt itself takes (-platform, -style) pass on.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(arguments);
+    if (parser.isSet(version))
+        parser.showVersion();
+
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(VRK04_APP_ID));
     Form1 window;
     window.show();
     return app.exec();

@@ -11,6 +11,21 @@ CommandTable::Row CommandTable::emptyRow()
             Vocabulary::No};
 }
 
+CommandTable CommandTable::emptyTable()
+{
+    CommandTable table;
+    table.m_rows.fill(emptyRow());
+    return table;
+}
+
+QString CommandTable::heading(int column)
+{
+    static const std::array<QString, ColumnCount> headings = {
+        QStringLiteral("Tvar SMS"), QStringLiteral("Výstup"), QStringLiteral("Akce"),
+        QStringLiteral("Čas/s"), QStringLiteral("Oznam")};
+    return headings.at(column);
+}
+
 namespace Vocabulary {
 
 const QStringList &outputs()

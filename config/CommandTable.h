@@ -23,6 +23,10 @@ public:
 
     // "", "SYSTEM", "TEST", "0", "NE"
     static Row emptyRow();
+    // Twenty empty rows: the table of a fresh start.
+    static CommandTable emptyTable();
+    // The column's heading in the grid: "Tvar SMS", "Výstup", "Akce", "Čas/s", "Oznam".
+    static QString heading(int column);
 
     friend bool operator==(const CommandTable &, const CommandTable &) = default;
 

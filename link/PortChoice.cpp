@@ -2,8 +2,9 @@
 
 #include "Comm.h"
 
-PortChoice::PortChoice(Comm &comm, PortOptions &options)
-    : m_comm(comm)
+PortChoice::PortChoice(Comm &comm, PortOptions &options, QObject *parent)
+    : QObject(parent)
+    , m_comm(comm)
     , m_options(options)
 {
 }
@@ -41,8 +42,7 @@ void PortChoice::SelectPort()
             continue;
         m_comm.setCommPort(k);
         if (!m_comm.setPortOpen(true)) {
-            if (LogStatus)
-                LogStatus(QStringLiteral("Port COM%1 nelze otevřít: %2").arg(k).arg(m_comm.failureReason()));
+            emit logged(QStringLiteral("Port COM%1 nelze otevřít: %2").arg(k).arg(m_comm.failureReason()));
             continue;
         }
         // A device without an RTS line (a pseudo-terminal) still carries the link.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
 class Comm;
 
@@ -18,12 +18,14 @@ public:
 
 // Which serial port carries the link: probes COM1..COM6 once at start-up and
 // opens the one the user picks.
-class PortChoice
+class PortChoice : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int PortCount = 6;
 
-    PortChoice(Comm &comm, PortOptions &options);
+    PortChoice(Comm &comm, PortOptions &options, QObject *parent = nullptr);
 
     // Enables exactly the options whose port opens and closes again; each
     // option's tooltip names its device and, when disabled, why.
@@ -37,7 +39,9 @@ public:
     // 0 until the first choice completes, then 1 for the rest of the run.
     qint16 PortOpened = 0;
 
-    std::function<void(const QString &)> LogStatus;
+signals:
+    // A line for the status log: a chosen port that did not open.
+    void logged(const QString &message);
 
 private:
     Comm &m_comm;

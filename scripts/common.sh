@@ -3,10 +3,17 @@
 
 VRK04_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VRK04_PACKAGES=(qt6-base-dev qt6-serialport-dev cmake g++ make fonts-dejavu-core)
+# clang with its libFuzzer and sanitizer runtimes, for the fuzz targets.
+VRK04_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What the tests of the desktop entry, the metainfo, the manual pages and the
+# Debian package run: validators, man, and dpkg-shlibdeps (dpkg-dev), which
+# CPack calls on the ELF files that `file` finds.
+VRK04_TEST_PACKAGES=(desktop-file-utils appstream man-db dpkg-dev file)
 
+# vrk04_install_missing [more packages...]: VRK04_PACKAGES and the ones given.
 vrk04_install_missing() {
     local missing=()
-    for p in "${VRK04_PACKAGES[@]}"; do
+    for p in "${VRK04_PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

@@ -3,6 +3,7 @@
 #include "FakeComm.h"
 #include "PortChoice.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -87,14 +88,13 @@ void TestPortChoice::scanOpensAndClosesEachPortOnce()
     comm.openable = {3};
     FakeOptions options;
     PortChoice choice(comm, options);
-    bool logged = false;
-    choice.LogStatus = [&logged](const QString &) { logged = true; };
+    QSignalSpy logged(&choice, &PortChoice::logged);
     choice.ScanPorts();
     QStringList expected;
     for (int k = 1; k <= 6; ++k)
         expected << QStringLiteral("CommPort=%1").arg(k) << "PortOpen=true" << "PortOpen=false";
     QCOMPARE(comm.calls, expected);
-    QVERIFY(!logged);
+    QVERIFY(logged.isEmpty());
 }
 
 void TestPortChoice::scanToolTipsNameDeviceAndReason()
@@ -138,14 +138,14 @@ void TestPortChoice::failedOpenIsLoggedAndSurvived()
     FakeComm comm;
     FakeOptions options;
     PortChoice choice(comm, options);
-    QStringList log;
-    choice.LogStatus = [&log](const QString &line) { log << line; };
+    QSignalSpy log(&choice, &PortChoice::logged);
     choice.ScanPorts();
 
     comm.openable.remove(4); // taken by another program since start-up
     options.select(4);
     choice.SelectPort();
-    QCOMPARE(log, QStringList{"Port COM4 nelze otevřít: zařízení neexistuje"});
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log.at(0).at(0).toString(), "Port COM4 nelze otevřít: zařízení neexistuje");
     QVERIFY(!comm.PortOpen());
     QVERIFY(!comm.calls.contains("RTSEnable=true"));
 
@@ -162,8 +162,7 @@ void TestPortChoice::missingRtsLineIsNoFailure()
     comm.withoutRts = {5};
     FakeOptions options;
     PortChoice choice(comm, options);
-    QStringList log;
-    choice.LogStatus = [&log](const QString &line) { log << line; };
+    QSignalSpy log(&choice, &PortChoice::logged);
     options.select(5);
     choice.SelectPort();
     QVERIFY(comm.PortOpen());

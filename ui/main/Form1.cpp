@@ -124,7 +124,7 @@ Form1::Form1(QWidget *parent)
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
-    m_portChoice.LogStatus = [this](const QString &message) { LogStatus(message); };
+    connect(&m_portChoice, &PortChoice::logged, this, &Form1::LogStatus);
 
     startUp();
 }

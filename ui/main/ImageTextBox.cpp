@@ -1,22 +1,11 @@
 #include "ImageTextBox.h"
 
+#include "ImageText.h"
 #include "Windows1250.h"
 
 #include <QMimeData>
 
 namespace {
-
-constexpr char16_t ControlPictures = 0x2400; // ␀ .. ␟ for 0x00 .. 0x1F
-constexpr char16_t DeletePicture = 0x2421;   // ␡ for 0x7F
-
-QChar displayChar(quint8 byte)
-{
-    if (byte < 0x20)
-        return QChar(char16_t(ControlPictures + byte));
-    if (byte == 0x7F)
-        return QChar(DeletePicture);
-    return Windows1250::toChar(byte);
-}
 
 // Plain text from elsewhere, with its control characters turned into the
 // pictures the box shows for them.
@@ -26,7 +15,7 @@ QString plainToDisplay(const QString &text)
     display.reserve(text.size());
     for (const QChar ch : text) {
         const auto byte = Windows1250::fromChar(ch);
-        display += byte ? displayChar(*byte) : ch;
+        display += byte ? ImageText::displayChar(*byte) : ch;
     }
     return display;
 }
@@ -59,36 +48,12 @@ bool ImageTextBox::isEmpty() const
 
 QString ImageTextBox::bytesToDisplay(const QByteArray &bytes)
 {
-    QString display;
-    display.reserve(bytes.size());
-    for (const char b : bytes)
-        display += displayChar(quint8(b));
-    return display;
+    return ImageText::bytesToDisplay(bytes);
 }
 
 std::optional<QByteArray> ImageTextBox::displayToBytes(QStringView text, qsizetype *firstUnmapped)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (u >= ControlPictures && u < ControlPictures + 0x20) {
-            bytes += char(u - ControlPictures);
-        } else if (u == DeletePicture) {
-            bytes += char(0x7F);
-        } else if (u == QChar::ParagraphSeparator) {
-            bytes += "\r\n"; // Enter typed into the box, as a text box ends a line
-        } else if (u == QChar::LineSeparator) {
-            bytes += '\n';
-        } else if (const auto byte = Windows1250::fromChar(text[i])) {
-            bytes += char(*byte);
-        } else {
-            if (firstUnmapped)
-                *firstUnmapped = i;
-            return std::nullopt;
-        }
-    }
-    return bytes;
+    return ImageText::displayToBytes(text, firstUnmapped);
 }
 
 QMimeData *ImageTextBox::createMimeDataFromSelection() const

@@ -7,11 +7,8 @@
 // The box that shows the configuration image as text, one character per byte
 // in Windows-1250, and takes text typed or pasted into it.
 //
-// A text document cannot hold every byte as itself: CR and LF become block
-// breaks and NUL does not display. The box therefore shows the control bytes
-// 0x00-0x1F and 0x7F as their Unicode control pictures (␀, ␍, ␊ ...), so that
-// every byte is one distinct, visible character. Copying puts the real
-// characters on the clipboard as plain text, plus the exact bytes under a
+// Control bytes show as their control pictures (ImageText). Copying puts the
+// real characters on the clipboard as plain text, plus the exact bytes under a
 // private type; pasting prefers the exact bytes and otherwise maps the plain
 // text back character by character, so CR, LF, NUL and NBSP survive.
 class ImageTextBox : public QPlainTextEdit

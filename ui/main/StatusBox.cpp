@@ -3,11 +3,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTime>
 
 namespace {
 
-const QString Separator = QStringLiteral(" --> ");
 const QString LineEnd = QStringLiteral("\r\n");
 
 } // namespace
@@ -33,8 +31,7 @@ QString StatusBox::text() const
 
 void StatusBox::LogStatus(const QString &message)
 {
-    const QLocale locale = QLocale::system();
-    const QString line = locale.toString(QTime::currentTime(), timeOfDayFormat(locale)) + Separator + message;
+    const QString line = statusLine(message);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::Start);
     if (document()->isEmpty())
@@ -43,21 +40,4 @@ void StatusBox::LogStatus(const QString &message)
         cursor.insertText(line + QChar::ParagraphSeparator);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-}
-
-QString timeOfDayFormat(const QLocale &locale)
-{
-    // The long format is the one with seconds; it may add a zone ("t"), which
-    // is dropped here together with the space before it.
-    const QString format = locale.timeFormat(QLocale::LongFormat);
-    QString result;
-    bool quoted = false;
-    for (const QChar ch : format) {
-        if (ch == u'\'')
-            quoted = !quoted;
-        if (!quoted && ch == u't')
-            continue;
-        result += ch;
-    }
-    return result.trimmed();
 }

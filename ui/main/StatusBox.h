@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLocale>
+#include "StatusLine.h"
+
 #include <QPlainTextEdit>
 
 // The status log: lines of "time --> message", newest first, each ending in
@@ -19,6 +20,3 @@ public:
     // brings it into view.
     void LogStatus(const QString &message);
 };
-
-// The locale's time-of-day format to the second, without any time zone.
-QString timeOfDayFormat(const QLocale &locale);

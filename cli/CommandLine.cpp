@@ -1,0 +1,170 @@
+#include "CommandLine.h"
+
+#include "ExitCode.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <cstdio>
+
+namespace {
+
+using Command = Request::Command;
+
+struct CommandSpec
+{
+    Command command;
+    int files;       // positional FILE arguments
+    bool usesPort;
+};
+
+const QHash<QString, CommandSpec> &commands()
+{
+    static const QHash<QString, CommandSpec> table = {
+        {QStringLiteral("ports"), {Command::Ports, 0, false}},
+        {QStringLiteral("test"), {Command::Test, 0, true}},
+        {QStringLiteral("read"), {Command::Read, 1, true}},
+        {QStringLiteral("write"), {Command::Write, 1, true}},
+        {QStringLiteral("verify"), {Command::Verify, 1, true}},
+        {QStringLiteral("show"), {Command::Show, 1, false}},
+        {QStringLiteral("diff"), {Command::Diff, 2, false}},
+    };
+    return table;
+}
+
+const QString PortOption = QStringLiteral("port");
+const QString FormatOption = QStringLiteral("format");
+const QString NoVerifyOption = QStringLiteral("no-verify");
+const QString QuietOption = QStringLiteral("quiet");
+const QString HelpOption = QStringLiteral("help");
+const QString VersionOption = QStringLiteral("version");
+
+void print(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+CommandLine::CommandLine()
+{
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOptions({
+        {{QStringLiteral("p"), PortOption},
+         QStringLiteral("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení."),
+         QStringLiteral("port")},
+        {{QStringLiteral("f"), FormatOption},
+         QStringLiteral("Tvar výpisu tabulky (show, read): text, csv nebo json."), QStringLiteral("tvar"),
+         QStringLiteral("text")},
+        {NoVerifyOption, QStringLiteral("Po zápisu obraz nevyčítat a neporovnávat.")},
+        {{QStringLiteral("q"), QuietOption}, QStringLiteral("Na chybový výstup psát jen chyby.")},
+        {{QStringLiteral("h"), HelpOption}, QStringLiteral("Vypíše tuto nápovědu.")},
+        {{QStringLiteral("v"), VersionOption}, QStringLiteral("Vypíše verzi programu.")},
+    });
+    m_parser.addPositionalArgument(QStringLiteral("příkaz"), QStringLiteral("Jeden z příkazů níže."));
+    m_parser.addPositionalArgument(QStringLiteral("soubor"), QStringLiteral("Soubor s obrazem EEPROM."),
+                                   QStringLiteral("[soubor...]"));
+}
+
+QString CommandLine::helpText() const
+{
+    return m_parser.helpText() + QStringLiteral(R"(
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
+                                     a další sériové porty systému
+  test   --port P                    test spojení s modulem
+  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  --port P SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify --port P SOUBOR             porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+
+Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
+stavová hlášení s časem na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití
+  %4  ověření nebo diff našly rozdíl
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+)")
+        .arg(toInt(ExitCode::Done))
+        .arg(toInt(ExitCode::LinkFailed))
+        .arg(toInt(ExitCode::BadUsage))
+        .arg(toInt(ExitCode::Different))
+        .arg(toInt(ExitCode::FileProblem));
+}
+
+CommandLine::Result CommandLine::refuse(const QString &error)
+{
+    m_error = error;
+    return Result::BadUsage;
+}
+
+CommandLine::Result CommandLine::parse(const QStringList &arguments)
+{
+    // Help shows the tool's name, not the path it was started by.
+    QStringList named = arguments;
+    if (!named.isEmpty())
+        named.first() = QCoreApplication::applicationName();
+    if (!m_parser.parse(named))
+        return refuse(m_parser.errorText());
+    if (m_parser.isSet(HelpOption)) {
+        print(helpText());
+        return Result::Answered;
+    }
+    if (m_parser.isSet(VersionOption)) {
+        print(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                            QCoreApplication::applicationVersion()));
+        return Result::Answered;
+    }
+
+    QStringList positional = m_parser.positionalArguments();
+    if (positional.isEmpty())
+        return refuse(QStringLiteral("chybí příkaz"));
+    const QString name = positional.takeFirst();
+    const auto spec = commands().constFind(name);
+    if (spec == commands().constEnd())
+        return refuse(QStringLiteral("neznámý příkaz „%1“").arg(name));
+
+    m_request.command = spec->command;
+    if (positional.size() != spec->files) {
+        return refuse(QStringLiteral("příkaz %1 chce %2 soubor(y), zadáno %3")
+                          .arg(name)
+                          .arg(spec->files)
+                          .arg(positional.size()));
+    }
+    m_request.files = positional;
+
+    if (spec->usesPort) {
+        m_request.port = m_parser.value(PortOption);
+        if (m_request.port.isEmpty())
+            return refuse(QStringLiteral("příkaz %1 chce --port").arg(name));
+    } else if (m_parser.isSet(PortOption)) {
+        return refuse(QStringLiteral("příkaz %1 nepoužívá port").arg(name));
+    }
+
+    if (m_parser.isSet(FormatOption)) {
+        if (spec->command != Command::Show && spec->command != Command::Read)
+            return refuse(QStringLiteral("--format patří jen k show a read"));
+        const QString format = m_parser.value(FormatOption);
+        if (format == QStringLiteral("csv"))
+            m_request.format = Request::Format::Csv;
+        else if (format == QStringLiteral("json"))
+            m_request.format = Request::Format::Json;
+        else if (format != QStringLiteral("text"))
+            return refuse(QStringLiteral("neznámý tvar „%1“ (text, csv, json)").arg(format));
+    }
+    if (m_parser.isSet(NoVerifyOption)) {
+        if (spec->command != Command::Write)
+            return refuse(QStringLiteral("--no-verify patří jen k write"));
+        m_request.verify = Request::Verify::Skip;
+    }
+    m_request.quiet = m_parser.isSet(QuietOption);
+    return Result::Run;
+}

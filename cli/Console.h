@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class ProgressLine;
+
+// The tool's two output streams: data on stdout, status lines ("time -->
+// message", as the window logs them) on stderr. Quiet leaves only errors.
+class Console
+{
+public:
+    enum class Verbosity { Normal, Quiet };
+
+    explicit Console(Verbosity verbosity = Verbosity::Normal);
+
+    // Data, written as UTF-8 exactly as given.
+    void data(const QString &text);
+    // A status line; dropped when quiet.
+    void status(const QString &message);
+    // A status line that says what went wrong; always written.
+    void error(const QString &message);
+    // A usage error, with the hint to --help; always written.
+    void usage(const QString &message);
+
+    bool quiet() const { return m_verbosity == Verbosity::Quiet; }
+    // The progress bar that status lines clear first, or none.
+    void setProgressLine(ProgressLine *line) { m_progress = line; }
+
+private:
+    void writeErr(const QString &line);
+
+    Verbosity m_verbosity;
+    ProgressLine *m_progress = nullptr;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+// What vrk04 returns to the shell; listed in --help and in the README.
+enum class ExitCode {
+    Done = 0,
+    LinkFailed = 1,   // no answer from the module, a transfer error, a port that does not open
+    BadUsage = 2,
+    Different = 3,    // verify or diff found a difference
+    FileProblem = 4,  // a file that cannot be read or written, or is not a configuration image
+};
+
+constexpr int toInt(ExitCode code)
+{
+    return static_cast<int>(code);
+}

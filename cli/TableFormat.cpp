@@ -1,0 +1,137 @@
+#include "TableFormat.h"
+
+#include "DefaultStates.h"
+#include "ImageCodec.h"
+
+#include <QStringList>
+
+namespace {
+
+const QStringList Keys = {QStringLiteral("number"), QStringLiteral("sms"), QStringLiteral("output"),
+                          QStringLiteral("action"), QStringLiteral("time"), QStringLiteral("confirm")};
+
+QList<int> defaults(const ImageDecoding &decoded)
+{
+    QList<int> states;
+    for (int k = 1; k <= OutputCount; ++k)
+        states << defaultStateBit(k, decoded.defaultStateByte1, decoded.defaultStateByte2);
+    return states;
+}
+
+// Control characters would break the columns: they are shown as their
+// pictures (U+2400 ...), which no SMS text holds.
+QString visible(const QString &text)
+{
+    QString shown = text;
+    for (QChar &ch : shown) {
+        if (ch.unicode() < 0x20)
+            ch = QChar(0x2400 + ch.unicode());
+    }
+    return shown;
+}
+
+QString asText(const ImageDecoding &decoded)
+{
+    const QList<int> widths = {2, 33, 6, 9, 5, 5};
+    QStringList headings = {QStringLiteral("č.")};
+    for (int c = 0; c < CommandTable::ColumnCount; ++c)
+        headings << CommandTable::heading(c);
+    auto row = [&widths](const QStringList &cells) {
+        QString line;
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            line += i + 1 < cells.size() ? cells.at(i).leftJustified(widths.at(i)) + QStringLiteral("  ") : cells.at(i);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        return line + u'\n';
+    };
+    QString text = row(headings);
+    for (int r = 0; r < CommandTable::RowCount; ++r) {
+        const CommandTable::Row &cells = decoded.table.row(r);
+        text += row({QString::number(r + 1).rightJustified(2), u'#' + visible(cells.at(0)), cells.at(1),
+                     cells.at(2), cells.at(3), cells.at(4)});
+    }
+    QStringList states;
+    const QList<int> bits = defaults(decoded);
+    for (int k = 1; k <= OutputCount; ++k)
+        states << QStringLiteral("RELE%1 %2").arg(k).arg(bits.at(k - 1));
+    return text + QStringLiteral("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString asCsv(const ImageDecoding &decoded)
+{
+    // RFC 4180: CR LF between records; a field with a comma, a quote or a
+    // line break is quoted, its quotes doubled.
+    QString text = Keys.join(u',') + QStringLiteral("\r\n");
+    for (int r = 0; r < CommandTable::RowCount; ++r) {
+        QStringList fields = {QString::number(r + 1)};
+        for (const QString &cell : decoded.table.row(r))
+            fields << csvField(cell);
+        text += fields.join(u',') + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QString jsonString(const QString &text)
+{
+    QString json = QStringLiteral("\"");
+    for (const QChar ch : text) {
+        if (ch == u'"' || ch == u'\\')
+            json += u'\\' + QString(ch);
+        else if (ch.unicode() < 0x20)
+            json += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QChar(u'0'));
+        else
+            json += ch;
+    }
+    return json + u'"';
+}
+
+QString asJson(const ImageDecoding &decoded)
+{
+    // Written by hand to keep the keys in the order of the table's columns.
+    QStringList commands;
+    for (int r = 0; r < CommandTable::RowCount; ++r) {
+        const CommandTable::Row &cells = decoded.table.row(r);
+        bool number = false;
+        const int time = cells.at(CommandTable::Time).toInt(&number);
+        const QStringList values = {QString::number(r + 1),
+                                    jsonString(cells.at(CommandTable::SmsText)),
+                                    jsonString(cells.at(CommandTable::Output)),
+                                    jsonString(cells.at(CommandTable::Action)),
+                                    number ? QString::number(time) : jsonString(cells.at(CommandTable::Time)),
+                                    jsonString(cells.at(CommandTable::Confirmation))};
+        QStringList members;
+        for (qsizetype i = 0; i < Keys.size(); ++i)
+            members << jsonString(Keys.at(i)) + QStringLiteral(": ") + values.at(i);
+        commands << QStringLiteral("    {") + members.join(QStringLiteral(", ")) + u'}';
+    }
+    QStringList states;
+    for (int bit : defaults(decoded))
+        states << QString::number(bit);
+    return QStringLiteral("{\n  \"commands\": [\n") + commands.join(QStringLiteral(",\n"))
+           + QStringLiteral("\n  ],\n  \"defaults\": [") + states.join(QStringLiteral(", "))
+           + QStringLiteral("]\n}\n");
+}
+
+} // namespace
+
+QString formatTable(const ImageDecoding &decoded, Request::Format format)
+{
+    switch (format) {
+    case Request::Format::Text:
+        return asText(decoded);
+    case Request::Format::Csv:
+        return asCsv(decoded);
+    case Request::Format::Json:
+        return asJson(decoded);
+    }
+    return {};
+}

@@ -1,0 +1,30 @@
+// vrk04: the VRK-04 module from the command line (vrk04 --help).
+#include "CommandLine.h"
+#include "Commands.h"
+#include "Console.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    // Qt's own event dispatcher keeps sub-millisecond timer precision; the
+    // GLib one rounds every wait up to whole milliseconds.
+    qputenv("QT_NO_GLIB", "1");
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
+
+    CommandLine commandLine;
+    switch (commandLine.parse(QCoreApplication::arguments())) {
+    case CommandLine::Result::Answered:
+        return toInt(ExitCode::Done);
+    case CommandLine::Result::BadUsage:
+        Console().usage(commandLine.error());
+        return toInt(ExitCode::BadUsage);
+    case CommandLine::Result::Run:
+        break;
+    }
+    const Request &request = commandLine.request();
+    Console console(request.quiet ? Console::Verbosity::Quiet : Console::Verbosity::Normal);
+    return toInt(Commands(request, console).run());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Differences between two configuration images as the user reads them: by
+// command and field, by default output, and for the bytes outside the table
+// (the fill, the constant bits, the length) by position.
+struct ConfigDifference
+{
+    QString where;  // "Povel 3, Tvar SMS", "Výchozí stav RELE2", "Pozice 700 až 702 (výplň)", "Délka"
+    QString left;   // as the first image has it
+    QString right;  // as the second image has it
+
+    // "where: left -> right", one line.
+    QString line() const;
+    friend bool operator==(const ConfigDifference &, const ConfigDifference &) = default;
+};
+
+// Every difference between two images that both decode; empty when they are
+// equal byte for byte.
+QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArray &right);

@@ -1,0 +1,129 @@
+#include "ImageFile.h"
+
+#include "ImageCodec.h"
+#include "ImageDiff.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ImageFile {
+
+namespace {
+
+QString cannotSave(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
+}
+
+QString tooLong(qint64 size, qsizetype maximum)
+{
+    return QStringLiteral("má %1 B, povoleno je nejvýše %2 B").arg(size).arg(maximum);
+}
+
+// Why a file cannot be read, in Czech; Qt's own texts are English.
+QString readFailure(const QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (info.isDir())
+        return QStringLiteral("je to složka");
+    if (!info.exists())
+        return QStringLiteral("soubor neexistuje");
+    if (!info.isReadable())
+        return QStringLiteral("přístup odepřen");
+    return file.errorString();
+}
+
+} // namespace
+
+QString problemWith(const QByteArray &bytes, qsizetype maximum)
+{
+    using ConfigImageLayout::DecodedLength;
+    if (bytes.size() < DecodedLength) {
+        return QStringLiteral("má %1 B, konfigurační obraz má nejméně %2 B")
+            .arg(bytes.size())
+            .arg(DecodedLength);
+    }
+    if (bytes.size() > maximum)
+        return tooLong(bytes.size(), maximum);
+    const ImageDecoding decoded = decodeImage(bytes, CommandTable());
+    if (!decoded.ok()) {
+        const int p = decoded.failedPosition;
+        return QStringLiteral("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+            .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
+            .arg(p)
+            .arg(describePosition(p));
+    }
+    return {};
+}
+
+Loaded load(const QString &path, qsizetype maximum)
+{
+    Loaded result;
+    QFile file(path);
+    auto fail = [&](const QString &sentence, const QString &reason) {
+        result.problem = sentence.arg(quoted(path), reason);
+        return result;
+    };
+    const QString unreadable = QStringLiteral("Soubor %1 nelze přečíst: %2.");
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return fail(unreadable, readFailure(file));
+    // One byte past the maximum tells that the file is too long.
+    const QByteArray bytes = file.read(maximum + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(unreadable, file.errorString());
+    const QString notImage = QStringLiteral("Soubor %1 není konfigurační obraz: %2.");
+    if (bytes.size() > maximum)
+        return fail(notImage, tooLong(qMax(file.size(), qint64(bytes.size())), maximum));
+    const QString problem = problemWith(bytes, maximum);
+    if (!problem.isEmpty())
+        return fail(notImage, problem);
+    result.bytes = bytes;
+    return result;
+}
+
+QString unsavable(const QString &path)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    QString reason;
+    if (target.isDir())
+        reason = QStringLiteral("je to složka");
+    else if (!folder.isDir())
+        reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
+    else if (!folder.isWritable())
+        reason = QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
+    return reason.isEmpty() ? reason : cannotSave(path, reason);
+}
+
+bool save(const QString &path, const QByteArray &bytes, QString *problem)
+{
+    QSaveFile file(path);
+    auto fail = [&](const QString &sentence) {
+        file.cancelWriting();
+        if (problem)
+            *problem = sentence;
+        return false;
+    };
+    const QString before = unsavable(path);
+    if (!before.isEmpty())
+        return fail(before);
+    // Unbuffered: a short write (a full disk) shows in write()'s count. Through
+    // the buffer, Qt 6.4's commit() reports success after a short write at its
+    // final flush and leaves a truncated file under the name.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(cannotSave(path, file.errorString()));
+    if (file.write(bytes) != bytes.size())
+        return fail(cannotSave(path, QStringLiteral("zápis se nedokončil (plný disk?)")));
+    if (!file.commit())
+        return fail(cannotSave(path, QStringLiteral("zápis selhal (%1)").arg(file.errorString())));
+    return true;
+}
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace ImageFile

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ConfigImage.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Configuration images kept in files: the raw bytes, as the module holds them.
+// Every problem comes back as a Czech sentence for the user; nothing throws.
+namespace ImageFile {
+
+// The longest file the window takes into its text box.
+inline constexpr qsizetype WindowMaximum = 64 * 1024;
+// The longest image that may be written to a module.
+inline constexpr qsizetype WriteMaximum = ConfigImageLayout::ImageSize;
+
+// Why bytes are not a configuration image of at most maximum bytes (shorter
+// than 715 bytes, longer than maximum, or not decodable, naming the position);
+// empty when they are one.
+QString problemWith(const QByteArray &bytes, qsizetype maximum);
+
+struct Loaded
+{
+    QByteArray bytes;
+    QString problem; // a sentence naming the file; empty on success
+
+    bool ok() const { return problem.isEmpty(); }
+};
+
+// The bytes of path when they are a configuration image of at most maximum
+// bytes; otherwise the reason, and no bytes.
+Loaded load(const QString &path, qsizetype maximum);
+
+// Why path cannot be saved to (a folder, a missing or read-only folder), as
+// a sentence naming the file; empty when it looks possible. Checked before a
+// transfer whose result is to be saved, and again by save().
+QString unsavable(const QString &path);
+
+// Replaces path by bytes through a temporary file: either the whole new
+// content stands under the name, or the old file stays as it was. False and
+// a sentence naming the file (when problem is given) on failure.
+bool save(const QString &path, const QByteArray &bytes, QString *problem = nullptr);
+
+// A path as the sentences above name it: „path“, with the platform's separators.
+QString quoted(const QString &path);
+
+} // namespace ImageFile

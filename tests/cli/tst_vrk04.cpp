@@ -1,0 +1,212 @@
+// The command-line tool vrk04 as a whole process, against the module
+// simulator on a pseudo-terminal: exit codes, the bytes in the files and on
+// the line, data on stdout and status lines on stderr.
+#include "ModuleImage.h"
+#include "SimulatorProcess.h"
+#include "TestBytes.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Device = QStringLiteral("DEV"); // stands for the simulator's device in arguments
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The configured module with command 3's SMS text changed at position 65.
+QByteArray plantedDifference()
+{
+    QByteArray image = ModuleImage::defaultImage();
+    image[64] = 'X';
+    return image;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestVrk04 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void withModule_data();
+    void withModule();
+    void diffOfTwoFiles();
+
+private:
+    Run vrk04(const QStringList &arguments, const QString &folder,
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+    {
+        QProcess process;
+        process.setWorkingDirectory(folder);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VRK04_CLI_PATH), arguments);
+        Run run;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+};
+
+void TestVrk04::withModule_data()
+{
+    // module.bin is the simulator's EEPROM (a write saves into it), file.bin
+    // the FILE argument; "DEV" is the simulator's device.
+    QTest::addColumn<QStringList>("simulator");
+    QTest::addColumn<QByteArray>("file");           // written to file.bin first, unless empty
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("stderrHas");
+    QTest::addColumn<QStringList>("stdoutHas");
+    QTest::addColumn<QByteArray>("fileAfter");      // file.bin afterwards, unless empty
+    QTest::addColumn<QByteArray>("moduleAfter");    // module.bin afterwards
+    QTest::addColumn<bool>("lineQuiet");            // no byte reached the module
+
+    const QByteArray module = ModuleImage::defaultImage();
+    const QByteArray reset = referenceResetImage();
+    const QStringList none;
+    const QString file = QStringLiteral("file.bin");
+    auto args = [](std::initializer_list<QString> list) { return QStringList(list); };
+
+    QTest::newRow("read") << none << QByteArray() << args({"read", "--port", Device, file}) << 0
+                          << args({" --> Vyčítání START", " --> Prenos OK", "Uloženo do souboru „file.bin“ (2048 B)"})
+                          << args({"#OTEVŘI BRÁNU", "RELE2", "IMPULS", "RELE1 1, RELE2 0, RELE3 1, RELE4 0, RELE5 0"})
+                          << module << module << false;
+    QTest::newRow("read of an erased module is saved, exit 4")
+        << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, file}) << 4
+        << args({"Prenos OK", "chyba v prenosu!", "není konfigurační obraz: bajt 0xff na pozici 656 (povel 1, záznam, výstup)"}) << none
+        << QByteArray(2048, char(0xFF)) << module << false;
+    QTest::newRow("read through COM1") << none << QByteArray() << args({"read", "-q", "--port", "COM1", file})
+                                       << 0 << none << args({"#ZAPNI TOPENÍ"}) << module << module << false;
+    QTest::newRow("write, read back") << none << reset << args({"write", "--port", Device, file}) << 0
+                                      << args({"Zápis START", "Prenos OK", "Ověření OK"}) << none << reset
+                                      << reset << false;
+    QTest::newRow("verify finds a difference")
+        << none << plantedDifference() << args({"verify", "--port", Device, file}) << 3
+        << args({"Ověření START", "65"}) << args({"Povel 3, Tvar SMS: „XTEVŘI BRÁNU“ -> „OTEVŘI BRÁNU“"})
+        << QByteArray() << module << false;
+    QTest::newRow("verify against an erased module, by position")
+        << args({"--erased"}) << module << args({"verify", "--port", Device, file}) << 3
+        << args({"pozice 1 (povel 1, text SMS, znak 1)"})
+        << args({"Pozice 644 (výchozí stavy výstupů, bajt 1): 35 -> FF\n", "Pozice 656 až 658 (povel 1, záznam): 31 31 A0 -> FF FF FF\n"})
+        << module << module << false;
+    QTest::newRow("silent module, test") << args({"--silent"}) << QByteArray()
+                                         << args({"test", "--port", Device}) << 1 << args({"TEST ERROR"})
+                                         << none << QByteArray() << module << false;
+    QTest::newRow("silent module, read, quiet")
+        << args({"--silent"}) << QByteArray() << args({"read", "--quiet", "--port", Device, file}) << 1
+        << args({"chyba v prenosu!"}) << none << QByteArray() << module << false;
+    QTest::newRow("file too short") << none << reset.left(714) << args({"write", "--port", Device, file}) << 4
+                                    << args({"má 714 B"}) << none << QByteArray() << module << true;
+    QTest::newRow("file too long to write") << none << reset + 'x' << args({"write", "--port", Device, file})
+                                            << 4 << args({"má 2049 B"}) << none << QByteArray() << module << true;
+    QTest::newRow("no such file") << none << QByteArray() << args({"verify", "--port", Device, file}) << 4
+                                  << args({"soubor neexistuje"}) << none << QByteArray() << module << true;
+    QTest::newRow("read into a missing folder")
+        << none << QByteArray() << args({"read", "--port", Device, "missing/file.bin"}) << 4
+        << args({"nelze uložit: složka"}) << none << QByteArray() << module << true;
+    QTest::newRow("no file named") << none << QByteArray() << args({"write", "--port", Device}) << 2
+                                   << args({"vrk04 --help"}) << none << QByteArray() << module << true;
+    QTest::newRow("unknown option") << none << reset << args({"write", "--port", Device, "--fast", file}) << 2
+                                    << args({"fast"}) << none << reset << module << true;
+    QTest::newRow("format of a write") << none << reset
+                                       << args({"write", "--port", Device, "--format", "csv", file}) << 2
+                                       << args({"--format"}) << none << reset << module << true;
+}
+
+void TestVrk04::withModule()
+{
+    QFETCH(QStringList, simulator);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, stderrHas);
+    QFETCH(QStringList, stdoutHas);
+    QFETCH(QByteArray, fileAfter);
+    QFETCH(QByteArray, moduleAfter);
+    QFETCH(bool, lineQuiet);
+
+    QTemporaryDir folder;
+    const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
+    const QString linePath = folder.filePath(QStringLiteral("line.log"));
+    put(modulePath, ModuleImage::defaultImage());
+    if (!file.isEmpty())
+        put(folder.filePath(QStringLiteral("file.bin")), file);
+
+    SimulatorProcess sim;
+    QVERIFY(sim.start(simulator + QStringList{"--baud", "0", "--image", modulePath, "--log", linePath}));
+    arguments.replaceInStrings(Device, sim.devicePath());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VRK04_COM1"), sim.devicePath());
+
+    const Run run = vrk04(arguments, folder.path(), environment);
+    sim.stop();
+    QCOMPARE(run.exitCode, exitCode);
+    for (const QString &part : stderrHas)
+        QVERIFY2(run.err.contains(part), qPrintable(run.err));
+    for (const QString &part : stdoutHas)
+        QVERIFY2(run.out.contains(part), qPrintable(run.out));
+    if (exitCode != 0 && exitCode != 3)
+        QVERIFY2(run.out.isEmpty(), qPrintable(run.out)); // no data after a failure
+    if (!fileAfter.isEmpty())
+        QCOMPARE(contents(folder.filePath(QStringLiteral("file.bin"))), fileAfter);
+    QCOMPARE(contents(modulePath), moduleAfter);
+    if (lineQuiet)
+        QCOMPARE(contents(linePath), QByteArray());
+    // Every status line has the window's form: "time --> message".
+    for (const QString &line : run.err.split(u'\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QStringLiteral("vrk04: ")))
+            QVERIFY2(line.contains(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d --> "))),
+                     qPrintable(line));
+    }
+}
+
+void TestVrk04::diffOfTwoFiles()
+{
+    QTemporaryDir folder;
+    QByteArray changed = ModuleImage::defaultImage();
+    changed[ModuleImage::Size - 1] = 0x00;             // in the fill
+    changed[643] = char(quint8(changed.at(643)) ^ 2);  // RELE2's default state
+    changed[655 + 3 * 4 + 2] = char(0x20 + 45);        // command 5's time, no confirmation
+    put(folder.filePath(QStringLiteral("a.bin")), ModuleImage::defaultImage());
+    put(folder.filePath(QStringLiteral("b.bin")), changed);
+
+    const Run same = vrk04({"diff", "a.bin", "a.bin"}, folder.path());
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QString());
+    const Run different = vrk04({"diff", "a.bin", "b.bin"}, folder.path());
+    QCOMPARE(different.exitCode, 3);
+    QCOMPARE(different.out, QStringLiteral("Povel 5, Čas/s: 90 -> 45\n"
+                                           "Povel 5, Oznam: ANO -> NE\n"
+                                           "Výchozí stav RELE2: 0 -> 1\n"
+                                           "Pozice 2048 (výplň): FF -> 00\n"));
+}
+
+QTEST_GUILESS_MAIN(TestVrk04)
+#include "tst_vrk04.moc"
