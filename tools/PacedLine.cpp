@@ -91,11 +91,20 @@ void PacedLine::take(char byte, qint64 nowNs)
     const SimulatedModule::Reply reply = m_module.receive(byte);
     if (reply.event != SimulatedModule::Event::None && onEvent)
         onEvent(reply.event);
-    if (reply.bytes.isEmpty())
+    // Noise is not held back by the adapter's latency; the answer follows it.
+    schedule(m_inboundFreeNs, reply.noise);
+    schedule(m_inboundFreeNs + m_latencyNs + qint64(reply.delayMs) * 1'000'000, reply.bytes);
+}
+
+// The bytes go out one after another as soon as the line is free, and never
+// before earliestNs.
+void PacedLine::schedule(qint64 earliestNs, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
         return;
-    const qint64 start = qMax(m_inboundFreeNs + m_latencyNs, m_outboundFreeNs);
-    m_outboundFreeNs = start + m_byteNs * reply.bytes.size();
-    m_pending.append({m_outboundFreeNs, reply.bytes});
+    const qint64 start = qMax(earliestNs, m_outboundFreeNs);
+    m_outboundFreeNs = start + m_byteNs * bytes.size();
+    m_pending.append({m_outboundFreeNs, bytes});
 }
 
 void PacedLine::sendDue(qint64 nowNs)

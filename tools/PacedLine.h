@@ -13,7 +13,9 @@ class PseudoTerminal;
 // baud) on the line in either direction, so a byte from the PC reaches the
 // module one byte time after it was written, and each byte the module sends
 // arrives one byte time after the line is free. latencyMs delays every answer
-// further, as a USB-serial adapter's latency timer does.
+// further, as a USB-serial adapter's latency timer does; an answer the module
+// itself holds back (Reply::delayMs) comes later still, and what it sends
+// after waits for it.
 struct LinePace
 {
     int baud = 19200; // 0: no pacing
@@ -44,6 +46,7 @@ private:
     };
 
     void take(char byte, qint64 nowNs);
+    void schedule(qint64 earliestNs, const QByteArray &bytes);
     void sendDue(qint64 nowNs);
 
     PseudoTerminal &m_pty;

@@ -7,6 +7,7 @@ constexpr char ReadRequest = 12;
 constexpr char WriteRequest = 11;
 constexpr char StartOfData = 2;
 constexpr char Ack = 6;
+constexpr char Nak = 21;
 constexpr char EndOfData = 25;
 
 } // namespace
@@ -26,8 +27,11 @@ SimulatedModule::Reply SimulatedModule::receive(char byte)
         return takeWritten(byte);
     // The attention byte starts over from anywhere but the middle of a write,
     // where it is image data.
-    if (byte == Attention)
-        return setupStep(1, State::AwaitingRequest, Event::Attention);
+    if (byte == Attention) {
+        Reply reply = setupStep(1, State::AwaitingRequest, Event::Attention);
+        reply.noise = m_faults.noiseAfterAttention;
+        return reply;
+    }
 
     switch (m_state) {
     case State::AwaitingRequest:
@@ -65,10 +69,17 @@ SimulatedModule::Reply SimulatedModule::setupStep(int step, State next, Event ev
 {
     if (m_faults.noAckAtSetupStep == step)
         return {};
+    if (m_faults.wrongAckAtSetupStep == step)
+        return {.bytes = QByteArray(1, Nak), .event = event};
     m_state = next;
     m_sent = 0;
     m_written.clear();
-    return {QByteArray(1, Ack), event};
+    Reply reply{.bytes = QByteArray(1, Ack), .event = event};
+    if (m_faults.lateAtSetupStep == step && !m_lateAnswerSent) {
+        reply.delayMs = m_faults.lateMs;
+        m_lateAnswerSent = true;
+    }
+    return reply;
 }
 
 SimulatedModule::Reply SimulatedModule::sendNext()
@@ -90,22 +101,33 @@ SimulatedModule::Reply SimulatedModule::takeWritten(char byte)
     const int position = int(m_written.size());
     if (position == m_faults.lineClosedAt)
         return closeLine();
+    if (position == m_faults.earlyEndAt && position < m_eeprom.size()) {
+        // Only the bytes taken are stored; the rest of the EEPROM stays as it was.
+        m_written += m_eeprom.mid(position);
+        return endWrite(position, EndOfData);
+    }
     if (position < m_eeprom.size())
         return dataReply(position, Ack);
+    return endWrite(position, m_faults.lastAnsweredSix ? Ack : EndOfData);
+}
+
+SimulatedModule::Reply SimulatedModule::endWrite(int position, char answer)
+{
     m_eeprom = std::exchange(m_written, QByteArray());
+    m_lastWriteSize = position;
     m_state = State::Idle;
-    return dataReply(position, m_faults.lastAnsweredSix ? Ack : EndOfData, Event::WriteDone);
+    return dataReply(position, answer, Event::WriteDone);
 }
 
 SimulatedModule::Reply SimulatedModule::dataReply(int position, char byte, Event event) const
 {
     const int copies = position == m_faults.duplicateAt ? 2 : 1;
-    return {QByteArray(copies, byte), event};
+    return {.bytes = QByteArray(copies, byte), .event = event};
 }
 
 SimulatedModule::Reply SimulatedModule::closeLine()
 {
     m_state = State::Closed;
     m_written.clear();
-    return {{}, Event::LineClosed};
+    return {.event = Event::LineClosed};
 }

@@ -94,9 +94,14 @@ bool parse(const QStringList &arguments, Options &options, QString *error)
         {QStringLiteral("latency"), QStringLiteral("Added delay of every answer in ms (default 0)."), QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("silent"), QStringLiteral("Fault: answer nothing.")},
         {QStringLiteral("no-ack-at"), QStringLiteral("Fault: no ACK at set-up step n (1 attention, 2 request, 3 start of data)."), QStringLiteral("n")},
+        {QStringLiteral("wrong-ack-at"), QStringLiteral("Fault: answer set-up step n with 21 (NAK) instead of 6."), QStringLiteral("n")},
+        {QStringLiteral("late-at"), QStringLiteral("Fault: the first ACK of set-up step n comes --late-ms late."), QStringLiteral("n")},
+        {QStringLiteral("late-ms"), QStringLiteral("How late the ACK of --late-at comes, in ms (default 500)."), QStringLiteral("ms"), QStringLiteral("500")},
+        {QStringLiteral("noise"), QStringLiteral("Fault: send these bytes (hex, such as 00F0) at once on every attention byte, ahead of its ACK and of --latency."), QStringLiteral("hex")},
         {QStringLiteral("duplicate-at"), QStringLiteral("Fault: send the byte or answer at data position n twice."), QStringLiteral("n")},
         {QStringLiteral("last-ack-6"), QStringLiteral("Fault: answer the last written byte with 6 instead of 25.")},
         {QStringLiteral("end-at"), QStringLiteral("Fault: send 25 in place of the image byte at position n."), QStringLiteral("n")},
+        {QStringLiteral("early-end-at"), QStringLiteral("Fault: answer written byte n with 25, storing only bytes 1..n."), QStringLiteral("n")},
         {QStringLiteral("erased"), QStringLiteral("Fault: an erased module, every byte 0xFF.")},
         {QStringLiteral("size"), QStringLiteral("Fault: an image of n bytes."), QStringLiteral("n")},
         {QStringLiteral("close-at"), QStringLiteral("Fault: drop the line at data position n."), QStringLiteral("n")},
@@ -118,12 +123,22 @@ bool parse(const QStringList &arguments, Options &options, QString *error)
     ok = ok && number && options.pace.latencyMs >= 0;
     options.faults.silent = parser.isSet(QStringLiteral("silent"));
     options.faults.noAckAtSetupStep = positive(parser, QStringLiteral("no-ack-at"), &ok);
+    options.faults.wrongAckAtSetupStep = positive(parser, QStringLiteral("wrong-ack-at"), &ok);
+    options.faults.lateAtSetupStep = positive(parser, QStringLiteral("late-at"), &ok);
+    options.faults.lateMs = parser.value(QStringLiteral("late-ms")).toInt(&number);
+    ok = ok && number && options.faults.lateMs >= 0;
+    const QString noise = parser.value(QStringLiteral("noise"));
+    options.faults.noiseAfterAttention = QByteArray::fromHex(noise.toLatin1());
+    ok = ok && options.faults.noiseAfterAttention.size() * 2 == noise.size();
     options.faults.duplicateAt = positive(parser, QStringLiteral("duplicate-at"), &ok);
     options.faults.lastAnsweredSix = parser.isSet(QStringLiteral("last-ack-6"));
     options.faults.endOfDataAt = positive(parser, QStringLiteral("end-at"), &ok);
+    options.faults.earlyEndAt = positive(parser, QStringLiteral("early-end-at"), &ok);
     options.faults.lineClosedAt = positive(parser, QStringLiteral("close-at"), &ok);
     const int size = positive(parser, QStringLiteral("size"), &ok);
-    if (!ok || options.faults.noAckAtSetupStep > 3) {
+    const int lastSetupStep = 3;
+    if (!ok || options.faults.noAckAtSetupStep > lastSetupStep || options.faults.wrongAckAtSetupStep > lastSetupStep
+        || options.faults.lateAtSetupStep > lastSetupStep) {
         *error = QStringLiteral("invalid option value (see --help)");
         return false;
     }
@@ -206,7 +221,7 @@ int main(int argc, char *argv[])
         case SimulatedModule::Event::WriteDone:
             if (!options.saveTo.isEmpty() && !save(options.saveTo, module.eeprom()))
                 fail(QStringLiteral("cannot save %1").arg(options.saveTo));
-            say(QStringLiteral("write %1").arg(module.eeprom().size()));
+            say(QStringLiteral("write %1").arg(module.lastWriteSize()));
             break;
         case SimulatedModule::Event::LineClosed:
             pty.close();

@@ -5,9 +5,9 @@
 #include "Form1.h"
 #include "SimulatorProcess.h"
 #include "StatusBox.h"
+#include "TestBytes.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QPushButton>
@@ -60,6 +60,14 @@ public:
         return finished();
     }
 
+    // Runs the event loop for ms milliseconds, ticks on their real pace.
+    void runFor(int ms)
+    {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
     // True once the running operation has ended: the link is idle, no tick
     // is pending, and something was logged since the window started.
     bool finished() const
@@ -87,8 +95,7 @@ public:
         clock.start();
         while (!simulator.events().contains(event) && clock.elapsed() < 10000)
             QTest::qWait(20);
-        QFile written(file);
-        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+        return fileBytes(file);
     }
 
     int barValue() const { return window->findChild<QProgressBar *>("bar")->value(); }

@@ -28,6 +28,11 @@ private slots:
     void writeSendsExactlyTheImage();
     void faults_data();
     void faults();
+    void transferPressDuringWrite_data();
+    void transferPressDuringWrite();
+    void testInterruptsWrite();
+    void staleAckAfterFailedStep();
+    void earlyEndOfWrite();
 
 private:
     EndToEnd e2e;
@@ -123,6 +128,12 @@ void TestEndToEnd::faults_data()
     const QString lineClosed = QStringLiteral("Port COM1 (%1) byl zavřen: zařízení bylo odpojeno");
     QTest::newRow("read, line closed") << QStringList{"--close-at", "500"} << "Command1"
                                        << QStringList{lineClosed, "chyba v prenosu!"} << -1 << false;
+    QTest::newRow("read, NAK at set-up step 2")
+        << QStringList{"--wrong-ack-at", "2"} << "Command1" << readFailed << -1 << false;
+    // Power-up noise ahead of an ACK that an adapter holds back for 16 ms.
+    QTest::newRow("read, noise before a late ACK of the attention")
+        << QStringList{"--noise", "00F0", "--late-at", "1", "--late-ms", "16"} << "Command1"
+        << QStringList{"Prenos OK"} << 2048 << true;
 
     QTest::newRow("write, silent") << QStringList{"--silent"} << "Command2" << writeFailed << -1 << false;
     QTest::newRow("write, no ACK at set-up step 2")
@@ -133,6 +144,8 @@ void TestEndToEnd::faults_data()
                                                  << false;
     QTest::newRow("write, line closed") << QStringList{"--close-at", "100"} << "Command2"
                                         << QStringList{lineClosed, "chyba komunikace!"} << -1 << false;
+    QTest::newRow("write, NAK at set-up step 3")
+        << QStringList{"--wrong-ack-at", "3"} << "Command2" << writeFailed << -1 << false;
 }
 
 void TestEndToEnd::faults()
@@ -173,6 +186,84 @@ void TestEndToEnd::faults()
     // After any outcome the next press starts afresh with the attention byte.
     e2e.click("Command3");
     QVERIFY(e2e.window->link().protocol().LinkState() == 25);
+}
+
+// A second transfer press while a write runs leaves the write alone.
+void TestEndToEnd::transferPressDuringWrite_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("PC -> VRK-04 again") << "Command2";
+    QTest::newRow("PC <- VRK-04") << "Command1";
+}
+
+void TestEndToEnd::transferPressDuringWrite()
+{
+    QFETCH(QString, button);
+    const QString saved = dir.filePath(QStringLiteral("written.bin"));
+    const QString log = dir.filePath(QStringLiteral("pressed.log"));
+    QFile::remove(log);
+    QVERIFY(e2e.start({"--save", saved, "--log", log}));
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.click(button.toLatin1().constData());
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+
+    const QStringList messages = e2e.messages();
+    QCOMPARE(messages.size(), 4);
+    QCOMPARE(messages.mid(0, 2), (QStringList{"Program spuštěn", "Zápis START"}));
+    QVERIFY2(messages.at(2).contains(QStringLiteral("probíhá")), qPrintable(messages.at(2)));
+    QCOMPARE(messages.at(3), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.barValue(), 2049);
+    QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
+    QCOMPARE(fileBytes(log), bytes({3, 11, 2}) + referenceResetImage());
+}
+
+void TestEndToEnd::testInterruptsWrite()
+{
+    QVERIFY(e2e.start({}));
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.click("Command3");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    const QStringList messages = e2e.messages();
+    QCOMPARE(messages.size(), 4);
+    QVERIFY2(messages.at(2).contains(QStringLiteral("přeruš")), qPrintable(messages.at(2)));
+    QVERIFY(messages.at(3).startsWith(QStringLiteral("TEST ")));
+}
+
+// The ACK of a failed attention comes after the read gave up; the next read
+// must not take it for the ACK of its own attention byte.
+void TestEndToEnd::staleAckAfterFailedStep()
+{
+    const QString log = dir.filePath(QStringLiteral("stale.log"));
+    QFile::remove(log);
+    QVERIFY(e2e.start({"--baud", "0", "--latency", "16", "--late-at", "1", "--late-ms", "1000", "--size", "16",
+                       "--log", log}));
+    e2e.click("Command1");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(e2e.messages().last(), QStringLiteral("chyba v prenosu!"));
+    QTRY_VERIFY_WITH_TIMEOUT(e2e.window->comm().serialPort().bytesAvailable() > 0, 30000);
+
+    e2e.click("Command1");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    // Sixteen bytes do not decode: "Prenos OK", then "chyba v prenosu!".
+    QCOMPARE(e2e.window->configuration().ConfigImage, ModuleImage::defaultImage().left(16));
+    QCOMPARE(fileBytes(log), bytes({3, 3, 12, 2}) + QByteArray(17, 6));
+}
+
+// The module ends the write with 25 after byte 1000 of 2048 and keeps the
+// rest of its old image. A 25 ends a write with "Prenos OK" wherever it comes;
+// only the bar, at 1001 rather than 2049, shows that the image is not all in.
+void TestEndToEnd::earlyEndOfWrite()
+{
+    const QString saved = dir.filePath(QStringLiteral("early.bin"));
+    QVERIFY(e2e.start({"--save", saved, "--early-end-at", "1000"}));
+    e2e.click("Command2");
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
+    QCOMPARE(e2e.barValue(), 1001);
+    QCOMPARE(e2e.writtenImage(saved, 1000),
+             referenceResetImage().left(1000) + ModuleImage::defaultImage().mid(1000));
 }
 
 QTEST_MAIN(TestEndToEnd)

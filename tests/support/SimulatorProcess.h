@@ -46,8 +46,8 @@ public:
 
     // The lines the simulator printed after the device path, so far:
     // "attention", "read N" and "write N" when it has answered an attention
-    // byte or completed a read or a write (a written image is saved by then),
-    // "closed" when it dropped the line.
+    // byte or completed a read of N bytes or a write that stored N bytes (the
+    // written image is saved by then), "closed" when it dropped the line.
     QStringList events()
     {
         m_pending += m_process.readAllStandardOutput();

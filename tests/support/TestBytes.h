@@ -6,6 +6,7 @@
 #include "ConfigImage.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <initializer_list>
 
 // The bytes of the given values, in order.
@@ -54,4 +55,11 @@ inline QByteArray referenceCommandImage()
     image[offset(DefaultStateByte1Pos)] = char(0xF5);
     image[offset(DefaultStateByte2Pos)] = char(0x00);
     return image;
+}
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -4,9 +4,9 @@
 #include "ModuleImage.h"
 #include "SerialLink.h"
 #include "SimulatorProcess.h"
+#include "TestBytes.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,12 +19,6 @@ const QString ReadFailure = QStringLiteral("chyba v prenosu!");
 const QString WriteFailure = QStringLiteral("chyba komunikace!");
 // %1: the device.
 const QString LineClosed = QStringLiteral("Port %1 byl zavřen: zařízení bylo odpojeno");
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -94,9 +94,12 @@ private slots:
     void silent();
     void noAckAtSetupStep_data();
     void noAckAtSetupStep();
+    void lateAnswerComesOnce();
+    void noiseOnEveryAttention();
     void duplicateOnRead();
     void duplicateOnWrite();
     void lastWrittenByteAnsweredSix();
+    void earlyEndOfWrite();
     void endOfDataInsideImage();
     void erasedModule();
     void imageOfOtherSize();
@@ -139,6 +142,7 @@ void TestSimulatedModule::keepsWrittenImage()
     QCOMPARE(pc.write(image), QByteArray(2047, 6) + End);
     QCOMPARE(pc.events, (QList<Event>{Event::Attention, Event::WriteDone}));
     QCOMPARE(module.eeprom(), image);
+    QCOMPARE(module.lastWriteSize(), 2048);
     QCOMPARE(pc.read(), image);
 }
 
@@ -190,28 +194,60 @@ void TestSimulatedModule::noAckAtSetupStep_data()
 {
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("request");
+    QTest::addColumn<bool>("nak"); // answered with 21 rather than not at all
     QTest::addColumn<QByteArray>("answers");
 
-    QTest::newRow("read, step 1") << 1 << 12 << QByteArray();
-    QTest::newRow("read, step 2") << 2 << 12 << Ack;
-    QTest::newRow("read, step 3") << 3 << 12 << QByteArray(2, 6);
-    QTest::newRow("write, step 2") << 2 << 11 << Ack;
-    QTest::newRow("write, step 3") << 3 << 11 << QByteArray(2, 6);
+    QTest::newRow("read, step 1") << 1 << 12 << false << QByteArray();
+    QTest::newRow("read, step 2") << 2 << 12 << false << Ack;
+    QTest::newRow("read, step 3") << 3 << 12 << false << QByteArray(2, 6);
+    QTest::newRow("write, step 2") << 2 << 11 << false << Ack;
+    QTest::newRow("write, step 3") << 3 << 11 << false << QByteArray(2, 6);
+    // The module does not move on after a NAK: the bytes after it find it waiting.
+    QTest::newRow("read, NAK at step 1") << 1 << 12 << true << bytes({21});
+    QTest::newRow("write, NAK at step 2") << 2 << 11 << true << bytes({6, 21});
+    QTest::newRow("read, NAK at step 3") << 3 << 12 << true << bytes({6, 6, 21});
 }
 
 void TestSimulatedModule::noAckAtSetupStep()
 {
     QFETCH(int, step);
     QFETCH(int, request);
+    QFETCH(bool, nak);
     QFETCH(QByteArray, answers);
 
     ModuleFaults faults;
-    faults.noAckAtSetupStep = step;
+    (nak ? faults.wrongAckAtSetupStep : faults.noAckAtSetupStep) = step;
     SimulatedModule module(sample(2048), faults);
     Pc pc(module);
     QCOMPARE(pc.sendAll(bytes({3, request, 2})), answers);
     // The fault stays: the next attempt stops at the same step.
     QCOMPARE(pc.sendAll(bytes({3, request, 2})), answers);
+}
+
+void TestSimulatedModule::lateAnswerComesOnce()
+{
+    ModuleFaults faults;
+    faults.lateAtSetupStep = 2;
+    faults.lateMs = 300;
+    SimulatedModule module(sample(2048), faults);
+    QList<int> delays;
+    for (char byte : bytes({3, 12, 2, 3, 11, 2}))
+        delays << module.receive(byte).delayMs;
+    QCOMPARE(delays, (QList<int>{0, 300, 0, 0, 0, 0}));
+}
+
+void TestSimulatedModule::noiseOnEveryAttention()
+{
+    ModuleFaults faults;
+    faults.noiseAfterAttention = bytes({0x00, 0xF0});
+    const QByteArray image = sample(2048);
+    SimulatedModule module(image, faults);
+    Pc pc(module);
+    QCOMPARE(pc.read(), image);
+    QCOMPARE(module.receive(3).noise, faults.noiseAfterAttention);
+    // A 3 inside written data is data, not attention.
+    pc.sendAll(bytes({11, 2}));
+    QCOMPARE(module.receive(3).noise, QByteArray());
 }
 
 void TestSimulatedModule::duplicateOnRead()
@@ -244,6 +280,20 @@ void TestSimulatedModule::lastWrittenByteAnsweredSix()
     const QByteArray image(2048, 'w');
     QCOMPARE(pc.write(image), QByteArray(2048, 6));
     QCOMPARE(module.eeprom(), image);
+}
+
+void TestSimulatedModule::earlyEndOfWrite()
+{
+    ModuleFaults faults;
+    faults.earlyEndAt = 1000;
+    const QByteArray image = sample(2048);
+    SimulatedModule module(image, faults);
+    Pc pc(module);
+    // The bytes after the 25 find the module idle.
+    QCOMPARE(pc.write(QByteArray(2048, 'w')), QByteArray(999, 6) + End);
+    QCOMPARE(pc.events, (QList<Event>{Event::Attention, Event::WriteDone}));
+    QCOMPARE(module.lastWriteSize(), 1000);
+    QCOMPARE(module.eeprom(), QByteArray(1000, 'w') + image.mid(1000));
 }
 
 void TestSimulatedModule::endOfDataInsideImage()
