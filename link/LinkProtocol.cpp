@@ -121,6 +121,9 @@ void LinkProtocol::readFromModule()
     setProgress(0);
     log(QStringLiteral("Vyčítání START"));
     m_verifying = false;
+    // A read pressed while TEST waits goes on from TEST's state without the
+    // start step that empties the buffer.
+    m_imageBuffer.clear();
     ReadStep();
 }
 
@@ -131,6 +134,7 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
     setProgress(0);
     log(QStringLiteral("Ověření START"));
     m_verifying = true;
+    m_imageBuffer.clear();
     m_expected = expected;
     ReadStep();
 }
@@ -342,6 +346,16 @@ LinkProtocol::Step LinkProtocol::writeData()
     if (!setProgress(m_progress + 1))
         return Step::Failed;
     if (m_rxBuffer.at(0) == EndOfData) {
+        // A module that ends the write before the last byte holds only part
+        // of the image: a module still busy with an interrupted write takes
+        // the next write's first bytes as the rest of the old one.
+        const qsizetype answered = qsizetype(m_progress) - 1;
+        if (answered != m_imageBuffer.size()) {
+            log(QStringLiteral("Modul ukončil zápis předčasně, po %1. bajtu z %2.")
+                    .arg(answered)
+                    .arg(m_imageBuffer.size()));
+            return Step::Failed;
+        }
         log(TransferOk);
         m_linkState = Idle;
         return Step::Done;

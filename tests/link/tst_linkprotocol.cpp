@@ -162,6 +162,8 @@ private slots:
     void endOfDataInsideImageEndsRead();
     void writeExchangeOfEncodedTable();
     void writeOfShortImage_data();
+    void earlyEndOfWriteFails();
+    void readAfterTestStartsEmpty();
     void writeOfShortImage();
     void twoCharactersInOneDataStep_data();
     void twoCharactersInOneDataStep();
@@ -516,6 +518,36 @@ void TestLinkProtocol::writeOfShortImage_data()
                                           << QStringList{WriteFailure};
 }
 
+// A 25 before the last byte is a module that stored only part of the image.
+void TestLinkProtocol::earlyEndOfWriteFails()
+{
+    Rig rig;
+    rig.link.presetImage("abc");
+    rig.link.WriteStep();
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(rig.tick(Ack));
+    QVERIFY(rig.tick(Ack));
+    QVERIFY(rig.tick(End));
+    QCOMPARE(rig.comm.sent, QByteArray("\x03\x0B\x02" "ab"));
+    QCOMPARE(rig.log, (QStringList{"Modul ukončil zápis předčasně, po 2. bajtu z 3.", WriteFailure}));
+    QVERIFY(!rig.timer.armed);
+}
+
+// A read that goes on from TEST's state starts from an empty buffer, not from
+// what an earlier write left in it.
+void TestLinkProtocol::readAfterTestStartsEmpty()
+{
+    Rig rig;
+    rig.link.presetImage("stale");
+    rig.press(Test);
+    rig.comm.waiting = Ack;
+    rig.press(Read);
+    QVERIFY(rig.tick(Ack));
+    QVERIFY(rig.tick(Ack));
+    QVERIFY(rig.feed(QByteArray("xy") + End));
+    QCOMPARE(rig.link.lastReadImage(), QByteArray("xy"));
+}
+
 void TestLinkProtocol::writeOfShortImage()
 {
     QFETCH(QByteArray, image);
@@ -735,6 +767,8 @@ void TestLinkProtocol::writeProgressRange()
     Rig rig;
     QByteArray image(2100, 'x');
     image[answeredByte] = 'y'; // the byte that must never go out
+    if (answer == End)
+        image.truncate(answeredByte); // 25 answers the image's last byte
     rig.link.presetImage(image);
     rig.link.WriteStep();
     for (int k = 0; k < 3; ++k)
