@@ -126,12 +126,12 @@ void TestLinkOverPty::readBehindAdapterLatency()
 void TestLinkOverPty::writeSetupBehindAdapterLatency()
 {
     SimulatorProcess sim;
-    // A module that takes 16 bytes ends the write with 25 after byte 16.
+    // A module that takes 16 bytes ends a write of 16 bytes with 25.
     QVERIFY(sim.start({QStringLiteral("--latency"), QStringLiteral("16"), QStringLiteral("--size"),
                        QStringLiteral("16")}));
     SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
-    link.link.writeToModule();
+    link.link.writeImage(referenceResetImage().left(16));
     QVERIFY(link.waitForEnd(1));
     QCOMPARE(link.log, (QStringList{WriteStart, TransferOk}));
     QCOMPARE(link.link.progress(), 17.0);
