@@ -4,6 +4,7 @@
 #include "ModuleImage.h"
 #include "SimulatorProcess.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,19 +14,6 @@
 namespace {
 
 const QString Device = QStringLiteral("DEV"); // stands for the simulator's device in arguments
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The configured module with command 3's SMS text changed at position 65.
 QByteArray plantedDifference()
