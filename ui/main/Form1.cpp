@@ -88,11 +88,12 @@ constexpr TwipsRect Form1Layout[] = {
     {"CommandVerify", 120, 720, 1095, 375},
 };
 
-// Grid column widths in twips and their headings, columns 0 to 5; every row
-// has the grid's standard height.
+// Grid column widths in twips, columns 0 to 5; every row has the grid's
+// standard height. Column 0 numbers the commands, columns 1 to 5 show the
+// table's columns under their headings.
 constexpr int GridColumnWidths[] = {300, 3742, 900, 1140, 900, 1140};
 constexpr int GridRowHeight = 240;
-const char *const GridHeadings[] = {"č.", "Tvar SMS", "Výstup", "Akce", "Čas/s", "Oznam"};
+const QString NumberHeading = QStringLiteral("č.");
 
 constexpr int SettingsPage = 1;
 
@@ -393,7 +394,7 @@ void Form1::startUp()
     LogStatus(QStringLiteral("Program spuštěn"));
     for (int c = 0; c < ui.grid1->Cols(); ++c) {
         ui.grid1->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
-        ui.grid1->setTextMatrix(0, c, QString::fromUtf8(GridHeadings[c]));
+        ui.grid1->setTextMatrix(0, c, c == 0 ? NumberHeading : CommandTable::heading(c - 1));
     }
     m_config.ResetTable();
     ButtonsToDefaults();
