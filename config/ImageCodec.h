@@ -48,8 +48,11 @@ struct ImageEncoding
     QString message() const;
 };
 
-// The 2048-byte image of table and the two default-state bytes. A row that
-// cannot be encoded faithfully is refused: the result names the first such
-// row and carries no image, so nothing malformed or shifted is ever produced.
+// The 2048-byte image of table and the two default-state bytes. A row whose
+// SMS text or time does not fit its bytes is refused: the result names the
+// first such row and carries no image, so nothing malformed or shifted is ever
+// produced. Output and action codes follow their cells alone: an action that
+// does not go with its output is written with its own code, and a word
+// outside the vocabulary as "0".
 ImageEncoding encodeImage(const CommandTable &table, quint8 defaultStateByte1,
                           quint8 defaultStateByte2);
