@@ -128,20 +128,20 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     if (positional.isEmpty())
         return refuse(QStringLiteral("chybí příkaz"));
     const QString name = positional.takeFirst();
-    const auto spec = commands().constFind(name);
-    if (spec == commands().constEnd())
+    const auto entry = commands().constFind(name);
+    if (entry == commands().constEnd())
         return refuse(QStringLiteral("neznámý příkaz „%1“").arg(name));
 
-    m_request.command = spec->command;
-    if (positional.size() != spec->files) {
+    m_request.command = entry->command;
+    if (positional.size() != entry->files) {
         return refuse(QStringLiteral("příkaz %1 chce %2 soubor(y), zadáno %3")
                           .arg(name)
-                          .arg(spec->files)
+                          .arg(entry->files)
                           .arg(positional.size()));
     }
     m_request.files = positional;
 
-    if (spec->usesPort) {
+    if (entry->usesPort) {
         m_request.port = m_parser.value(PortOption);
         if (m_request.port.isEmpty())
             return refuse(QStringLiteral("příkaz %1 chce --port").arg(name));
@@ -150,7 +150,7 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     }
 
     if (m_parser.isSet(FormatOption)) {
-        if (spec->command != Command::Show && spec->command != Command::Read)
+        if (entry->command != Command::Show && entry->command != Command::Read)
             return refuse(QStringLiteral("--format patří jen k show a read"));
         const QString format = m_parser.value(FormatOption);
         if (format == QStringLiteral("csv"))
@@ -161,7 +161,7 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
             return refuse(QStringLiteral("neznámý tvar „%1“ (text, csv, json)").arg(format));
     }
     if (m_parser.isSet(NoVerifyOption)) {
-        if (spec->command != Command::Write)
+        if (entry->command != Command::Write)
             return refuse(QStringLiteral("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
     }
