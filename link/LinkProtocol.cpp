@@ -93,13 +93,17 @@ bool LinkProtocol::transferUnderWay() const
     return (m_transferMode == ReadMode || m_transferMode == WriteMode) && isBusy();
 }
 
-// A second transfer press would restart or redirect the one under way in the
-// middle of its stream; it is refused instead, with one line in the log.
-bool LinkProtocol::refuseWhileTransferring()
+// A transfer button: the bar back to 0 and the start line, unless a transfer
+// is under way. A second transfer press would restart or redirect that one in
+// the middle of its stream; it is refused instead, with one line in the log.
+bool LinkProtocol::startTransfer(const QString &startMessage)
 {
-    if (!transferUnderWay())
+    if (transferUnderWay()) {
+        log(AlreadyRunning);
         return false;
-    log(AlreadyRunning);
+    }
+    setProgress(0);
+    log(startMessage);
     return true;
 }
 
@@ -116,10 +120,8 @@ void LinkProtocol::interruptTransfer()
 
 void LinkProtocol::readFromModule()
 {
-    if (refuseWhileTransferring())
+    if (!startTransfer(QStringLiteral("Vyčítání START")))
         return;
-    setProgress(0);
-    log(QStringLiteral("Vyčítání START"));
     m_verifying = false;
     // A read pressed while TEST waits goes on from TEST's state without the
     // start step that empties the buffer.
@@ -129,10 +131,8 @@ void LinkProtocol::readFromModule()
 
 void LinkProtocol::verifyModule(const QByteArray &expected)
 {
-    if (refuseWhileTransferring())
+    if (!startTransfer(QStringLiteral("Ověření START")))
         return;
-    setProgress(0);
-    log(QStringLiteral("Ověření START"));
     m_verifying = true;
     m_imageBuffer.clear();
     m_expected = expected;
@@ -141,10 +141,8 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
 
 void LinkProtocol::writeToModule()
 {
-    if (refuseWhileTransferring())
+    if (!startTransfer(QStringLiteral("Zápis START")))
         return;
-    setProgress(0);
-    log(QStringLiteral("Zápis START"));
     QString problem;
     if (!m_config.TableToImage(&problem)) {
         // A table the module cannot hold is never sent, not even in part.
@@ -161,10 +159,8 @@ void LinkProtocol::writeToModule()
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
-    if (refuseWhileTransferring())
+    if (!startTransfer(QStringLiteral("Zápis START")))
         return;
-    setProgress(0);
-    log(QStringLiteral("Zápis START"));
     m_imageBuffer = image;
     WriteStep();
 }

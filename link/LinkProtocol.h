@@ -122,7 +122,7 @@ private:
     Operation runningOperation() const;
     void endOperation(Operation operation, Outcome outcome);
     bool transferUnderWay() const;
-    bool refuseWhileTransferring();
+    bool startTransfer(const QString &startMessage);
     void interruptTransfer();
 
     Comm &m_comm;
