@@ -59,7 +59,7 @@ ExitCode Commands::test()
 {
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(0, [this] { m_link->testLink(); });
+    const Outcome outcome = perform([this] { m_link->testLink(); });
     return outcome == Outcome::Succeeded ? ExitCode::Done : ExitCode::LinkFailed;
 }
 
@@ -70,9 +70,9 @@ ExitCode Commands::read()
         return ExitCode::FileProblem;
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this] { m_link->readFromModule(); });
+    const Outcome outcome = perform([this] { m_link->readFromModule(); });
     if (outcome == Outcome::Succeeded) {
-        const QByteArray image = m_link->configuration().ConfigImage;
+        const QByteArray image = m_link->configuration().ConfigImage();
         if (!save(path, image))
             return ExitCode::FileProblem;
         m_console.data(formatTable(decodeImage(image, CommandTable::emptyTable()), m_request.format));
@@ -97,7 +97,7 @@ ExitCode Commands::write()
         return ExitCode::FileProblem;
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(int(image->size()) + 1, [this, &image] { m_link->writeImage(*image); });
+    const Outcome outcome = perform([this, &image] { m_link->writeImage(*image); });
     if (outcome != Outcome::Succeeded)
         return ExitCode::LinkFailed;
     if (m_request.verify == Request::Verify::Skip)
@@ -175,7 +175,7 @@ bool Commands::openLink()
             m_console.status(message);
     });
     QObject::connect(m_link.get(), &ModuleLink::progressChanged, m_link.get(),
-                     [this](double value) { m_progress.update(value); });
+                     [this](int position, int total) { m_progress.update(position, total); });
     QString reason;
     if (m_link->openPort(m_request.port, &reason))
         return true;
@@ -183,7 +183,7 @@ bool Commands::openLink()
     return false;
 }
 
-ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<void()> &start)
+ModuleLink::Outcome Commands::perform(const std::function<void()> &start)
 {
     QEventLoop loop;
     bool ended = false;
@@ -196,8 +196,7 @@ ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<voi
             loop.quit();
         });
     m_held.clear();
-    if (progressTotal > 0)
-        m_progress.start(progressTotal);
+    m_progress.start();
     start();
     if (!ended)
         loop.exec();
@@ -214,7 +213,7 @@ ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<voi
 
 ExitCode Commands::compareWith(const QByteArray &expected)
 {
-    const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this, &expected] {
+    const Outcome outcome = perform([this, &expected] {
         m_link->verifyModule(expected);
     });
     if (outcome == Outcome::Succeeded)

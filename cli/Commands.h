@@ -38,7 +38,7 @@ private:
     bool save(const QString &path, const QByteArray &bytes);
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
-    ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);
+    ModuleLink::Outcome perform(const std::function<void()> &start);
     ExitCode compareWith(const QByteArray &expected);
 
     const Request &m_request;

@@ -13,8 +13,8 @@ const QStringList Keys = {QStringLiteral("number"), QStringLiteral("sms"), QStri
 QList<int> defaults(const ImageDecoding &decoded)
 {
     QList<int> states;
-    for (int k = 1; k <= OutputCount; ++k)
-        states << defaultStateBit(k, decoded.defaultStateByte1, decoded.defaultStateByte2);
+    for (bool on : decomposeDefaultStates({decoded.defaultStateByte1, decoded.defaultStateByte2}))
+        states << (on ? 1 : 0);
     return states;
 }
 

@@ -68,9 +68,11 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
         }
     }
     bool defaultsShown = false;
+    const DefaultStates statesA = decomposeDefaultStates({a.defaultStateByte1, a.defaultStateByte2});
+    const DefaultStates statesB = decomposeDefaultStates({b.defaultStateByte1, b.defaultStateByte2});
     for (int k = 1; byField && k <= OutputCount; ++k) {
-        const int x = defaultStateBit(k, a.defaultStateByte1, a.defaultStateByte2);
-        const int y = defaultStateBit(k, b.defaultStateByte1, b.defaultStateByte2);
+        const int x = statesA.at(k - 1) ? 1 : 0;
+        const int y = statesB.at(k - 1) ? 1 : 0;
         if (x == y)
             continue;
         defaultsShown = true;

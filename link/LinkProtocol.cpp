@@ -1,11 +1,14 @@
 #include "LinkProtocol.h"
 
 #include "Comm.h"
+#include "ConfigImage.h"
 #include "Configuration.h"
 #include "ImageDiff.h"
 #include "LinkTimer.h"
 
 namespace {
+
+using ConfigImageLayout::ImageSize;
 
 // Bytes on the line.
 constexpr char Attention = 3;
@@ -96,13 +99,14 @@ bool LinkProtocol::transferUnderWay() const
 // A transfer button: the bar back to 0 and the start line, unless a transfer
 // is under way. A second transfer press would restart or redirect that one in
 // the middle of its stream; it is refused instead, with one line in the log.
-bool LinkProtocol::startTransfer(const QString &startMessage)
+bool LinkProtocol::startTransfer(const QString &startMessage, int total)
 {
     if (transferUnderWay()) {
         log(AlreadyRunning);
         return false;
     }
-    setProgress(0);
+    m_total = total;
+    setPosition(0);
     log(startMessage);
     return true;
 }
@@ -120,7 +124,7 @@ void LinkProtocol::interruptTransfer()
 
 void LinkProtocol::readFromModule()
 {
-    if (!startTransfer(QStringLiteral("Vyčítání START")))
+    if (!startTransfer(QStringLiteral("Vyčítání START"), ImageSize))
         return;
     m_verifying = false;
     // A read pressed while TEST waits goes on from TEST's state without the
@@ -131,7 +135,7 @@ void LinkProtocol::readFromModule()
 
 void LinkProtocol::verifyModule(const QByteArray &expected)
 {
-    if (!startTransfer(QStringLiteral("Ověření START")))
+    if (!startTransfer(QStringLiteral("Ověření START"), ImageSize))
         return;
     m_verifying = true;
     m_imageBuffer.clear();
@@ -141,7 +145,7 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
 
 void LinkProtocol::writeToModule()
 {
-    if (!startTransfer(QStringLiteral("Zápis START")))
+    if (!startTransfer(QStringLiteral("Zápis START"), ImageSize + 1))
         return;
     QString problem;
     if (!m_config.TableToImage(&problem)) {
@@ -153,13 +157,13 @@ void LinkProtocol::writeToModule()
         endOperation(Operation::Write, Outcome::Failed);
         return;
     }
-    m_imageBuffer = m_config.ConfigImage;
+    m_imageBuffer = m_config.ConfigImage();
     WriteStep();
 }
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
-    if (!startTransfer(QStringLiteral("Zápis START")))
+    if (!startTransfer(QStringLiteral("Zápis START"), int(qMin<qsizetype>(image.size() + 1, LongestTransfer))))
         return;
     m_imageBuffer = image;
     WriteStep();
@@ -274,7 +278,7 @@ LinkProtocol::Step LinkProtocol::writeTransition()
         return writeData();
     default:
         m_idleTicks = 0;
-        setProgress(1);
+        setPosition(1);
         return sendAttention(WriteSetupIntervalMs, SetupGraceMs);
     }
 }
@@ -287,7 +291,7 @@ LinkProtocol::Step LinkProtocol::readData()
         return countIdleStep();
     m_idleTicks = 0;
     // The terminating 25 is counted too, and taken back on success.
-    if (!setProgress(m_progress + 1))
+    if (!setPosition(m_position + 1))
         return Step::Failed;
     if (m_rxBuffer.at(0) == EndOfData)
         return finishRead();
@@ -300,21 +304,19 @@ LinkProtocol::Step LinkProtocol::finishRead()
     if (m_verifying)
         return finishVerify();
     log(TransferOk);
-    setProgress(m_progress - 1);
+    setPosition(m_position - 1);
     m_linkState = Idle;
     m_lastReadComplete = true;
     m_lastReadImage = m_imageBuffer;
-    m_config.ConfigImage = m_imageBuffer;
-    // The decoder is all or nothing: when it fails the table stays as it was
-    // and ConfigImage keeps the received bytes.
-    return m_config.ImageToTable() ? Step::Done : Step::Failed;
+    // Bytes that do not decode leave the table as it was; ConfigImage keeps them.
+    return m_config.receiveImage(m_imageBuffer) ? Step::Done : Step::Failed;
 }
 
 // The module's bytes go into a buffer of their own: the configuration stays
 // as it is, whatever the module holds.
 LinkProtocol::Step LinkProtocol::finishVerify()
 {
-    setProgress(m_progress - 1);
+    setPosition(m_position - 1);
     m_linkState = Idle;
     m_verifiedImage = m_imageBuffer;
     m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
@@ -339,13 +341,13 @@ LinkProtocol::Step LinkProtocol::writeData()
     if (m_rxBuffer.isEmpty())
         return countIdleStep();
     m_idleTicks = 0;
-    if (!setProgress(m_progress + 1))
+    if (!setPosition(m_position + 1))
         return Step::Failed;
     if (m_rxBuffer.at(0) == EndOfData) {
         // A module that ends the write before the last byte holds only part
         // of the image: a module still busy with an interrupted write takes
         // the next write's first bytes as the rest of the old one.
-        const qsizetype answered = qsizetype(m_progress) - 1;
+        const qsizetype answered = m_position - 1;
         if (answered != m_imageBuffer.size()) {
             log(QStringLiteral("Modul ukončil zápis předčasně, po %1. bajtu z %2.")
                     .arg(answered)
@@ -403,14 +405,13 @@ LinkProtocol::Step LinkProtocol::send(char byte, qint16 nextState, int intervalM
     return Step::Continue;
 }
 
-// Sends the byte at the 1-based position progress() of m_imageBuffer; false
-// when that position lies outside the image.
+// Sends the byte at the 1-based position() of m_imageBuffer; false when that
+// position lies outside the image.
 bool LinkProtocol::sendImageByte()
 {
-    const double position = m_progress;
-    if (position < 1 || position > m_imageBuffer.size())
+    if (m_position < 1 || m_position > m_imageBuffer.size())
         return false;
-    m_txByte = quint8(m_imageBuffer.at(qsizetype(position) - 1));
+    m_txByte = quint8(m_imageBuffer.at(m_position - 1));
     SendByte();
     return true;
 }
@@ -424,16 +425,18 @@ LinkProtocol::Step LinkProtocol::countIdleStep()
     return Step::Continue;
 }
 
-bool LinkProtocol::setProgress(double value)
+bool LinkProtocol::setPosition(int position)
 {
-    if (!(value >= 0 && value <= ProgressMaximum))
+    if (position < 0 || position > LongestTransfer)
         return false;
-    if (value != m_progress) {
-        m_progress = value;
-        emit progressChanged(m_progress);
+    if (position != m_position) {
+        m_position = position;
+        emit progressChanged(m_position, m_total);
     }
     return true;
 }
+
+
 
 void LinkProtocol::log(const QString &message)
 {

@@ -68,7 +68,7 @@ signals:
     // Every status line, as the window logs it, and one line naming the port
     // and the reason when the port closes on its own.
     void logged(const QString &message);
-    void progressChanged(double value);
+    void progressChanged(int position, int total);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
 private:

@@ -25,7 +25,7 @@ void TestEndToEndLatency::readBehindLatency()
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK"}));
-    QCOMPARE(e2e.window->configuration().ConfigImage, ModuleImage::defaultImage());
+    QCOMPARE(e2e.window->configuration().ConfigImage(), ModuleImage::defaultImage());
     QCOMPARE(e2e.barValue(), 2048);
 }
 

@@ -4,6 +4,7 @@
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "StatusBox.h"
+#include "TableEdit.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
 #include "WindowTestAids.h"
@@ -100,7 +101,7 @@ void TestConfigFiles::openSaveAndOpenAgain()
 
     choose(golden);
     click("CommandOpen");
-    QCOMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QCOMPARE(m_window->configuration().ConfigImage(), referenceCommandImage());
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(cell(5, 3), QStringLiteral("IMPULS"));
     QCOMPARE(captions(), QStringLiteral("10100"));
@@ -114,7 +115,7 @@ void TestConfigFiles::openSaveAndOpenAgain()
     newWindow();
     // A button's shortcut clicks it after showing it pressed for a moment.
     QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
-    QTRY_COMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QTRY_COMPARE(m_window->configuration().ConfigImage(), referenceCommandImage());
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(captions(), QStringLiteral("10100"));
 }
@@ -161,10 +162,10 @@ void TestConfigFiles::refusedFileChangesNothing()
         put(path, bytes);
     Configuration &config = m_window->configuration();
     click("Command9");
-    config.CommandTable.setRow(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    config.setCommand(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
     m_window->RefreshGrid();
-    config.ConfigImage = "kept";
-    const CommandTable before = config.CommandTable;
+    config.receiveImage("kept");
+    const CommandTable before = config.CommandTable();
     const QString lastLine = newestLogLine();
 
     choose(path);
@@ -173,8 +174,8 @@ void TestConfigFiles::refusedFileChangesNothing()
     QTRY_VERIFY(seen->seen);
     QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
     QCOMPARE(seen->title, QStringLiteral("VRK-04 setup"));
-    QCOMPARE(config.ConfigImage, QByteArray("kept"));
-    QVERIFY(config.CommandTable == before);
+    QCOMPARE(config.ConfigImage(), QByteArray("kept"));
+    QVERIFY(config.CommandTable() == before);
     QCOMPARE(cell(4, 1), QStringLiteral(" #tri"));
     QCOMPARE(captions(), QStringLiteral("10111"));
     QCOMPARE(newestLogLine(), lastLine);
@@ -198,7 +199,7 @@ void TestConfigFiles::failedSaveLeavesNoFile()
     const QString path = dir.filePath(file);
     put(dir.filePath(QStringLiteral("old.bin")), "old");
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, sms);
+    setCell(m_window->configuration(), 0, CommandTable::SmsText, sms);
     const QString lastLine = newestLogLine();
 
     choose(path);

@@ -212,7 +212,7 @@ void Form2::loadRow()
     const int row = tableRow();
     if (row < 0)
         return;
-    const CommandTable::Row &cells = m_config.CommandTable.row(row);
+    const CommandTable::Row &cells = m_config.CommandTable().row(row);
 
     ui.Combo1->clear();
     ui.Combo1->addItems(Vocabulary::outputs());
@@ -236,7 +236,9 @@ void Form2::storeRow()
         cells[CommandTable::SmsText] = ui.Text2->text();
         cells[CommandTable::Output] = ui.Combo1->currentText();
         cells[CommandTable::Action] = ui.Combo2->currentText();
-        cells[CommandTable::Time] = ui.Text3->text();
+        // An empty time is stored as the empty row's "0", which the grid shows.
+        cells[CommandTable::Time] = ui.Text3->text().isEmpty() ? CommandTable::emptyRow().at(CommandTable::Time)
+                                                               : ui.Text3->text();
         cells[CommandTable::Confirmation] = ui.Check1->isChecked() ? Vocabulary::Yes : Vocabulary::No;
         m_config.setCommand(row, cells);
     }

@@ -77,12 +77,8 @@ bool ConfigFileActions::openFile(const QString &path)
         showProblem(loaded.problem + QStringLiteral("\nKonfigurace zůstává beze změny."));
         return false;
     }
-    Configuration &config = m_link.configuration();
-    const QByteArray previous = config.ConfigImage;
-    config.ConfigImage = loaded.bytes;
     int failedPosition = 0;
-    if (!config.ImageToTable(&failedPosition)) {
-        config.ConfigImage = previous;
+    if (!m_link.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
         showProblem(QStringLiteral("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
                         .arg(named(path))
                         .arg(failedPosition));
@@ -101,7 +97,7 @@ bool ConfigFileActions::saveFile(const QString &path)
         showProblem(problem + QStringLiteral("\nSoubor nebyl uložen."));
         return false;
     }
-    if (!ImageFile::save(path, config.ConfigImage, &problem)) {
+    if (!ImageFile::save(path, config.ConfigImage(), &problem)) {
         showProblem(problem);
         return false;
     }
@@ -114,7 +110,7 @@ void ConfigFileActions::verify()
 {
     const Configuration &config = m_link.configuration();
     const ImageEncoding encoded =
-        encodeImage(config.CommandTable, config.DefaultStateByte1, config.DefaultStateByte2);
+        encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2());
     if (!encoded.ok()) {
         showProblem(encoded.message() + QStringLiteral("\nOvěření neproběhlo."));
         return;

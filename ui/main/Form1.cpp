@@ -204,7 +204,7 @@ void Form1::buildWindow()
     connect(ui.Command5, &QPushButton::clicked, this, &Form1::takeImageFromBox);
 
     ui.bar = make<QProgressBar>(this, "bar");
-    ui.bar->setRange(0, LinkProtocol::ProgressMaximum);
+    ui.bar->setRange(0, LinkProtocol::LongestTransfer);
     ui.bar->setValue(0);
     ui.bar->setTextVisible(false);
 
@@ -376,13 +376,15 @@ void Form1::connectLink()
 
 void Form1::followProgress()
 {
-    if (m_link.protocol().progress() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
+    if (m_link.protocol().position() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
         showProgress();
 }
 
 void Form1::showProgress()
 {
-    ui.bar->setValue(int(m_link.protocol().progress()));
+    const LinkProtocol &protocol = m_link.protocol();
+    ui.bar->setMaximum(protocol.total());
+    ui.bar->setValue(qMin(protocol.position(), protocol.total()));
     // setValue skips the repaint for a change smaller than one chunk of the
     // bar, which would leave the end of an operation drawn short.
     ui.bar->update();
@@ -398,7 +400,6 @@ void Form1::startUp()
     }
     m_config.ResetTable();
     ButtonsToDefaults();
-    RefreshGrid();
     m_portChoice.ScanPorts();
 }
 
@@ -409,20 +410,12 @@ void Form1::LogStatus(const QString &message)
 
 void Form1::RefreshGrid()
 {
-    CommandTable &table = m_config.CommandTable;
+    const CommandTable &table = m_config.CommandTable();
     for (int r = 0; r < CommandTable::RowCount; ++r) {
-        for (int c = 0; c < ui.grid1->Cols(); ++c) {
-            QString text;
-            if (c == 0)
-                text = QString::number(r + 1);
-            else if (c == 1)
-                text = QStringLiteral(" #") + table.cell(r, CommandTable::SmsText);
-            else
-                text = table.cell(r, c - 1);
-            ui.grid1->setTextMatrix(r + 1, c, text);
-            if (c >= 1 && table.cell(r, CommandTable::Time).isEmpty())
-                table.setCell(r, CommandTable::Time, QStringLiteral("0"));
-        }
+        ui.grid1->setTextMatrix(r + 1, 0, QString::number(r + 1));
+        ui.grid1->setTextMatrix(r + 1, 1, QStringLiteral(" #") + table.cell(r, CommandTable::SmsText));
+        for (int c = 2; c < ui.grid1->Cols(); ++c)
+            ui.grid1->setTextMatrix(r + 1, c, table.cell(r, c - 1));
     }
 }
 
@@ -434,34 +427,25 @@ QPushButton *Form1::defaultButton(int output) const
 
 void Form1::toggleDefaultButton(int output)
 {
-    const QString caption = defaultButton(output)->text();
-    if (caption == u"1")
-        setDefaultButton(output, 0);
-    else if (caption == u"0")
-        setDefaultButton(output, 1);
-    ButtonsToDefaults();
+    DefaultStates states = m_config.defaultStates();
+    states.at(output - 1) = !states.at(output - 1);
+    m_config.setDefaultStates(states);
 }
 
-void Form1::setDefaultButton(int output, int v)
-{
-    QPushButton *button = defaultButton(output);
-    button->setText(defaultCaption(button->text(), v));
-}
-
+// The buttons' states into the configuration, as at start-up.
 void Form1::ButtonsToDefaults()
 {
-    DefaultCaptions captions;
+    DefaultStates states;
     for (int k = 1; k <= OutputCount; ++k)
-        captions.at(k - 1) = defaultButton(k)->text();
-    const DefaultStateBytes bytes = composeDefaultStates(captions);
-    m_config.DefaultStateByte1 = bytes.byte1;
-    m_config.DefaultStateByte2 = bytes.byte2;
+        states.at(k - 1) = defaultButton(k)->text() != u"0";
+    m_config.setDefaultStates(states);
 }
 
 void Form1::DefaultsToButtons()
 {
-    for (int k : DefaultsToButtonsOrder)
-        setDefaultButton(k, defaultStateBit(k, m_config.DefaultStateByte1, m_config.DefaultStateByte2));
+    const DefaultStates states = m_config.defaultStates();
+    for (int k = 1; k <= OutputCount; ++k)
+        defaultButton(k)->setText(states.at(k - 1) ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void Form1::showImageInBox()
@@ -472,7 +456,7 @@ void Form1::showImageInBox()
         showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
         return;
     }
-    ui.Text1->setImage(m_config.ConfigImage);
+    ui.Text1->setImage(m_config.ConfigImage());
 }
 
 void Form1::takeImageFromBox()
@@ -492,11 +476,8 @@ void Form1::takeImageFromBox()
                     MessageKind::Warning);
         return;
     }
-    const QByteArray previous = m_config.ConfigImage;
-    m_config.ConfigImage = *bytes;
     int failedPosition = 0;
-    if (!m_config.ImageToTable(&failedPosition)) {
-        m_config.ConfigImage = previous;
+    if (!m_config.ImageToTable(*bytes, &failedPosition)) {
         const QString reason =
             failedPosition > bytes->size()
                 ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")

@@ -63,7 +63,6 @@ private:
     void showProgress();
 
     void toggleDefaultButton(int output);
-    void setDefaultButton(int output, int v);
     QPushButton *defaultButton(int output) const;
 
     void showImageInBox();   // "data -> win"
