@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "ToolText.h"
 
 #include "ExitCode.h"
 
@@ -53,24 +54,24 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
         {{QStringLiteral("p"), PortOption},
-         QStringLiteral("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení."),
-         QStringLiteral("port")},
+         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení."),
+         ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
-         QStringLiteral("Tvar výpisu tabulky (show, read): text, csv nebo json."), QStringLiteral("tvar"),
+         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json."), ToolText::tr("tvar"),
          QStringLiteral("text")},
-        {NoVerifyOption, QStringLiteral("Po zápisu obraz nevyčítat a neporovnávat.")},
-        {{QStringLiteral("q"), QuietOption}, QStringLiteral("Na chybový výstup psát jen chyby.")},
-        {{QStringLiteral("h"), HelpOption}, QStringLiteral("Vypíše tuto nápovědu.")},
-        {{QStringLiteral("v"), VersionOption}, QStringLiteral("Vypíše verzi programu.")},
+        {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
+        {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
+        {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
+        {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
     });
-    m_parser.addPositionalArgument(QStringLiteral("příkaz"), QStringLiteral("Jeden z příkazů níže."));
-    m_parser.addPositionalArgument(QStringLiteral("soubor"), QStringLiteral("Soubor s obrazem EEPROM."),
-                                   QStringLiteral("[soubor...]"));
+    m_parser.addPositionalArgument(ToolText::tr("příkaz"), ToolText::tr("Jeden z příkazů níže."));
+    m_parser.addPositionalArgument(ToolText::tr("soubor"), ToolText::tr("Soubor s obrazem EEPROM."),
+                                   ToolText::tr("[soubor...]"));
 }
 
 QString CommandLine::helpText() const
 {
-    return m_parser.helpText() + QStringLiteral(R"(
+    return m_parser.helpText() + ToolText::tr(R"(
 Příkazy:
   ports                              porty COM1 až COM6 (zařízení, zda se otevře)
                                      a další sériové porty systému
@@ -126,15 +127,15 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
 
     QStringList positional = m_parser.positionalArguments();
     if (positional.isEmpty())
-        return refuse(QStringLiteral("chybí příkaz"));
+        return refuse(ToolText::tr("chybí příkaz"));
     const QString name = positional.takeFirst();
     const auto entry = commands().constFind(name);
     if (entry == commands().constEnd())
-        return refuse(QStringLiteral("neznámý příkaz „%1“").arg(name));
+        return refuse(ToolText::tr("neznámý příkaz „%1“").arg(name));
 
     m_request.command = entry->command;
     if (positional.size() != entry->files) {
-        return refuse(QStringLiteral("příkaz %1 chce %2 soubor(y), zadáno %3")
+        return refuse(ToolText::tr("příkaz %1 chce %2 soubor(y), zadáno %3")
                           .arg(name)
                           .arg(entry->files)
                           .arg(positional.size()));
@@ -144,25 +145,25 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     if (entry->usesPort) {
         m_request.port = m_parser.value(PortOption);
         if (m_request.port.isEmpty())
-            return refuse(QStringLiteral("příkaz %1 chce --port").arg(name));
+            return refuse(ToolText::tr("příkaz %1 chce --port").arg(name));
     } else if (m_parser.isSet(PortOption)) {
-        return refuse(QStringLiteral("příkaz %1 nepoužívá port").arg(name));
+        return refuse(ToolText::tr("příkaz %1 nepoužívá port").arg(name));
     }
 
     if (m_parser.isSet(FormatOption)) {
         if (entry->command != Command::Show && entry->command != Command::Read)
-            return refuse(QStringLiteral("--format patří jen k show a read"));
+            return refuse(ToolText::tr("--format patří jen k show a read"));
         const QString format = m_parser.value(FormatOption);
         if (format == QStringLiteral("csv"))
             m_request.format = Request::Format::Csv;
         else if (format == QStringLiteral("json"))
             m_request.format = Request::Format::Json;
         else if (format != QStringLiteral("text"))
-            return refuse(QStringLiteral("neznámý tvar „%1“ (text, csv, json)").arg(format));
+            return refuse(ToolText::tr("neznámý tvar „%1“ (text, csv, json)").arg(format));
     }
     if (m_parser.isSet(NoVerifyOption)) {
         if (entry->command != Command::Write)
-            return refuse(QStringLiteral("--no-verify patří jen k write"));
+            return refuse(ToolText::tr("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
     }
     m_request.quiet = m_parser.isSet(QuietOption);

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ToolText.h"
 
 #include "ConfigDiff.h"
 #include "ConfigImage.h"
@@ -85,7 +86,7 @@ ExitCode Commands::read()
     const QByteArray received = m_link->lastReadImage();
     if (!save(path, received))
         return ExitCode::FileProblem;
-    m_console.error(QStringLiteral("Obraz z modulu není konfigurační obraz: %1.")
+    m_console.error(ToolText::tr("Obraz z modulu není konfigurační obraz: %1.")
                         .arg(ImageFile::problemWith(received, ImageFile::WindowMaximum)));
     return ExitCode::FileProblem;
 }
@@ -161,7 +162,7 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
         m_console.error(problem);
         return false;
     }
-    m_console.status(QStringLiteral("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
+    m_console.status(ToolText::tr("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
     return true;
 }
 
@@ -179,7 +180,7 @@ bool Commands::openLink()
     QString reason;
     if (m_link->openPort(m_request.port, &reason))
         return true;
-    m_console.error(QStringLiteral("Port %1 nelze otevřít: %2").arg(m_request.port, reason));
+    m_console.error(ToolText::tr("Port %1 nelze otevřít: %2").arg(m_request.port, reason));
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "TableFormat.h"
+#include "ToolText.h"
 
 #include "DefaultStates.h"
 #include "ImageCodec.h"
@@ -33,7 +34,7 @@ QString visible(const QString &text)
 QString asText(const ImageDecoding &decoded)
 {
     const QList<int> widths = {2, 33, 6, 9, 5, 5};
-    QStringList headings = {QStringLiteral("č.")};
+    QStringList headings = {ToolText::tr("č.")};
     for (int c = 0; c < CommandTable::ColumnCount; ++c)
         headings << CommandTable::heading(c);
     auto row = [&widths](const QStringList &cells) {
@@ -54,7 +55,7 @@ QString asText(const ImageDecoding &decoded)
     const QList<int> bits = defaults(decoded);
     for (int k = 1; k <= OutputCount; ++k)
         states << QStringLiteral("RELE%1 %2").arg(k).arg(bits.at(k - 1));
-    return text + QStringLiteral("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
+    return text + ToolText::tr("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
 }
 
 QString csvField(const QString &text)

@@ -2,15 +2,15 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Console.h"
+#include "Translations.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
-    // Qt's own event dispatcher keeps sub-millisecond timer precision; the
-    // GLib one rounds every wait up to whole milliseconds.
-    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 

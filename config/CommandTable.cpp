@@ -1,5 +1,7 @@
 #include "CommandTable.h"
 
+#include "ConfigText.h"
+
 CommandTable::CommandTable()
 {
     m_rows.fill(Row{});
@@ -20,10 +22,11 @@ CommandTable CommandTable::emptyTable()
 
 QString CommandTable::heading(int column)
 {
-    static const std::array<QString, ColumnCount> headings = {
-        QStringLiteral("Tvar SMS"), QStringLiteral("Výstup"), QStringLiteral("Akce"),
-        QStringLiteral("Čas/s"), QStringLiteral("Oznam")};
-    return headings.at(column);
+    static const std::array<const char *, ColumnCount> headings = {
+        QT_TRANSLATE_NOOP("ConfigText", "Tvar SMS"), QT_TRANSLATE_NOOP("ConfigText", "Výstup"),
+        QT_TRANSLATE_NOOP("ConfigText", "Akce"), QT_TRANSLATE_NOOP("ConfigText", "Čas/s"),
+        QT_TRANSLATE_NOOP("ConfigText", "Oznam")};
+    return ConfigText::tr(headings.at(column));
 }
 
 namespace Vocabulary {

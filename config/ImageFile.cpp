@@ -1,5 +1,6 @@
 #include "ImageFile.h"
 
+#include "ConfigText.h"
 #include "ImageCodec.h"
 #include "ImageDiff.h"
 
@@ -14,12 +15,12 @@ namespace {
 
 QString cannotSave(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
+    return ConfigText::tr("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
 }
 
 QString tooLong(qint64 size, qsizetype maximum)
 {
-    return QStringLiteral("má %1 B, povoleno je nejvýše %2 B").arg(size).arg(maximum);
+    return ConfigText::tr("má %1 B, povoleno je nejvýše %2 B").arg(size).arg(maximum);
 }
 
 // Why a file cannot be read, in Czech; Qt's own texts are English.
@@ -27,11 +28,11 @@ QString readFailure(const QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (info.isDir())
-        return QStringLiteral("je to složka");
+        return ConfigText::tr("je to složka");
     if (!info.exists())
-        return QStringLiteral("soubor neexistuje");
+        return ConfigText::tr("soubor neexistuje");
     if (!info.isReadable())
-        return QStringLiteral("přístup odepřen");
+        return ConfigText::tr("přístup odepřen");
     return file.errorString();
 }
 
@@ -41,7 +42,7 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
 {
     using ConfigImageLayout::DecodedLength;
     if (bytes.size() < DecodedLength) {
-        return QStringLiteral("má %1 B, konfigurační obraz má nejméně %2 B")
+        return ConfigText::tr("má %1 B, konfigurační obraz má nejméně %2 B")
             .arg(bytes.size())
             .arg(DecodedLength);
     }
@@ -50,7 +51,7 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
     const ImageDecoding decoded = decodeImage(bytes, CommandTable());
     if (!decoded.ok()) {
         const int p = decoded.failedPosition;
-        return QStringLiteral("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+        return ConfigText::tr("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
             .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
             .arg(p)
             .arg(describePosition(p));
@@ -66,14 +67,14 @@ Loaded load(const QString &path, qsizetype maximum)
         result.problem = sentence.arg(quoted(path), reason);
         return result;
     };
-    const QString unreadable = QStringLiteral("Soubor %1 nelze přečíst: %2.");
+    const QString unreadable = ConfigText::tr("Soubor %1 nelze přečíst: %2.");
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return fail(unreadable, readFailure(file));
     // One byte past the maximum tells that the file is too long.
     const QByteArray bytes = file.read(maximum + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(unreadable, file.errorString());
-    const QString notImage = QStringLiteral("Soubor %1 není konfigurační obraz: %2.");
+    const QString notImage = ConfigText::tr("Soubor %1 není konfigurační obraz: %2.");
     if (bytes.size() > maximum)
         return fail(notImage, tooLong(qMax(file.size(), qint64(bytes.size())), maximum));
     const QString problem = problemWith(bytes, maximum);
@@ -89,11 +90,11 @@ QString unsavable(const QString &path)
     const QFileInfo folder(target.absolutePath());
     QString reason;
     if (target.isDir())
-        reason = QStringLiteral("je to složka");
+        reason = ConfigText::tr("je to složka");
     else if (!folder.isDir())
-        reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
+        reason = ConfigText::tr("složka %1 neexistuje").arg(quoted(folder.filePath()));
     else if (!folder.isWritable())
-        reason = QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
+        reason = ConfigText::tr("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
     return reason.isEmpty() ? reason : cannotSave(path, reason);
 }
 
@@ -115,9 +116,9 @@ bool save(const QString &path, const QByteArray &bytes, QString *problem)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(cannotSave(path, file.errorString()));
     if (file.write(bytes) != bytes.size())
-        return fail(cannotSave(path, QStringLiteral("zápis se nedokončil (plný disk?)")));
+        return fail(cannotSave(path, ConfigText::tr("zápis se nedokončil (plný disk?)")));
     if (!file.commit())
-        return fail(cannotSave(path, QStringLiteral("zápis selhal (%1)").arg(file.errorString())));
+        return fail(cannotSave(path, ConfigText::tr("zápis selhal (%1)").arg(file.errorString())));
     return true;
 }
 

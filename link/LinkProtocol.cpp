@@ -4,6 +4,7 @@
 #include "ConfigImage.h"
 #include "Configuration.h"
 #include "ImageDiff.h"
+#include "LinkText.h"
 #include "LinkTimer.h"
 
 namespace {
@@ -52,14 +53,7 @@ constexpr int DataGraceMs = 4;
 // The test already waits 500 ms, thirty times the usual adapter latency.
 constexpr int TestGraceMs = 0;
 
-const QString TestOk = QStringLiteral("TEST OK");
-const QString TestError = QStringLiteral("TEST ERROR");
-const QString TransferOk = QStringLiteral("Prenos OK");
-const QString ReadFailure = QStringLiteral("chyba v prenosu!");
-const QString WriteFailure = QStringLiteral("chyba komunikace!");
-const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
-const QString VerifyOk = QStringLiteral("Ověření OK");
-const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
+using Status = LinkText::Status;
 
 } // namespace
 
@@ -99,15 +93,15 @@ bool LinkProtocol::transferUnderWay() const
 // A transfer button: the bar back to 0 and the start line, unless a transfer
 // is under way. A second transfer press would restart or redirect that one in
 // the middle of its stream; it is refused instead, with one line in the log.
-bool LinkProtocol::startTransfer(const QString &startMessage, int total)
+bool LinkProtocol::startTransfer(LinkText::Status start, int total)
 {
     if (transferUnderWay()) {
-        log(AlreadyRunning);
+        log(LinkText::status(Status::AlreadyRunning));
         return false;
     }
     m_total = total;
     setPosition(0);
-    log(startMessage);
+    log(LinkText::status(start));
     return true;
 }
 
@@ -116,15 +110,15 @@ bool LinkProtocol::startTransfer(const QString &startMessage, int total)
 void LinkProtocol::interruptTransfer()
 {
     const Operation operation = runningOperation();
-    log(operation == Operation::Write    ? QStringLiteral("Zápis přerušen")
-        : operation == Operation::Verify ? QStringLiteral("Ověření přerušeno")
-                                         : QStringLiteral("Vyčítání přerušeno"));
+    log(LinkText::status(operation == Operation::Write    ? Status::WriteInterrupted
+                         : operation == Operation::Verify ? Status::VerifyInterrupted
+                                                          : Status::ReadInterrupted));
     emit operationEnded(operation, Outcome::Interrupted);
 }
 
 void LinkProtocol::readFromModule()
 {
-    if (!startTransfer(QStringLiteral("Vyčítání START"), ImageSize))
+    if (!startTransfer(Status::ReadStart, ImageSize))
         return;
     m_verifying = false;
     // A read pressed while TEST waits goes on from TEST's state without the
@@ -135,7 +129,7 @@ void LinkProtocol::readFromModule()
 
 void LinkProtocol::verifyModule(const QByteArray &expected)
 {
-    if (!startTransfer(QStringLiteral("Ověření START"), ImageSize))
+    if (!startTransfer(Status::VerifyStart, ImageSize))
         return;
     m_verifying = true;
     m_imageBuffer.clear();
@@ -145,14 +139,14 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
 
 void LinkProtocol::writeToModule()
 {
-    if (!startTransfer(QStringLiteral("Zápis START"), ImageSize + 1))
+    if (!startTransfer(Status::WriteStart, ImageSize + 1))
         return;
     QString problem;
     if (!m_config.TableToImage(&problem)) {
         // A table the module cannot hold is never sent, not even in part.
         if (!problem.isEmpty())
             log(problem);
-        log(WriteFailure);
+        log(LinkText::status(Status::WriteFailure));
         m_linkState = Idle;
         endOperation(Operation::Write, Outcome::Failed);
         return;
@@ -163,7 +157,7 @@ void LinkProtocol::writeToModule()
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
-    if (!startTransfer(QStringLiteral("Zápis START"), int(qMin<qsizetype>(image.size() + 1, LongestTransfer))))
+    if (!startTransfer(Status::WriteStart, int(qMin<qsizetype>(image.size() + 1, LongestTransfer))))
         return;
     m_imageBuffer = image;
     WriteStep();
@@ -190,23 +184,23 @@ void LinkProtocol::SendByte()
 
 void LinkProtocol::TestStep()
 {
-    runStep(TestMode, [this] { return testTransition(); }, TestError);
+    runStep(TestMode, [this] { return testTransition(); }, Status::TestError);
 }
 
 void LinkProtocol::ReadStep()
 {
-    runStep(ReadMode, [this] { return readTransition(); }, ReadFailure);
+    runStep(ReadMode, [this] { return readTransition(); }, Status::ReadFailure);
 }
 
 void LinkProtocol::WriteStep()
 {
-    runStep(WriteMode, [this] { return writeTransition(); }, WriteFailure);
+    runStep(WriteMode, [this] { return writeTransition(); }, Status::WriteFailure);
 }
 
 // Every error inside a step, reported or thrown, ends the operation with the
 // step's failure message.
 template<typename Transition>
-void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &failureMessage)
+void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status failure)
 {
     m_transferMode = mode;
     Step step = Step::Failed;
@@ -219,7 +213,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
         return;
     // A verify that found a difference has said so already.
     if (step == Step::Failed) {
-        log(failureMessage);
+        log(LinkText::status(failure));
         m_linkState = Idle;
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
@@ -232,7 +226,7 @@ LinkProtocol::Step LinkProtocol::testTransition()
     if (!acknowledged())
         return Step::Failed;
     m_linkState = Idle;
-    log(TestOk);
+    log(LinkText::status(Status::TestOk));
     return Step::Done;
 }
 
@@ -303,7 +297,7 @@ LinkProtocol::Step LinkProtocol::finishRead()
 {
     if (m_verifying)
         return finishVerify();
-    log(TransferOk);
+    log(LinkText::status(Status::TransferOk));
     setPosition(m_position - 1);
     m_linkState = Idle;
     m_lastReadComplete = true;
@@ -321,12 +315,10 @@ LinkProtocol::Step LinkProtocol::finishVerify()
     m_verifiedImage = m_imageBuffer;
     m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
     if (m_verifyDifference == 0) {
-        log(VerifyOk);
+        log(LinkText::status(Status::VerifyOk));
         return Step::Done;
     }
-    log(QStringLiteral("Ověření: první rozdíl, ")
-        + describeDifference(m_verifiedImage, m_expected, m_verifyDifference, QStringLiteral("modul"),
-                             QStringLiteral("očekáváno")));
+    log(LinkText::verifyDifference(m_verifiedImage, m_expected, m_verifyDifference));
     return Step::Differs;
 }
 
@@ -335,7 +327,7 @@ LinkProtocol::Step LinkProtocol::writeData()
     if (!takeInput())
         return Step::Failed;
     if (m_rxBuffer.size() > 1) {
-        log(DuplicateReceipt);
+        log(LinkText::status(Status::DuplicateReceipt));
         return Step::Failed;
     }
     if (m_rxBuffer.isEmpty())
@@ -349,12 +341,10 @@ LinkProtocol::Step LinkProtocol::writeData()
         // the next write's first bytes as the rest of the old one.
         const qsizetype answered = m_position - 1;
         if (answered != m_imageBuffer.size()) {
-            log(QStringLiteral("Modul ukončil zápis předčasně, po %1. bajtu z %2.")
-                    .arg(answered)
-                    .arg(m_imageBuffer.size()));
+            log(LinkText::earlyEnd(answered, m_imageBuffer.size()));
             return Step::Failed;
         }
-        log(TransferOk);
+        log(LinkText::status(Status::TransferOk));
         m_linkState = Idle;
         return Step::Done;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LinkText.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -106,7 +108,7 @@ private:
     enum class Step { Continue, Done, Failed, Differs };
 
     template<typename Transition>
-    void runStep(qint16 mode, Transition transition, const QString &failureMessage);
+    void runStep(qint16 mode, Transition transition, LinkText::Status failure);
 
     Step testTransition();
     Step readTransition();
@@ -128,7 +130,7 @@ private:
     Operation runningOperation() const;
     void endOperation(Operation operation, Outcome outcome);
     bool transferUnderWay() const;
-    bool startTransfer(const QString &startMessage, int total);
+    bool startTransfer(LinkText::Status start, int total);
     void interruptTransfer();
 
     Comm &m_comm;

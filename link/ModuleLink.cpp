@@ -1,5 +1,6 @@
 #include "ModuleLink.h"
 
+#include "LinkText.h"
 #include "PortChoice.h"
 
 #include <QRegularExpression>
@@ -18,7 +19,7 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_protocol, &LinkProtocol::progressChanged, this, &ModuleLink::progressChanged);
     connect(&m_protocol, &LinkProtocol::operationEnded, this, &ModuleLink::operationEnded);
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
-        emit logged(QStringLiteral("Port %1 byl zavřen: %2").arg(portName(), reason));
+        emit logged(LinkText::portClosed(portName(), reason));
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Comm.h"
+#include "LinkText.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -33,7 +34,7 @@ public:
     // Opens device (a path such as /dev/ttyUSB0) instead of the one the port
     // number maps to; empty brings the mapping back.
     void useDevice(const QString &device) { m_device = device; }
-    QString failureReason() const override { return m_reason; }
+    QString failureReason() const override;
 
     // The underlying port, for the transfer timer that waits on its readyRead.
     QSerialPort &serialPort() { return m_port; }
@@ -44,13 +45,15 @@ signals:
     void closedOnItsOwn(const QString &reason);
 
 private:
-    bool fail(const QString &reason);
-    QString reasonFor(QSerialPort::SerialPortError error) const;
-    QString systemReason() const;
+    using Problem = LinkText::PortProblem;
+    bool fail(Problem problem);
+    Problem problemFor(QSerialPort::SerialPortError error) const;
+    Problem systemProblem() const;
 
     QSerialPort m_port;
     int m_number = 1;
     QString m_device;
-    QString m_reason;
+    Problem m_problem = Problem::None;
+    QString m_systemText;
     bool m_inCall = false; // errors raised inside our own calls are reported by their results
 };

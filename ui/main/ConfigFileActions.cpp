@@ -14,9 +14,9 @@ namespace {
 QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &folder)
 {
     const bool saving = mode == FileDialogMode::Save;
-    QFileDialog dialog(parent, saving ? QStringLiteral("Uložit konfiguraci") : QStringLiteral("Otevřít konfiguraci"),
+    QFileDialog dialog(parent, saving ? ConfigFileActions::tr("Uložit konfiguraci") : ConfigFileActions::tr("Otevřít konfiguraci"),
                        folder);
-    dialog.setNameFilters({QStringLiteral("Obraz konfigurace (*.bin)"), QStringLiteral("Všechny soubory (*)")});
+    dialog.setNameFilters({ConfigFileActions::tr("Obraz konfigurace (*.bin)"), ConfigFileActions::tr("Všechny soubory (*)")});
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("bin"));
@@ -74,18 +74,18 @@ bool ConfigFileActions::openFile(const QString &path)
 {
     const ImageFile::Loaded loaded = ImageFile::load(path, ImageFile::WindowMaximum);
     if (!loaded.ok()) {
-        showProblem(loaded.problem + QStringLiteral("\nKonfigurace zůstává beze změny."));
+        showProblem(loaded.problem + tr("\nKonfigurace zůstává beze změny."));
         return false;
     }
     int failedPosition = 0;
     if (!m_link.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
-        showProblem(QStringLiteral("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
+        showProblem(tr("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
                         .arg(named(path))
                         .arg(failedPosition));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
-    emit logged(QStringLiteral("Načteno ze souboru %1").arg(named(path)));
+    emit logged(tr("Načteno ze souboru %1").arg(named(path)));
     return true;
 }
 
@@ -94,7 +94,7 @@ bool ConfigFileActions::saveFile(const QString &path)
     Configuration &config = m_link.configuration();
     QString problem;
     if (!config.TableToImage(&problem)) {
-        showProblem(problem + QStringLiteral("\nSoubor nebyl uložen."));
+        showProblem(problem + tr("\nSoubor nebyl uložen."));
         return false;
     }
     if (!ImageFile::save(path, config.ConfigImage(), &problem)) {
@@ -102,7 +102,7 @@ bool ConfigFileActions::saveFile(const QString &path)
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
-    emit logged(QStringLiteral("Uloženo do souboru %1").arg(named(path)));
+    emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     return true;
 }
 
@@ -112,7 +112,7 @@ void ConfigFileActions::verify()
     const ImageEncoding encoded =
         encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2());
     if (!encoded.ok()) {
-        showProblem(encoded.message() + QStringLiteral("\nOvěření neproběhlo."));
+        showProblem(encoded.message() + tr("\nOvěření neproběhlo."));
         return;
     }
     m_link.verifyModule(encoded.image);

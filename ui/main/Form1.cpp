@@ -14,6 +14,7 @@
 #include "SpreadLabel.h"
 #include "StatusBox.h"
 #include "TabControl.h"
+#include "Version.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -93,7 +94,6 @@ constexpr TwipsRect Form1Layout[] = {
 // table's columns under their headings.
 constexpr int GridColumnWidths[] = {300, 3742, 900, 1140, 900, 1140};
 constexpr int GridRowHeight = 240;
-const QString NumberHeading = QStringLiteral("č.");
 
 constexpr int SettingsPage = 1;
 
@@ -187,7 +187,7 @@ void Form1::buildWindow()
     heading.setColor(QPalette::WindowText, Palette::DarkBlue);
     ui.Label3->setPalette(heading);
 
-    ui.Label4 = makeLabel(this, "Label4", QStringLiteral("setup utility v 1.1 , build 4.1.2006"));
+    ui.Label4 = makeLabel(this, "Label4", tr("setup utility v %1 , build 4.1.2006").arg(QStringLiteral(VRK04_VERSION)));
     ui.Label4->setAlignment(Qt::AlignCenter);
 
     ui.SSTab1 = make<TabControl>(this, "SSTab1");
@@ -211,7 +211,7 @@ void Form1::buildWindow()
     ui.StatusBar1 = make<QStatusBar>(this, "StatusBar1");
     ui.StatusBar1->setSizeGripEnabled(false);
     ui.StatusBar1->addWidget(
-        new QLabel(QStringLiteral("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
+        new QLabel(tr("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
 
     ui.Timer1 = &m_link.timer();
     ui.Timer1->setInterval(10);
@@ -220,7 +220,7 @@ void Form1::buildWindow()
 void Form1::buildCommandPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("Tabulka SMS Povelů"));
+    ui.SSTab1->addTab(page, tr("Tabulka SMS Povelů"));
     ui.grid1 = makeOnPage<FlexGrid>(ui.SSTab1, page, "grid1", 21, 6);
     ui.grid1->setFont(uiFont(8.25));
     ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
@@ -231,10 +231,10 @@ void Form1::buildCommandPage()
 void Form1::buildSettingsPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("Nastavení"));
+    ui.SSTab1->addTab(page, tr("Nastavení"));
 
     ui.Frame1 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame1",
-                                      QStringLiteral("Výchozí stavy výstupů uložené v EEPROM"));
+                                      tr("Výchozí stavy výstupů uložené v EEPROM"));
     ui.Label1 = make<SpreadLabel>(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
     QPushButton **buttons[] = {&ui.Command8, &ui.Command9, &ui.Command10, &ui.Command11, &ui.Command12};
     const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
@@ -246,14 +246,14 @@ void Form1::buildSettingsPage()
         *buttons[k - 1] = button;
     }
     centreNamesOverButtons();
-    ui.Label2 = makeLabel(ui.Frame1, "Label2", QStringLiteral("Při každé změně povelem se nastavení přepisuje !!"));
+    ui.Label2 = makeLabel(ui.Frame1, "Label2", tr("Při každé změně povelem se nastavení přepisuje !!"));
 
     ui.Picture1 = makeOnPage<QLabel>(ui.SSTab1, page, "Picture1");
     ui.Picture1->setPixmap(QPixmap(QStringLiteral(":/cabling.png")));
     ui.Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", QStringLiteral("Tovární nastavení"));
+    ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", tr("Tovární nastavení"));
     ui.Command6->setEnabled(false);
 }
 
@@ -274,7 +274,7 @@ void Form1::centreNamesOverButtons()
 void Form1::buildLinkPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("PC <--> GSM Pager"));
+    ui.SSTab1->addTab(page, tr("PC <--> GSM Pager"));
 
     ui.Frame2 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame2", QStringLiteral("Port"));
     QRadioButton **options[] = {&ui.Option1, &ui.Option2, &ui.Option3, &ui.Option4, &ui.Option5, &ui.Option6};
@@ -287,34 +287,34 @@ void Form1::buildLinkPage()
     }
     ui.Command3 = make<QPushButton>(ui.Frame2, "Command3", QStringLiteral("TEST"));
 
-    ui.Frame5 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame5", QStringLiteral("Status box"));
+    ui.Frame5 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame5", tr("Status box"));
     ui.Text2 = make<StatusBox>(ui.Frame5, "Text2");
     setFieldColour(ui.Text2, Palette::PaleYellow);
 
-    ui.Frame4 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame4", QStringLiteral("Přenos dat"));
+    ui.Frame4 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame4", tr("Přenos dat"));
     ui.Command2 = make<QPushButton>(ui.Frame4, "Command2", QStringLiteral("PC -> VRK-04"));
     ui.Command1 = make<QPushButton>(ui.Frame4, "Command1", QStringLiteral("PC <- VRK-04"));
     for (QPushButton *transfer : {ui.Command2, ui.Command1})
         transfer->setFont(uiFont(12, QFont::Bold));
 
-    ui.Frame3 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame3", QStringLiteral("Info box"));
+    ui.Frame3 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame3", tr("Info box"));
     ui.Label5 = makeLabel(ui.Frame3, "Label5",
-                          QStringLiteral("Zvolte sériový port, na kterém je připojen převodník PC-PAGER a "
-                                         "otestujte propojení mezi PC a Pagerem tlačítkem TEST .. "));
+                          tr("Zvolte sériový port, na kterém je připojen převodník PC-PAGER a "
+                             "otestujte propojení mezi PC a Pagerem tlačítkem TEST .. "));
     ui.Label5->setWordWrap(true);
     ui.Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.Label10 = makeLabel(ui.Frame3, "Label10", QStringLiteral("Rychlost přenosu je závislá na CPU"));
+    ui.Label10 = makeLabel(ui.Frame3, "Label10", tr("Rychlost přenosu je závislá na CPU"));
     ui.Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.Label6 = makeLabel(ui.Frame3, "Label6", QStringLiteral("Výrobce :"));
+    ui.Label6 = makeLabel(ui.Frame3, "Label6", tr("Výrobce :"));
     ui.Label8 = make<LinkLabel>(ui.Frame3, "Label8", MakerDetails::WebAddress);
-    ui.Label7 = makeLabel(ui.Frame3, "Label7", QStringLiteral("Podpora :"));
+    ui.Label7 = makeLabel(ui.Frame3, "Label7", tr("Podpora :"));
     ui.Label9 = make<LinkLabel>(ui.Frame3, "Label9", MakerDetails::SupportAddress);
     for (LinkLabel *link : {ui.Label8, ui.Label9})
         connect(link, &LinkLabel::doubleClicked, this, [link] { OpenLink(*link); });
 
-    ui.Command13 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command13", QStringLiteral("HELP - jak postupovat"));
+    ui.Command13 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command13", tr("HELP - jak postupovat"));
     connect(ui.Command13, &QPushButton::clicked, this, &Form1::showHelp);
-    ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
+    ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", tr("..:: KONEC ::.."));
     setButtonColour(ui.Command4, Palette::LightRed);
     connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
 }
@@ -327,26 +327,26 @@ void Form1::buildFileControls()
     m_files = new ConfigFileActions(*this, m_link);
     connect(m_files, &ConfigFileActions::logged, this, &Form1::LogStatus);
 
-    ui.CommandOpen = make<QPushButton>(this, "CommandOpen", QStringLiteral("Otevřít…"));
+    ui.CommandOpen = make<QPushButton>(this, "CommandOpen", tr("Otevřít…"));
     ui.CommandOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    ui.CommandOpen->setToolTip(QStringLiteral("Načíst konfiguraci ze souboru (Ctrl+O)"));
+    ui.CommandOpen->setToolTip(tr("Načíst konfiguraci ze souboru (Ctrl+O)"));
     connect(ui.CommandOpen, &QPushButton::clicked, m_files, &ConfigFileActions::open);
 
-    ui.CommandSave = make<QPushButton>(this, "CommandSave", QStringLiteral("Uložit…"));
+    ui.CommandSave = make<QPushButton>(this, "CommandSave", tr("Uložit…"));
     ui.CommandSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    ui.CommandSave->setToolTip(QStringLiteral("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
+    ui.CommandSave->setToolTip(tr("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
     connect(ui.CommandSave, &QPushButton::clicked, m_files, &ConfigFileActions::save);
 
     // Two lines: the frame has room beside its buttons only for a narrow caption.
-    ui.CheckVerify = make<QCheckBox>(ui.Frame4, "CheckVerify", QStringLiteral("ověřit po\nzápisu"));
-    ui.CheckVerify->setAccessibleName(QStringLiteral("ověřit po zápisu"));
-    ui.CheckVerify->setToolTip(QStringLiteral("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
+    ui.CheckVerify = make<QCheckBox>(ui.Frame4, "CheckVerify", tr("ověřit po\nzápisu"));
+    ui.CheckVerify->setAccessibleName(tr("ověřit po zápisu"));
+    ui.CheckVerify->setToolTip(tr("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
     connect(ui.CheckVerify, &QCheckBox::toggled, m_files, [this](bool on) {
         m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
     });
 
-    ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", QStringLiteral("Ověřit"));
-    ui.CommandVerify->setToolTip(QStringLiteral("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
+    ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", tr("Ověřit"));
+    ui.CommandVerify->setToolTip(tr("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
     connect(ui.CommandVerify, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
 
     QWidget *const order[] = {ui.Command4, ui.CheckVerify, ui.CommandVerify, ui.CommandOpen, ui.CommandSave};
@@ -393,10 +393,10 @@ void Form1::showProgress()
 
 void Form1::startUp()
 {
-    LogStatus(QStringLiteral("Program spuštěn"));
+    LogStatus(tr("Program spuštěn"));
     for (int c = 0; c < ui.grid1->Cols(); ++c) {
         ui.grid1->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
-        ui.grid1->setTextMatrix(0, c, c == 0 ? NumberHeading : CommandTable::heading(c - 1));
+        ui.grid1->setTextMatrix(0, c, c == 0 ? tr("č.") : CommandTable::heading(c - 1));
     }
     m_config.ResetTable();
     ButtonsToDefaults();
@@ -453,7 +453,7 @@ void Form1::showImageInBox()
     ui.Text1->clear();
     QString problem;
     if (!m_config.TableToImage(&problem)) {
-        showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
+        showMessage(problem + tr("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
         return;
     }
     ui.Text1->setImage(m_config.ConfigImage());
@@ -462,15 +462,15 @@ void Form1::showImageInBox()
 void Form1::takeImageFromBox()
 {
     if (ui.Text1->isEmpty()) {
-        showMessage(QStringLiteral("Nutno vložit platná data !"), MessageKind::Plain);
+        showMessage(tr("Nutno vložit platná data !"), MessageKind::Plain);
         return;
     }
     qsizetype unmapped = -1;
     const auto bytes = ui.Text1->image(&unmapped);
     if (!bytes) {
         const QString text = ui.Text1->document()->toRawText();
-        showMessage(QStringLiteral("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
-                                   "Data nebyla převzata.")
+        showMessage(tr("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+                       "Data nebyla převzata.")
                         .arg(describeCharacter(text, unmapped))
                         .arg(unmapped + 1),
                     MessageKind::Warning);
@@ -480,12 +480,12 @@ void Form1::takeImageFromBox()
     if (!m_config.ImageToTable(*bytes, &failedPosition)) {
         const QString reason =
             failedPosition > bytes->size()
-                ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
+                ? tr("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
                       .arg(bytes->size())
                       .arg(ConfigImageLayout::DecodedLength)
-                : QStringLiteral("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
+                : tr("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
                       .arg(failedPosition);
-        showMessage(reason + QStringLiteral("\nData nebyla převzata."), MessageKind::Warning);
+        showMessage(reason + tr("\nData nebyla převzata."), MessageKind::Warning);
     }
 }
 

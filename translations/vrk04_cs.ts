@@ -1,0 +1,712 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="cs_CZ">
+<context>
+    <name>ConfigFileActions</name>
+    <message>
+        <source>Uložit konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otevřít konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obraz konfigurace (*.bin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Všechny soubory (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Konfigurace zůstává beze změny.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze dekódovat na pozici %2.
+Konfigurace zůstává beze změny.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Načteno ze souboru %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Soubor nebyl uložen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Ověření neproběhlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigText</name>
+    <message>
+        <source>Tvar SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výchozí stav RELE%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozice %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozice %1 až %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Délka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS je delší než 32 znaků.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak „˙“, který modul nedokáže uložit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: čas „%2“ není celé číslo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: čas %2 s je mimo rozsah -32 až 95 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1, text SMS, znak %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výchozí stavy výstupů, bajt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>čas a oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1, záznam, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výplň</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>za koncem obrazu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pozice %1 (%2): %3 %4, %5 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, povoleno je nejvýše %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je to složka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přístup odepřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, konfigurační obraz má nejméně %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bajt 0x%1 na pozici %2 (%3) nelze dekódovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 není konfigurační obraz: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>složka %1 neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do složky %1 nelze zapisovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis se nedokončil (plný disk?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis selhal (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>setup utility v %1 , build 4.1.2006</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VRK-04 server setup utility     </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka SMS Povelů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výchozí stavy výstupů uložené v EEPROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Při každé změně povelem se nastavení přepisuje !!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tovární nastavení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC &lt;--&gt; GSM Pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos dat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolte sériový port, na kterém je připojen převodník PC-PAGER a otestujte propojení mezi PC a Pagerem tlačítkem TEST .. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rychlost přenosu je závislá na CPU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výrobce :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podpora :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HELP - jak postupovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..:: KONEC ::..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otevřít…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Načíst konfiguraci ze souboru (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit konfiguraci z tabulky do souboru (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověřit po
+zápisu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověřit po zápisu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověřit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program spuštěn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Obraz dat nebyl vytvořen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutno vložit platná data !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Editace a vkládání povelu do tabulky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>potvrdit prozvoněním</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sms ve tvaru #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>provede na</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Délka impulsu :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-90 sek. / 0 = 0,5s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vložit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Postup komunikace s VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolte volný port COM, na kterém je připojen kablík a otestujte komunikaci tlačítkem TEST (možno opakovaně).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC -&gt; VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>provádí zápis nastavení do VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC &lt;- VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>načítá nastavení z VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do provozu se VRK-04 uvádí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vytažením kablíku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z konektoru GSM pageru - ukončí servisní režim.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Připojte kablík do volného portu PC a VRK-04, zapněte jej – s připojeným kablíkem najede do servisního režimu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V případě chyby přenosu doporučujeme uzavřít aplikace zatěžující procesor (u starých PC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technické dotazy :     </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkText</name>
+    <message>
+        <source>TEST OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEST ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prenos OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba v prenosu!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba komunikace!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicitni prijem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos již probíhá, počkejte na jeho konec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis přerušen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul ukončil zápis předčasně, po %1. bajtu z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření: první rozdíl, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>očekáváno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 byl zavřen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port COM%1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port není otevřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port je již otevřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení nemá linku RTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přístup odepřen (přidejte uživatele do skupiny dialout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port používá jiný program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení bylo odpojeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je to složka, ne sériové zařízení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>není sériové zařízení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba portu: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolText</name>
+    <message>
+        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tvar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po zápisu obraz nevyčítat a neporovnávat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na chybový výstup psát jen chyby.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše tuto nápovědu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše verzi programu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jeden z příkazů níže.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor s obrazem EEPROM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[soubor...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
+                                     a další sériové porty systému
+  test   --port P                    test spojení s modulem
+  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  --port P SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify --port P SOUBOR             porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+
+Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
+stavová hlášení s časem na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití
+  %4  ověření nebo diff našly rozdíl
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí příkaz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý příkaz „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz %1 chce %2 soubor(y), zadáno %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz %1 chce --port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz %1 nepoužívá port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format patří jen k show a read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar „%1“ (text, csv, json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--no-verify patří jen k write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obraz z modulu není konfigurační obraz: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1 (%2 B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>otevře se</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nelze otevřít: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Výchozí stavy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
