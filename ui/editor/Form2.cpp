@@ -53,9 +53,7 @@ bool isSmsCharacter(QChar ch)
 template<typename W, typename... Args>
 W *make(QWidget *parent, const char *name, Args &&...args)
 {
-    auto *widget = new W(std::forward<Args>(args)..., parent);
-    place(widget, Form2Layout, name);
-    return widget;
+    return makePlaced<W>(parent, Form2Layout, name, std::forward<Args>(args)...);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)

@@ -105,25 +105,21 @@ void Form3::buildWindow()
     setPalette(white);
     setAutoFillBackground(true);
 
-    ui.Image1 = new QLabel(this);
-    place(ui.Image1, Form3Layout, "Image1");
+    ui.Image1 = makePlaced<QLabel>(this, Form3Layout, "Image1");
     ui.Image1->setFont(serifFont(HelpPointSize));
     ui.Image1->setTextFormat(Qt::RichText);
     ui.Image1->setWordWrap(true);
     ui.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Image1->setText(helpText(QFontMetrics(ui.Image1->font()).lineSpacing()));
 
-    ui.Line1 = new QFrame(this);
-    place(ui.Line1, Form3Layout, "Line1");
+    ui.Line1 = makePlaced<QFrame>(this, Form3Layout, "Line1");
     ui.Line1->setFrameShape(QFrame::HLine);
     ui.Line1->setFrameShadow(QFrame::Plain);
 
-    ui.Label1 = new QLabel(tr("Technické dotazy :     ") + MakerDetails::Contact, this);
-    place(ui.Label1, Form3Layout, "Label1");
+    ui.Label1 = makePlaced<QLabel>(this, Form3Layout, "Label1", tr("Technické dotazy :     ") + MakerDetails::Contact);
     ui.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    ui.Command1 = new QPushButton(QStringLiteral("CLOSE"), this);
-    place(ui.Command1, Form3Layout, "Command1");
+    ui.Command1 = makePlaced<QPushButton>(this, Form3Layout, "Command1", QStringLiteral("CLOSE"));
     setButtonColour(ui.Command1, Palette::LightRed);
     connect(ui.Command1, &QPushButton::clicked, this, &QWidget::close);
 }
