@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="cs_CZ">
 <context>
     <name>ConfigFileActions</name>
@@ -366,15 +365,15 @@ The data were not taken.</translation>
     </message>
     <message>
         <source>Povel č.</source>
-        <translation>Command no.</translation>
+        <translation>Cmd no.</translation>
     </message>
     <message>
         <source>potvrdit prozvoněním</source>
-        <translation>confirm by ringing back</translation>
+        <translation>confirm by call</translation>
     </message>
     <message>
         <source>sms ve tvaru #</source>
-        <translation>sms in the form #</translation>
+        <translation>sms as #</translation>
     </message>
     <message>
         <source>provede na</source>
@@ -449,7 +448,7 @@ The data were not taken.</translation>
     </message>
     <message>
         <source>Technické dotazy :     </source>
-        <translation>Technical questions :     </translation>
+        <translation>Tech support :     </translation>
     </message>
 </context>
 <context>
@@ -656,7 +655,7 @@ Návratové kódy:
         <translation>
 Commands:
   ports                              ports COM1 to COM6 (device, whether it opens)
-                                     and the system&apos;s other serial ports
+                                     and the system's other serial ports
   test   --port P                    tests the link with the module
   read   --port P FILE               reads the image from the module and saves it
                                      to the file as it came; lists the table
