@@ -96,12 +96,12 @@ bool LinkProtocol::transferUnderWay() const
 bool LinkProtocol::startTransfer(LinkText::Status start, int total)
 {
     if (transferUnderWay()) {
-        log(LinkText::status(Status::AlreadyRunning));
+        log(Status::AlreadyRunning);
         return false;
     }
     m_total = total;
     setPosition(0);
-    log(LinkText::status(start));
+    log(start);
     return true;
 }
 
@@ -110,9 +110,9 @@ bool LinkProtocol::startTransfer(LinkText::Status start, int total)
 void LinkProtocol::interruptTransfer()
 {
     const Operation operation = runningOperation();
-    log(LinkText::status(operation == Operation::Write    ? Status::WriteInterrupted
-                         : operation == Operation::Verify ? Status::VerifyInterrupted
-                                                          : Status::ReadInterrupted));
+    log(operation == Operation::Write    ? Status::WriteInterrupted
+        : operation == Operation::Verify ? Status::VerifyInterrupted
+                                         : Status::ReadInterrupted);
     emit operationEnded(operation, Outcome::Interrupted);
 }
 
@@ -146,7 +146,7 @@ void LinkProtocol::writeToModule()
         // A table the module cannot hold is never sent, not even in part.
         if (!problem.isEmpty())
             log(problem);
-        log(LinkText::status(Status::WriteFailure));
+        log(Status::WriteFailure);
         m_linkState = Idle;
         endOperation(Operation::Write, Outcome::Failed);
         return;
@@ -213,7 +213,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status 
         return;
     // A verify that found a difference has said so already.
     if (step == Step::Failed) {
-        log(LinkText::status(failure));
+        log(failure);
         m_linkState = Idle;
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
@@ -226,7 +226,7 @@ LinkProtocol::Step LinkProtocol::testTransition()
     if (!acknowledged())
         return Step::Failed;
     m_linkState = Idle;
-    log(LinkText::status(Status::TestOk));
+    log(Status::TestOk);
     return Step::Done;
 }
 
@@ -297,7 +297,7 @@ LinkProtocol::Step LinkProtocol::finishRead()
 {
     if (m_verifying)
         return finishVerify();
-    log(LinkText::status(Status::TransferOk));
+    log(Status::TransferOk);
     setPosition(m_position - 1);
     m_linkState = Idle;
     m_lastReadComplete = true;
@@ -315,7 +315,7 @@ LinkProtocol::Step LinkProtocol::finishVerify()
     m_verifiedImage = m_imageBuffer;
     m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
     if (m_verifyDifference == 0) {
-        log(LinkText::status(Status::VerifyOk));
+        log(Status::VerifyOk);
         return Step::Done;
     }
     log(LinkText::verifyDifference(m_verifiedImage, m_expected, m_verifyDifference));
@@ -327,7 +327,7 @@ LinkProtocol::Step LinkProtocol::writeData()
     if (!takeInput())
         return Step::Failed;
     if (m_rxBuffer.size() > 1) {
-        log(LinkText::status(Status::DuplicateReceipt));
+        log(Status::DuplicateReceipt);
         return Step::Failed;
     }
     if (m_rxBuffer.isEmpty())
@@ -344,7 +344,7 @@ LinkProtocol::Step LinkProtocol::writeData()
             log(LinkText::earlyEnd(answered, m_imageBuffer.size()));
             return Step::Failed;
         }
-        log(LinkText::status(Status::TransferOk));
+        log(Status::TransferOk);
         m_linkState = Idle;
         return Step::Done;
     }
@@ -431,6 +431,11 @@ bool LinkProtocol::setPosition(int position)
 void LinkProtocol::log(const QString &message)
 {
     emit logged(message);
+}
+
+void LinkProtocol::log(LinkText::Status status)
+{
+    log(LinkText::status(status));
 }
 
 // An operation that ended leaves the timer off, also when a button ran its

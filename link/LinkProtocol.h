@@ -127,6 +127,7 @@ private:
     Step countIdleStep();
     bool setPosition(int position);
     void log(const QString &message);
+    void log(LinkText::Status status);
     Operation runningOperation() const;
     void endOperation(Operation operation, Outcome outcome);
     bool transferUnderWay() const;
