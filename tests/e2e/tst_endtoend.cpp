@@ -5,8 +5,10 @@
 #include "EndToEnd.h"
 #include "FlexGrid.h"
 #include "ImageCodec.h"
+#include "ModuleCopies.h"
 #include "ModuleImage.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 using namespace ConfigImageLayout;
@@ -63,9 +65,13 @@ void TestEndToEnd::readShowsModuleConfiguration()
     QVERIFY(e2e.start({"--log", log}));
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
-    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK"}));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
 
     const QByteArray image = ModuleImage::defaultImage();
+    // The window keeps its own copy of every image read.
+    const QString copy = e2e.copyLine().mid(EndToEnd::CopyLine.size());
+    QVERIFY2(copy.startsWith(QDir::toNativeSeparators(ModuleCopies::folder())), qPrintable(copy));
+    QCOMPARE(fileBytes(copy), image);
     Configuration &config = e2e.window->configuration();
     QCOMPARE(config.ConfigImage, image);
     const ImageDecoding expected = decodeImage(image, CommandTable());
@@ -108,7 +114,11 @@ void TestEndToEnd::faults_data()
     QTest::addColumn<bool>("decoded");
 
     const QStringList readFailed{"chyba v prenosu!"};
-    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!"};
+    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!",
+                                   "Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."};
+    const QStringList erased{"Prenos OK", "chyba v prenosu!",
+                             "Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci."};
+    const QStringList readOk{"Prenos OK", EndToEnd::CopyLine};
     const QStringList writeFailed{"chyba komunikace!"};
     QTest::newRow("read, silent") << QStringList{"--silent"} << "Command1" << readFailed << -1 << false;
     for (int step = 1; step <= 3; ++step)
@@ -119,9 +129,9 @@ void TestEndToEnd::faults_data()
     QTest::newRow("read, 25 early in the data")
         << QStringList{"--end-at", "100"} << "Command1" << decodeFailed << 99 << false;
     QTest::newRow("read, 25 after the records")
-        << QStringList{"--end-at", "1000"} << "Command1" << QStringList{"Prenos OK"} << 999 << true;
-    QTest::newRow("read, erased module") << QStringList{"--erased"} << "Command1" << decodeFailed << 2048 << false;
-    QTest::newRow("read, 715 bytes") << QStringList{"--size", "715"} << "Command1" << QStringList{"Prenos OK"}
+        << QStringList{"--end-at", "1000"} << "Command1" << readOk << 999 << true;
+    QTest::newRow("read, erased module") << QStringList{"--erased"} << "Command1" << erased << 2048 << false;
+    QTest::newRow("read, 715 bytes") << QStringList{"--size", "715"} << "Command1" << readOk
                                      << 715 << true;
     QTest::newRow("read, 714 bytes") << QStringList{"--size", "714"} << "Command1" << decodeFailed << 714 << false;
     // %1: the simulator's device.
@@ -133,7 +143,7 @@ void TestEndToEnd::faults_data()
     // Power-up noise ahead of an ACK that an adapter holds back for 16 ms.
     QTest::newRow("read, noise before a late ACK of the attention")
         << QStringList{"--noise", "00F0", "--late-at", "1", "--late-ms", "16"} << "Command1"
-        << QStringList{"Prenos OK"} << 2048 << true;
+        << readOk << 2048 << true;
 
     QTest::newRow("write, silent") << QStringList{"--silent"} << "Command2" << writeFailed << -1 << false;
     QTest::newRow("write, no ACK at set-up step 2")
@@ -226,9 +236,11 @@ void TestEndToEnd::testInterruptsWrite()
     e2e.click("Command3");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     const QStringList messages = e2e.messages();
-    QCOMPARE(messages.size(), 4);
+    QCOMPARE(messages.size(), 5);
     QVERIFY2(messages.at(2).contains(QStringLiteral("přeruš")), qPrintable(messages.at(2)));
-    QVERIFY(messages.at(3).startsWith(QStringLiteral("TEST ")));
+    // What to do with a module left waiting for the rest of the image.
+    QVERIFY2(messages.at(3).contains(QStringLiteral("vypněte a zapněte")), qPrintable(messages.at(3)));
+    QVERIFY(messages.at(4).startsWith(QStringLiteral("TEST ")));
 }
 
 // The ACK of a failed attention comes after the read gave up; the next read
