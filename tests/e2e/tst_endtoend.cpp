@@ -7,6 +7,7 @@
 #include "ImageCodec.h"
 #include "ModuleCopies.h"
 #include "ModuleImage.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -35,6 +36,7 @@ private slots:
     void testInterruptsWrite();
     void staleAckAfterFailedStep();
     void earlyEndOfWrite();
+    void leavingDuringWriteAsks();
 
 private:
     EndToEnd e2e;
@@ -63,6 +65,11 @@ void TestEndToEnd::readShowsModuleConfiguration()
 {
     const QString log = dir.filePath(QStringLiteral("read.log"));
     QVERIFY(e2e.start({"--log", log}));
+    // A full folder of copies: the oldest goes.
+    QDir copies(ModuleCopies::folder());
+    QVERIFY(copies.removeRecursively() && copies.mkpath(QStringLiteral(".")));
+    for (int k = 0; k < ModuleCopies::Kept; ++k)
+        put(copies.filePath(QStringLiteral("2000-01-01_00-00-00-%1.bin").arg(k, 3, 10, QChar(u'0'))), "old");
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
@@ -72,6 +79,8 @@ void TestEndToEnd::readShowsModuleConfiguration()
     const QString copy = e2e.copyLine().mid(EndToEnd::CopyLine.size());
     QVERIFY2(copy.startsWith(QDir::toNativeSeparators(ModuleCopies::folder())), qPrintable(copy));
     QCOMPARE(fileBytes(copy), image);
+    QCOMPARE(copies.entryList(QDir::Files).size(), ModuleCopies::Kept);
+    QVERIFY(!copies.exists(QStringLiteral("2000-01-01_00-00-00-000.bin")));
     Configuration &config = e2e.window->configuration();
     QCOMPARE(config.ConfigImage, image);
     const ImageDecoding expected = decodeImage(image, CommandTable());
@@ -277,6 +286,30 @@ void TestEndToEnd::earlyEndOfWrite()
     QCOMPARE(e2e.barValue(), 1001);
     QCOMPARE(e2e.writtenImage(saved, 1000),
              referenceResetImage().left(1000) + ModuleImage::defaultImage().mid(1000));
+}
+
+// "..:: KONEC ::.." and the window's frame ask first while a write runs;
+// "Ne" lets the write go on to its end.
+void TestEndToEnd::leavingDuringWriteAsks()
+{
+    const QString saved = dir.filePath(QStringLiteral("left.bin"));
+    QVERIFY(e2e.start({"--save", saved}));
+    QStringList asked;
+    questionBox() = [&asked](QWidget *, const QString &text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+        asked << text;
+        // The first question is about writing start-up's empty table.
+        return asked.size() == 1 ? QMessageBox::Yes : QMessageBox::No;
+    };
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.click("Command4");
+    QVERIFY(!e2e.window->close());
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(asked.size(), 3);
+    QVERIFY2(asked.at(1).startsWith(QStringLiteral("Probíhá zápis")), qPrintable(asked.at(1)));
+    QCOMPARE(asked.at(2), asked.at(1));
+    QCOMPARE(e2e.messages().last(), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
 }
 
 QTEST_MAIN(TestEndToEnd)
