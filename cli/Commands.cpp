@@ -291,7 +291,7 @@ void Commands::stopRequested(int number)
     }
     m_stoppedBy = number;
     if (writing) {
-        m_console.error(tr("Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci a čeká na zbytek.")
+        m_console.error(tr("Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.")
                             .arg(written)
                             .arg(total));
     }
