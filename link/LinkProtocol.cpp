@@ -1,6 +1,7 @@
 #include "LinkProtocol.h"
 
 #include "Comm.h"
+#include "ConfigImage.h"
 #include "Configuration.h"
 #include "ImageDiff.h"
 #include "LinkTimer.h"
@@ -240,7 +241,8 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
     // The cable worked: the user is told that the module itself holds no
     // configuration.
     if (step == Step::NotConfiguration) {
-        const bool erased = !m_lastReadImage.isEmpty() && m_lastReadImage.count(char(0xFF)) == m_lastReadImage.size();
+        const bool erased = !m_lastReadImage.isEmpty()
+                            && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
         log(erased ? tr("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.")
                    : tr("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."));
     }
