@@ -91,9 +91,9 @@ Návratové kódy:
   %3  chybné použití
   %4  ověření nebo diff našly rozdíl
   %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
-      také výstup, který nešlo zapsat
+     také výstup, který nešlo zapsat
   %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-      bajty z modulu jsou v novém souboru vedle něj
+     bajty z modulu jsou v novém souboru vedle něj
   %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
 )")
         .arg(toInt(ExitCode::Done))

@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -41,6 +42,8 @@ StopSignals::StopSignals(QObject *parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, m_platform->pair) != 0)
         return;
+    // A flood of signals must never block the handler.
+    ::fcntl(m_platform->pair[0], F_SETFL, ::fcntl(m_platform->pair[0], F_GETFL) | O_NONBLOCK);
     writeEnd = m_platform->pair[0];
     m_platform->notifier = new QSocketNotifier(m_platform->pair[1], QSocketNotifier::Read, this);
     connect(m_platform->notifier, &QSocketNotifier::activated, this, [this] {
