@@ -2,10 +2,25 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Console.h"
+#include "ToolText.h"
 #include "Translations.h"
 #include "Version.h"
 
 #include <QCoreApplication>
+
+namespace {
+
+// Data that never reached stdout (a full disk) is a failure, whatever the command found.
+ExitCode outputChecked(ExitCode code)
+{
+    const QString lost = Console::outputLost();
+    if (lost.isEmpty())
+        return code;
+    Console().error(ToolText::tr("Výstup nelze zapsat: %1").arg(lost));
+    return ExitCode::FileProblem;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -17,7 +32,7 @@ int main(int argc, char *argv[])
     CommandLine commandLine;
     switch (commandLine.parse(QCoreApplication::arguments())) {
     case CommandLine::Result::Answered:
-        return toInt(ExitCode::Done);
+        return toInt(outputChecked(ExitCode::Done));
     case CommandLine::Result::BadUsage:
         Console().usage(commandLine.error());
         return toInt(ExitCode::BadUsage);
@@ -26,5 +41,5 @@ int main(int argc, char *argv[])
     }
     const Request &request = commandLine.request();
     Console console(request.quiet ? Console::Verbosity::Quiet : Console::Verbosity::Normal);
-    return toInt(Commands(request, console).run());
+    return toInt(outputChecked(Commands(request, console).run()));
 }

@@ -112,8 +112,27 @@ void LinkProtocol::interruptTransfer()
     const Operation operation = runningOperation();
     log(operation == Operation::Write    ? Status::WriteInterrupted
         : operation == Operation::Verify ? Status::VerifyInterrupted
-                                         : Status::ReadInterrupted);
+        : operation == Operation::Read   ? Status::ReadInterrupted
+                                         : Status::TestInterrupted);
+    // The module keeps waiting for the rest of the image and would store the
+    // next operation's bytes as that rest.
+    if (operation == Operation::Write)
+        log(Status::ModuleAwaitsRest);
     emit operationEnded(operation, Outcome::Interrupted);
+}
+
+void LinkProtocol::abandon()
+{
+    if (!isBusy())
+        return;
+    m_timer.disarm();
+    m_linkState = Idle;
+    interruptTransfer();
+}
+
+int LinkProtocol::writtenBytes() const
+{
+    return m_transferMode == WriteMode && m_linkState == DataPhase ? m_position : 0;
 }
 
 void LinkProtocol::readFromModule()
@@ -212,9 +231,16 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status 
     if (step == Step::Continue)
         return;
     // A verify that found a difference has said so already.
-    if (step == Step::Failed) {
+    if (step == Step::Failed || step == Step::NotConfiguration) {
         log(failure);
         m_linkState = Idle;
+    }
+    // The cable worked: the user is told that the module itself holds no
+    // configuration.
+    if (step == Step::NotConfiguration) {
+        const bool erased = !m_lastReadImage.isEmpty()
+                            && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
+        log(erased ? Status::ModuleErased : Status::NotConfiguration);
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }
@@ -303,7 +329,7 @@ LinkProtocol::Step LinkProtocol::finishRead()
     m_lastReadComplete = true;
     m_lastReadImage = m_imageBuffer;
     // Bytes that do not decode leave the table as it was; ConfigImage keeps them.
-    return m_config.receiveImage(m_imageBuffer) ? Step::Done : Step::Failed;
+    return m_config.receiveImage(m_imageBuffer) ? Step::Done : Step::NotConfiguration;
 }
 
 // The module's bytes go into a buffer of their own: the configuration stays

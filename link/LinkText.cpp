@@ -34,6 +34,14 @@ QString LinkText::status(Status status)
         return tr("Zápis přerušen");
     case Status::VerifyInterrupted:
         return tr("Ověření přerušeno");
+    case Status::TestInterrupted:
+        return tr("Test přerušen");
+    case Status::ModuleAwaitsRest:
+        return tr("Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.");
+    case Status::ModuleErased:
+        return tr("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.");
+    case Status::NotConfiguration:
+        return tr("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.");
     }
     return {};
 }

@@ -26,6 +26,10 @@ public:
         ReadInterrupted,
         WriteInterrupted,
         VerifyInterrupted,
+        TestInterrupted,
+        ModuleAwaitsRest, // after an interrupted write
+        ModuleErased,     // a read brought only fill bytes
+        NotConfiguration, // a read brought bytes that do not decode
     };
     static QString status(Status status);
 

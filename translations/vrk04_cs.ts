@@ -206,6 +206,10 @@ Ověření neproběhlo.</source>
         <source>zápis selhal (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -347,6 +351,29 @@ Data nebyla převzata.</source>
     <message>
         <source>
 Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
+Opravdu ji zapsat do modulu?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopii z modulu nelze uložit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopie z modulu uložena do %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka byla od posledního vyčtení, otevření, uložení nebo zápisu změněna.
+Uložit změny do souboru?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná konfigurace a modul by čekal na zbytek obrazu.
+Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -566,6 +593,52 @@ Data nebyla převzata.</source>
         <source>chyba portu: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Test přerušen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModuleCopies</name>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Ano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolText</name>
@@ -619,32 +692,6 @@ Data nebyla převzata.</source>
     </message>
     <message>
         <source>[soubor...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -706,6 +753,64 @@ Návratové kódy:
     <message>
         <source>
 Výchozí stavy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
+                                     a další sériové porty systému
+  test   --port P                    test spojení s modulem
+  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  --port P SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify --port P SOUBOR             porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+
+Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
+stavová hlášení s časem na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití
+  %4  ověření nebo diff našly rozdíl
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
+     také výstup, který nešlo zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, celý konfigurační obraz má %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis dokončen; ověření vynecháno, program byl přerušen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup nelze zapsat: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs_CZ">
 <context>
     <name>ConfigFileActions</name>
@@ -209,6 +210,10 @@ No verification took place.</translation>
         <source>zápis selhal (%1)</source>
         <translation>the write failed (%1)</translation>
     </message>
+    <message>
+        <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
+        <translation>it is not a regular file but a device, a pipe or a socket</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -355,6 +360,32 @@ The data were not taken.</translation>
 Data nebyla převzata.</source>
         <translation>
 The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
+Opravdu ji zapsat do modulu?</source>
+        <translation>The table was not read from the module, opened from a file or edited: it is empty.
+Write it to the module all the same?</translation>
+    </message>
+    <message>
+        <source>Kopii z modulu nelze uložit: %1</source>
+        <translation>The copy from the module cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>Kopie z modulu uložena do %1</source>
+        <translation>Copy from the module saved to %1</translation>
+    </message>
+    <message>
+        <source>Tabulka byla od posledního vyčtení, otevření, uložení nebo zápisu změněna.
+Uložit změny do souboru?</source>
+        <translation>The table has changed since it was last read, opened, saved or written.
+Save the changes to a file?</translation>
+    </message>
+    <message>
+        <source>Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná konfigurace a modul by čekal na zbytek obrazu.
+Přesto skončit?</source>
+        <translation>A write to the module is running. If the program ends now, the module keeps an incomplete configuration and waits for the rest of the image.
+Exit all the same?</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,52 @@ The data were not taken.</translation>
         <source>chyba portu: %1</source>
         <translation>port error: %1</translation>
     </message>
+    <message>
+        <source>Test přerušen</source>
+        <translation>Test interrupted</translation>
+    </message>
+    <message>
+        <source>Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.</source>
+        <translation>The module is waiting for the rest of the image: switch it off and on before the next operation, then write again.</translation>
+    </message>
+    <message>
+        <source>Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.</source>
+        <translation>The module’s memory is empty (all 0xFF): the module holds no configuration.</translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
+        <translation>The module’s data are no configuration: the transfer went through, but the contents cannot be decoded.</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleCopies</name>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation>Folder %1 cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ToolText</name>
@@ -627,56 +704,6 @@ The data were not taken.</translation>
     <message>
         <source>[soubor...]</source>
         <translation>[file...]</translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-</source>
-        <translation>
-Commands:
-  ports                              ports COM1 to COM6 (device, whether it opens)
-                                     and the system's other serial ports
-  test   --port P                    tests the link with the module
-  read   --port P FILE               reads the image from the module and saves it
-                                     to the file as it came; lists the table
-  write  --port P FILE [--no-verify]
-                                     writes the file to the module, then reads it
-                                     back and compares
-  verify --port P FILE               compares the module with the file
-  show   FILE [--format F]           twenty commands and five default states
-  diff   FILE1 FILE2                 differences by command and field
-
-A file is an EEPROM image byte by byte. Data go to standard output,
-time-stamped status lines to standard error.
-
-Exit codes:
-  %1  done
-  %2  the link failed (the module does not answer, a transfer error, the port
-      cannot be opened)
-  %3  wrong usage
-  %4  verify or diff found a difference
-  %5  a file cannot be read or written, or it is not a configuration image
-</translation>
     </message>
     <message>
         <source>chybí příkaz</source>
@@ -739,6 +766,93 @@ Exit codes:
 Výchozí stavy: </source>
         <translation>
 Default states: </translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
+                                     a další sériové porty systému
+  test   --port P                    test spojení s modulem
+  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  --port P SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify --port P SOUBOR             porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+
+Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
+stavová hlášení s časem na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití
+  %4  ověření nebo diff našly rozdíl
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
+     také výstup, který nešlo zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation>
+Commands:
+  ports                              ports COM1 to COM6 (device, whether it opens)
+                                     and the system&apos;s other serial ports
+  test   --port P                    tests the link with the module
+  read   --port P FILE               reads the image from the module and saves it
+                                     to the file as it came; lists the table
+  write  --port P FILE [--no-verify]
+                                     writes the file to the module, then reads it
+                                     back and compares
+  verify --port P FILE               compares the module with the file
+  show   FILE [--format F]           twenty commands and five default states
+  diff   FILE1 FILE2                 differences by command and field
+
+A file is an EEPROM image byte by byte. Data go to standard output,
+time-stamped status lines to standard error.
+
+Exit codes:
+  %1  done
+  %2  the link failed (the module does not answer, a transfer error, the port
+      cannot be opened)
+  %3  wrong usage
+  %4  verify or diff found a difference
+  %5  a file cannot be read or written, or it is not a configuration image;
+     also output that could not be written
+  %6  read: the module&apos;s image is no configuration; an existing file stays,
+     the module&apos;s bytes are in a new file beside it
+  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
+     the first Ctrl+C
+</translation>
+    </message>
+    <message>
+        <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
+        <translation>File %1 stays unchanged; the module’s bytes are in file %2.</translation>
+    </message>
+    <message>
+        <source>má %1 B, celý konfigurační obraz má %2 B</source>
+        <translation>it has %1 B, a whole configuration image has %2 B</translation>
+    </message>
+    <message>
+        <source>Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.</source>
+        <translation>The file has %1 B: padded with fill bytes 0xFF to %2 B.</translation>
+    </message>
+    <message>
+        <source>Zápis dokončen; ověření vynecháno, program byl přerušen.</source>
+        <translation>Write finished; verify left out, the program was interrupted.</translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation>The write goes on to its end so that the module is not left half written: %1 B to go, about %2 s. Another Ctrl+C interrupts the write.</translation>
+    </message>
+    <message>
+        <source>Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.</source>
+        <translation>Write stopped after byte %1 of %2: the module now holds an incomplete configuration.</translation>
+    </message>
+    <message>
+        <source>Výstup nelze zapsat: %1</source>
+        <translation>The output cannot be written: %1</translation>
     </message>
 </context>
 </TS>
