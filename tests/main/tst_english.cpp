@@ -17,7 +17,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -100,21 +99,20 @@ void TestEnglish::initTestCase()
 {
     QCOMPARE(programLanguage(), QStringLiteral("en"));
     installTranslations(*qApp);
+    QCOMPARE(Form1::tr("Nastavení"), QStringLiteral("Settings"));
 }
 
 void TestEnglish::textsFit_data()
 {
     QTest::addColumn<Window>("window");
-    QTest::addColumn<QString>("someText"); // an English text the window shows
-    QTest::newRow("Form1") << Window::Main << "SMS Command Table";
-    QTest::newRow("Form2") << Window::Editor << "Pulse length :";
-    QTest::newRow("Form3") << Window::Help << "Tech support :     ";
+    QTest::newRow("Form1") << Window::Main;
+    QTest::newRow("Form2") << Window::Editor;
+    QTest::newRow("Form3") << Window::Help;
 }
 
 void TestEnglish::textsFit()
 {
     QFETCH(Window, window);
-    QFETCH(QString, someText);
 
     Form1 main;
     std::unique_ptr<Form3> help;
@@ -130,16 +128,6 @@ void TestEnglish::textsFit()
     }
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
-
-    QStringList texts;
-    for (const QLabel *label : shown->findChildren<QLabel *>())
-        texts << label->text();
-    for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
-        texts << button->text();
-    if (auto *tabs = shown->findChild<QTabWidget *>())
-        texts << tabs->tabText(0);
-    QVERIFY2(std::any_of(texts.cbegin(), texts.cend(), [&](const QString &text) { return text.startsWith(someText); }),
-             qPrintable(texts.join(u'|')));
 
     const QStringList cut = misfits(*shown);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
