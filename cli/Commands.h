@@ -6,6 +6,7 @@
 #include "Request.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -18,6 +19,8 @@ class Console;
 // before the port is opened, so nothing reaches the module after a file error.
 class Commands
 {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+
 public:
     Commands(const Request &request, Console &console);
     ~Commands();
@@ -36,6 +39,8 @@ private:
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
+    bool usesPort() const;
+    bool choosePort();
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);
@@ -45,5 +50,6 @@ private:
     Console &m_console;
     ProgressLine m_progress;
     std::unique_ptr<ModuleLink> m_link;
+    QString m_port; // --port, or the one USB adapter present
     QStringList m_held; // the running operation's status lines, kept back while quiet
 };

@@ -21,6 +21,8 @@ public:
     void error(const QString &message);
     // A usage error, with the hint to --help; always written.
     void usage(const QString &message);
+    // Lines that belong to the error before, as they are; always written.
+    void lines(const QString &text);
 
     bool quiet() const { return m_verbosity == Verbosity::Quiet; }
     // The progress bar that status lines clear first, or none.

@@ -1,7 +1,9 @@
 // The serial port's reasons for not opening, in Czech, for paths that are no
-// serial device.
+// serial device, and one device under two names.
 #include "SerialComm.h"
+#include "SpareTerminal.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -13,6 +15,8 @@ class TestSerialComm : public QObject
 private slots:
     void reasonForNoSerialDevice_data();
     void reasonForNoSerialDevice();
+    void secondOpeningThroughAnAliasIsRefused_data();
+    void secondOpeningThroughAnAliasIsRefused();
 };
 
 void TestSerialComm::reasonForNoSerialDevice_data()
@@ -41,6 +45,35 @@ void TestSerialComm::reasonForNoSerialDevice()
     comm.useDevice(path);
     QVERIFY(!comm.setPortOpen(true));
     QCOMPARE(comm.failureReason(), reason);
+}
+
+void TestSerialComm::secondOpeningThroughAnAliasIsRefused_data()
+{
+    QTest::addColumn<bool>("aliasFirst");
+    QTest::newRow("device, then a link to it") << false;
+    QTest::newRow("a link, then its device") << true;
+}
+
+// A /dev/serial/by-id link and ttyUSB0 are one adapter: the second opening,
+// by whichever name, finds it held, also for root.
+void TestSerialComm::secondOpeningThroughAnAliasIsRefused()
+{
+    QFETCH(bool, aliasFirst);
+    SpareTerminal pty;
+    QTemporaryDir dir;
+    QVERIFY(pty.isValid() && dir.isValid());
+    const QString alias = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+    QVERIFY(QFile::link(pty.path(), alias));
+
+    SerialComm first;
+    SerialComm second;
+    first.useDevice(aliasFirst ? alias : pty.path());
+    second.useDevice(aliasFirst ? pty.path() : alias);
+    QVERIFY(first.setPortOpen(true));
+    QVERIFY(!second.setPortOpen(true));
+    QCOMPARE(second.failureReason(), QStringLiteral("port používá jiný program"));
+    QVERIFY(first.setPortOpen(false));
+    QVERIFY(second.setPortOpen(true));
 }
 
 QTEST_GUILESS_MAIN(TestSerialComm)
