@@ -4,19 +4,11 @@
 #include "EndToEnd.h"
 #include "ModuleImage.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
 
-// The line about the adapter's latency, which measures at least the 16 ms.
-bool isLatencyAdvice(const QString &line)
-{
-    static const QRegularExpression advice(QStringLiteral("^Modul odpovídá pomalu \\(průměrně (\\d+) ms na bajt\\): "
-                                                          ".* pravidlem udev 99-vrk04-ftdi-latency.rules"));
-    const QRegularExpressionMatch match = advice.match(line);
-    return match.hasMatch() && match.captured(1).toInt() >= 16;
-}
+const QString LatencyAdvice = QStringLiteral("Modul odpovídá pomalu (průměrně ");
 
 } // namespace
 
@@ -39,7 +31,7 @@ void TestEndToEndLatency::readBehindLatency()
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     QStringList messages = e2e.messages();
-    QVERIFY2(isLatencyAdvice(messages.value(2)), qPrintable(messages.join(u'\n')));
+    QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK"}));
     QCOMPARE(e2e.window->configuration().ConfigImage, ModuleImage::defaultImage());
@@ -53,7 +45,7 @@ void TestEndToEndLatency::writeBehindLatency()
     e2e.click("Command2");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     QStringList messages = e2e.messages();
-    QVERIFY2(isLatencyAdvice(messages.value(2)), qPrintable(messages.join(u'\n')));
+    QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
     QCOMPARE(e2e.barValue(), 2049);
