@@ -92,7 +92,7 @@ stavová hlášení s časem na chybový výstup.
 Návratové kódy:
   %1  hotovo
   %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
   %4  ověření nebo diff našly rozdíl
   %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
 )")
