@@ -14,7 +14,8 @@
 class Console;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
-// module through one ModuleLink, tables through TableFormat. Files are checked
+// module through one ModuleLink, tables through TableFormat, texts through
+// ConfigText. Files are checked
 // before the port is opened, so nothing reaches the module after a file error.
 class Commands
 {
@@ -32,10 +33,14 @@ private:
     ExitCode verify();
     ExitCode show();
     ExitCode diff();
+    ExitCode convert();
 
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
+    // Saves image in the form path's suffix names, or raw when a text cannot
+    // hold it exactly: then says so and returns Different.
+    ExitCode saveRead(const QString &path, const QByteArray &image);
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ConfigImage.h"
+#include "ConfigText.h"
 
 #include <QByteArray>
 #include <QString>
 
-// Configuration images kept in files: the raw bytes, as the module holds them.
+// Configuration images kept in files: the raw bytes, as the module holds them,
+// or a configuration text that ConfigText reads into an image.
 // Every problem comes back as a Czech sentence for the user; nothing throws.
 namespace ImageFile {
 
@@ -23,12 +25,14 @@ struct Loaded
 {
     QByteArray bytes;
     QString problem; // a sentence naming the file; empty on success
+    ConfigText::Form form = ConfigText::Form::Image; // as the content tells
 
     bool ok() const { return problem.isEmpty(); }
 };
 
 // The bytes of path when they are a configuration image of at most maximum
-// bytes; otherwise the reason, and no bytes.
+// bytes, or the 2048-byte image of a configuration text (JSON, CSV);
+// otherwise the reason, and no bytes.
 Loaded load(const QString &path, qsizetype maximum);
 
 // Why path cannot be saved to (a folder, a missing or read-only folder), as
