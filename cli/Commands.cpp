@@ -164,7 +164,7 @@ ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
     if (rendering.ok())
         return ExitCode::Done;
     m_console.error(QCoreApplication::translate("Commands", "Soubor %1 obsahuje obraz tak, jak přišel: %2.")
-                        .arg(ImageFile::quoted(path), rendering.refusal.message(QStringLiteral("obraz"))));
+                        .arg(ImageFile::quoted(path), rendering.refusal.message(QString())));
     return ExitCode::Different;
 }
 

@@ -193,7 +193,7 @@ Rendering render(const QByteArray &image, Form form)
         rendering.refusal.reason = Reason::NotExact;
         rendering.refusal.detail = form == Form::Json ? QStringLiteral("JSON") : QStringLiteral("CSV");
         rendering.refusal.value = reading.ok() ? configDifferences(image, reading.image).value(0).line()
-                                               : reading.refusal.message(QStringLiteral("text"));
+                                               : reading.refusal.message(QString());
         return rendering;
     }
     rendering.bytes = text;

@@ -5,48 +5,53 @@
 
 QString TextRefusal::message(const QString &file) const
 {
-    return where(file) + QStringLiteral(": ") + why();
+    const QString place = where(file);
+    return place.isEmpty() ? why() : place + QStringLiteral(": ") + why();
 }
 
 QString TextRefusal::where(const QString &file) const
 {
-    QString text = file;
-    if (line > 0)
-        text += tr(", řádek %1").arg(line);
-    if (command > 0)
-        text += line > 0 ? tr(" (povel %1)").arg(command) : tr(", povel %1").arg(command);
+    QStringList parts;
+    if (!file.isEmpty())
+        parts << file;
+    if (line > 0 && command > 0)
+        parts << tr("řádek %1 (povel %2)").arg(line).arg(command);
+    else if (line > 0)
+        parts << tr("řádek %1").arg(line);
+    else if (command > 0)
+        parts << tr("povel %1").arg(command);
     switch (field) {
     case Field::None:
         break;
     case Field::Format:
-        text += QStringLiteral(", format");
+        parts << QStringLiteral("format");
         break;
     case Field::Version:
-        text += tr(", verze");
+        parts << tr("verze");
         break;
     case Field::Number:
-        text += tr(", číslo");
+        parts << tr("číslo");
         break;
     case Field::Sms:
-        text += tr(", text SMS");
+        parts << tr("text SMS");
         break;
     case Field::Output:
-        text += tr(", výstup");
+        parts << tr("výstup");
         break;
     case Field::Action:
-        text += tr(", akce");
+        parts << tr("akce");
         break;
     case Field::Time:
-        text += tr(", čas");
+        parts << tr("čas");
         break;
     case Field::Confirmation:
-        text += tr(", oznam");
+        parts << tr("oznam");
         break;
     case Field::Defaults:
-        text += tr(", výchozí stavy");
+        parts << tr("výchozí stavy");
         break;
     }
-    return text;
+    return parts.join(QStringLiteral(", "));
 }
 
 QString TextRefusal::why() const

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // Why a configuration in text (JSON, CSV) is refused, or why an image cannot
 // be held by one: a reason with where it was found (line, command, field) and
@@ -54,7 +55,8 @@ public:
     QString detail;
 
     bool refused() const { return reason != Reason::None; }
-    // "m.csv, řádek 7 (povel 6), čas: „-40“ je mimo rozsah -32..95"
+    // "m.csv, řádek 7 (povel 6), čas: „-40“ je mimo rozsah -32..95"; with an
+    // empty file name it starts at what is named next.
     QString message(const QString &file) const;
 
 private:

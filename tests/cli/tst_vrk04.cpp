@@ -135,6 +135,10 @@ void TestVrk04::withModule_data()
         << module << true;
     QTest::newRow("read into JSON") << none << QByteArray() << args({"read", "-q", "--port", Device, "file.json"})
                                     << 0 << none << args({"#ZAPNI TOPENÍ"}) << QByteArray() << module << false;
+    QTest::newRow("read of a short image into JSON keeps it raw, exit 3")
+        << args({"--size", "715"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 3
+        << args({"Soubor „file.json“ obsahuje obraz tak, jak přišel: tvar JSON neudrží obraz přesně (Délka: 715 B"})
+        << args({"#ZAPNI TOPENÍ"}) << module.left(715) << module << false;
     QTest::newRow("read of an erased module into CSV keeps it raw")
         << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, "file.csv"}) << 4
         << args({"Uloženo do souboru „file.csv“ (2048 B)", "není konfigurační obraz"}) << none
