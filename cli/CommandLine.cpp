@@ -100,6 +100,7 @@ Návratové kódy:
   %3  chybné použití
   %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
   %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat
 )")
         .arg(toInt(ExitCode::Done))
         .arg(toInt(ExitCode::LinkFailed))

@@ -1,8 +1,8 @@
 #include "Commands.h"
 
 #include "ConfigDiff.h"
-#include "ConfigText.h"
 #include "ConfigImage.h"
+#include "ConfigText.h"
 #include "Console.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"

@@ -14,9 +14,9 @@
 class Console;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
-// module through one ModuleLink, tables through TableFormat, texts through
-// ConfigText. Files are checked
-// before the port is opened, so nothing reaches the module after a file error.
+// module through one ModuleLink, tables through TableFormat, configuration
+// texts through ConfigText. Files are checked before the port is opened, so
+// nothing reaches the module after a file error.
 class Commands
 {
 public:

@@ -1,7 +1,7 @@
 #include "TableFormat.h"
 
-#include "DefaultStates.h"
 #include "ConfigText.h"
+#include "DefaultStates.h"
 #include "ImageCodec.h"
 
 #include <QStringList>
