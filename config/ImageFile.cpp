@@ -74,8 +74,7 @@ Loaded load(const QString &path, qsizetype maximum)
     const QByteArray bytes = file.read(qMax(maximum, ConfigText::MaximumSize) + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(unreadable, file.errorString());
-    result.form = ConfigText::formOfContent(bytes);
-    if (result.form != ConfigText::Form::Image && bytes.size() <= ConfigText::MaximumSize) {
+    if (ConfigText::formOfContent(bytes) != ConfigText::Form::Image && bytes.size() <= ConfigText::MaximumSize) {
         ConfigText::Reading reading = ConfigText::read(bytes);
         if (!reading.ok()) {
             result.problem = reading.refusal.message(QDir::toNativeSeparators(path));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ConfigImage.h"
-#include "ConfigText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,7 +24,6 @@ struct Loaded
 {
     QByteArray bytes;
     QString problem; // a sentence naming the file; empty on success
-    ConfigText::Form form = ConfigText::Form::Image; // as the content tells
 
     bool ok() const { return problem.isEmpty(); }
 };

@@ -108,7 +108,7 @@ QString TextRefusal::why() const
     case Reason::SmsUnmappable: {
         qsizetype at = 0;
         Windows1250::fromText(value, &at);
-        const QString character = value.mid(at, value.at(at).isHighSurrogate() ? 2 : 1);
+        const QString character = value.mid(at, at < value.size() && value.at(at).isHighSurrogate() ? 2 : 1);
         return tr("znak „%1“ nelze uložit ve znakové sadě Windows-1250").arg(character);
     }
     case Reason::SmsFillCharacter:
