@@ -7,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    QApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QApplication::setApplicationName(QStringLiteral("vrk04-setup"));
     QApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 

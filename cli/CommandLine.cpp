@@ -30,6 +30,7 @@ const QHash<QString, CommandSpec> &commands()
         {QStringLiteral("verify"), {Command::Verify, 1, true}},
         {QStringLiteral("show"), {Command::Show, 1, false}},
         {QStringLiteral("diff"), {Command::Diff, 2, false}},
+        {QStringLiteral("convert"), {Command::Convert, 2, false}},
     };
     return table;
 }
@@ -53,10 +54,13 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
         {{QStringLiteral("p"), PortOption},
-         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení."),
+         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
+                      "Bez --port se použije jediný připojený USB převodník."),
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
-         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json."), ToolText::tr("tvar"),
+         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json; "
+                      "tvar souboru (convert): bin, json nebo csv."),
+         ToolText::tr("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
@@ -72,27 +76,35 @@ QString CommandLine::helpText() const
 {
     return m_parser.helpText() + ToolText::tr(R"(
 Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
                                      tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
+  write  [--port P] SOUBOR [--no-verify]
                                      zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
+  verify [--port P] SOUBOR           porovná modul se souborem
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
 
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
 
 Návratové kódy:
   %1  hotovo
   %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
-     také výstup, který nešlo zapsat
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
   %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
      bajty z modulu jsou v novém souboru vedle něj
   %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
@@ -148,16 +160,24 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     m_request.files = positional;
 
     if (entry->usesPort) {
+        // Without it the tool looks for a lone USB adapter.
         m_request.port = m_parser.value(PortOption);
-        if (m_request.port.isEmpty())
-            return refuse(ToolText::tr("příkaz %1 chce --port").arg(name));
     } else if (m_parser.isSet(PortOption)) {
         return refuse(ToolText::tr("příkaz %1 nepoužívá port").arg(name));
     }
 
-    if (m_parser.isSet(FormatOption)) {
+    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert) {
+        static const QHash<QString, ConfigText::Form> forms = {{QStringLiteral("bin"), ConfigText::Form::Image},
+                                                                {QStringLiteral("json"), ConfigText::Form::Json},
+                                                                {QStringLiteral("csv"), ConfigText::Form::Csv}};
+        const QString format = m_parser.value(FormatOption);
+        if (!forms.contains(format))
+            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv)")
+                              .arg(format));
+        m_request.outputForm = forms.value(format);
+    } else if (m_parser.isSet(FormatOption)) {
         if (entry->command != Command::Show && entry->command != Command::Read)
-            return refuse(ToolText::tr("--format patří jen k show a read"));
+            return refuse(ToolText::tr("--format patří jen k show, read a convert"));
         const QString format = m_parser.value(FormatOption);
         if (format == QStringLiteral("csv"))
             m_request.format = Request::Format::Csv;

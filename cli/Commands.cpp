@@ -3,9 +3,11 @@
 
 #include "ConfigDiff.h"
 #include "ConfigImage.h"
+#include "ConfigText.h"
 #include "Console.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
+#include "PortCatalog.h"
 #include "PortReport.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
@@ -36,6 +38,8 @@ Commands::~Commands()
 
 ExitCode Commands::run()
 {
+    if (usesPort() && !choosePort())
+        return ExitCode::BadUsage;
     switch (m_request.command) {
     case Request::Command::Ports:
         return ports();
@@ -51,6 +55,8 @@ ExitCode Commands::run()
         return show();
     case Request::Command::Diff:
         return diff();
+    case Request::Command::Convert:
+        return convert();
     }
     return ExitCode::BadUsage;
 }
@@ -79,10 +85,10 @@ ExitCode Commands::read()
     const Outcome outcome = perform([this] { m_link->readFromModule(); });
     const QByteArray received = m_link->lastReadImage();
     if (outcome == Outcome::Succeeded && received.size() >= ConfigImageLayout::ImageSize) {
-        if (!save(path, received))
-            return ExitCode::FileProblem;
-        m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
-        return ExitCode::Done;
+        const ExitCode saved = saveRead(path, received);
+        if (saved != ExitCode::FileProblem)
+            m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
+        return saved;
     }
     if (outcome == Outcome::Interrupted || !m_link->lastReadComplete())
         return linkFailure();
@@ -172,6 +178,34 @@ ExitCode Commands::diff()
     return differences.isEmpty() ? ExitCode::Done : ExitCode::Different;
 }
 
+ExitCode Commands::convert()
+{
+    const auto image = load(m_request.files.at(0), ImageFile::WindowMaximum);
+    if (!image)
+        return ExitCode::FileProblem;
+    const QString &path = m_request.files.at(1);
+    const ConfigText::Rendering rendering =
+        ConfigText::render(*image, m_request.outputForm.value_or(ConfigText::formOfName(path)));
+    if (!rendering.ok()) {
+        m_console.error(ToolText::tr("Soubor %1 nebyl uložen: %2.")
+                            .arg(ImageFile::quoted(path), rendering.refusal.message(m_request.files.at(0))));
+        return ExitCode::Different;
+    }
+    return save(path, rendering.bytes) ? ExitCode::Done : ExitCode::FileProblem;
+}
+
+ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
+{
+    const ConfigText::Rendering rendering = ConfigText::render(image, ConfigText::formOfName(path));
+    if (!save(path, rendering.ok() ? rendering.bytes : image))
+        return ExitCode::FileProblem;
+    if (rendering.ok())
+        return ExitCode::Done;
+    m_console.error(ToolText::tr("Soubor %1 obsahuje obraz tak, jak přišel: %2.")
+                        .arg(ImageFile::quoted(path), rendering.refusal.message(QString())));
+    return ExitCode::Different;
+}
+
 std::optional<QByteArray> Commands::load(const QString &path, qsizetype maximum)
 {
     ImageFile::Loaded loaded = ImageFile::load(path, maximum);
@@ -201,6 +235,46 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
     return true;
 }
 
+bool Commands::usesPort() const
+{
+    switch (m_request.command) {
+    case Request::Command::Test:
+    case Request::Command::Read:
+    case Request::Command::Write:
+    case Request::Command::Verify:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Without --port the one USB-serial adapter present is the port: a laptop
+// has no other. None or several need the user's choice.
+bool Commands::choosePort()
+{
+    m_port = m_request.port;
+    if (!m_port.isEmpty())
+        return true;
+    const QList<PortRecord> ports = PortCatalog::available();
+    QList<PortRecord> adapters;
+    for (const PortRecord &port : ports) {
+        if (port.isUsbAdapter())
+            adapters << port;
+    }
+    if (adapters.size() == 1) {
+        m_port = adapters.first().device;
+        m_console.status(ToolText::tr("Port: jediný připojený USB převodník, %1").arg(PortCatalog::entryText(adapters.first())));
+        return true;
+    }
+    m_console.usage(adapters.isEmpty() ? ToolText::tr("chybí --port a není připojen žádný USB převodník")
+                                       : ToolText::tr("chybí --port a USB převodníků je připojeno %1").arg(adapters.size()));
+    QString list;
+    for (const QString &line : PortCatalog::report(ports).split(u'\n', Qt::SkipEmptyParts))
+        list += QStringLiteral("  ") + line + u'\n';
+    m_console.lines(list);
+    return false;
+}
+
 bool Commands::openLink()
 {
     m_link = std::make_unique<ModuleLink>();
@@ -216,9 +290,9 @@ bool Commands::openLink()
     QObject::connect(m_stops.get(), &StopSignals::requested, m_link.get(),
                      [this](int number) { stopRequested(number); });
     QString reason;
-    if (m_link->openPort(m_request.port, &reason))
+    if (m_link->openPort(m_port, &reason))
         return true;
-    m_console.error(ToolText::tr("Port %1 nelze otevřít: %2").arg(m_request.port, reason));
+    m_console.error(ToolText::tr("Port %1 nelze otevřít: %2").arg(m_port, reason));
     return false;
 }
 

@@ -17,8 +17,9 @@ class Console;
 class StopSignals;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
-// module through one ModuleLink, tables through TableFormat. Files are checked
-// before the port is opened, so nothing reaches the module after a file error.
+// module through one ModuleLink, tables through TableFormat, configuration
+// texts through ConfigText. Files are checked before the port is opened, so
+// nothing reaches the module after a file error.
 class Commands
 {
 public:
@@ -35,10 +36,16 @@ private:
     ExitCode verify();
     ExitCode show();
     ExitCode diff();
+    ExitCode convert();
 
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
+    bool usesPort() const;
+    bool choosePort();
+    // Saves image in the form path's suffix names, or raw when a text cannot
+    // hold it exactly: then says so and returns Different.
+    ExitCode saveRead(const QString &path, const QByteArray &image);
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(const std::function<void()> &start);
@@ -54,6 +61,7 @@ private:
     Console &m_console;
     ProgressLine m_progress;
     std::unique_ptr<ModuleLink> m_link;
+    QString m_port; // --port, or the one USB adapter present
     QStringList m_held; // the running operation's status lines, kept back while quiet
     std::unique_ptr<StopSignals> m_stops;
     QElapsedTimer m_clock;    // since the running operation started

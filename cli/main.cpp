@@ -26,6 +26,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     installTranslations(app);
+    QCoreApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 

@@ -1,6 +1,6 @@
 #include "CommandTable.h"
 
-#include "ConfigText.h"
+#include "ConfigWords.h"
 
 CommandTable::CommandTable()
 {
@@ -23,10 +23,10 @@ CommandTable CommandTable::emptyTable()
 QString CommandTable::heading(int column)
 {
     static const std::array<const char *, ColumnCount> headings = {
-        QT_TRANSLATE_NOOP("ConfigText", "Tvar SMS"), QT_TRANSLATE_NOOP("ConfigText", "Výstup"),
-        QT_TRANSLATE_NOOP("ConfigText", "Akce"), QT_TRANSLATE_NOOP("ConfigText", "Čas/s"),
-        QT_TRANSLATE_NOOP("ConfigText", "Oznam")};
-    return ConfigText::tr(headings.at(column));
+        QT_TRANSLATE_NOOP("ConfigWords", "Tvar SMS"), QT_TRANSLATE_NOOP("ConfigWords", "Výstup"),
+        QT_TRANSLATE_NOOP("ConfigWords", "Akce"), QT_TRANSLATE_NOOP("ConfigWords", "Čas/s"),
+        QT_TRANSLATE_NOOP("ConfigWords", "Oznam")};
+    return ConfigWords::tr(headings.at(column));
 }
 
 namespace Vocabulary {

@@ -1,6 +1,6 @@
 #include "ConfigDiff.h"
 
-#include "ConfigText.h"
+#include "ConfigWords.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
@@ -64,7 +64,7 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
                 continue;
             shownRows.insert(r);
             const bool text = c == CommandTable::SmsText;
-            differences.append({ConfigText::tr("Povel %1, %2").arg(r + 1).arg(CommandTable::heading(c)),
+            differences.append({ConfigWords::tr("Povel %1, %2").arg(r + 1).arg(CommandTable::heading(c)),
                                 text ? quoted(x) : x, text ? quoted(y) : y});
         }
     }
@@ -77,7 +77,7 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
         if (x == y)
             continue;
         defaultsShown = true;
-        differences.append({ConfigText::tr("Výchozí stav RELE%1").arg(k), QString::number(x),
+        differences.append({ConfigWords::tr("Výchozí stav RELE%1").arg(k), QString::number(x),
                             QString::number(y)});
     }
 
@@ -97,14 +97,14 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
                && partOf(last + 1) == partOf(p))
             ++last;
         const QString where = last == p
-                                  ? ConfigText::tr("Pozice %1 (%2)").arg(p).arg(describePosition(p))
-                                  : ConfigText::tr("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(partOf(p));
+                                  ? ConfigWords::tr("Pozice %1 (%2)").arg(p).arg(describePosition(p))
+                                  : ConfigWords::tr("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(partOf(p));
         differences.append({where, hexBytes(left.mid(offset(p), last - p + 1)),
                             hexBytes(right.mid(offset(p), last - p + 1))});
         p = last;
     }
     if (left.size() != right.size()) {
-        differences.append({ConfigText::tr("Délka"), QStringLiteral("%1 B").arg(left.size()),
+        differences.append({ConfigWords::tr("Délka"), QStringLiteral("%1 B").arg(left.size()),
                             QStringLiteral("%1 B").arg(right.size())});
     }
     return differences;

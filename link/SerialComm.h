@@ -2,6 +2,7 @@
 
 #include "Comm.h"
 #include "LinkText.h"
+#include "PortPlatform.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -19,11 +20,17 @@ public:
     static constexpr qint32 BaudRate = 19200;
 
     explicit SerialComm(QObject *parent = nullptr);
+    ~SerialComm() override;
 
     static QString deviceFor(int number);
 
     int CommPort() const override { return m_number; }
-    void setCommPort(int number) override { m_number = number; }
+    // Choosing a port number also ends the use of a device path.
+    void setCommPort(int number) override
+    {
+        m_number = number;
+        m_device.clear();
+    }
     bool PortOpen() const override { return m_port.isOpen(); }
     bool setPortOpen(bool open) override;
     bool setRTSEnable(bool on) override;
@@ -34,6 +41,7 @@ public:
     // Opens device (a path such as /dev/ttyUSB0) instead of the one the port
     // number maps to; empty brings the mapping back.
     void useDevice(const QString &device) { m_device = device; }
+    bool usesDevice() const { return !m_device.isEmpty(); }
     QString failureReason() const override;
 
     // The underlying port, for the transfer timer that waits on its readyRead.
@@ -47,10 +55,12 @@ signals:
 private:
     using Problem = LinkText::PortProblem;
     bool fail(Problem problem);
+    void closePort();
     Problem problemFor(QSerialPort::SerialPortError error) const;
     Problem systemProblem() const;
 
     QSerialPort m_port;
+    PortPlatform m_platform;
     int m_number = 1;
     QString m_device;
     Problem m_problem = Problem::None;

@@ -47,9 +47,21 @@ Soubor nebyl uložen.</source>
 Ověření neproběhlo.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Konfigurace jako JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace jako CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace (*.bin *.json *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>ConfigText</name>
+    <name>ConfigWords</name>
     <message>
         <source>Tvar SMS</source>
         <translation type="unfinished"></translation>
@@ -208,6 +220,15 @@ Ověření neproběhlo.</source>
     </message>
     <message>
         <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Výchozí stavy: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -374,6 +395,14 @@ Uložit změny do souboru?</source>
     <message>
         <source>Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná konfigurace a modul by čekal na zbytek obrazu.
 Přesto skončit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jiný port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -618,6 +647,39 @@ Přesto skončit?</source>
     </message>
 </context>
 <context>
+    <name>PortCombo</name>
+    <message>
+        <source>(systém nenabízí žádný sériový port, zadejte cestu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortPicker</name>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortPlatform</name>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Ve Správci zařízení otevřete port, Nastavení portu → Upřesnit, a nastavte Latency Timer na 1 ms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Snižte ji na 1 ms pravidlem udev 99-vrk04-ftdi-latency.rules z dokumentace programu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Ano</source>
@@ -641,17 +703,176 @@ Přesto skončit?</source>
     </message>
 </context>
 <context>
+    <name>TextRefusal</name>
+    <message>
+        <source>řádek %1 (povel %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>řádek %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>čas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výchozí stavy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text není v kódování UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybný zápis JSON u znaku %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není objekt JSON ({…})</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není seznam JSON ([…])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není text v uvozovkách</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není vrk04-config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tento program nezná (čte verzi 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámá položka %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí položka %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí sloupec %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>záhlaví má být %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uvozovky nejsou uzavřeny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>polí je %1, má jich být 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>řádek navíc (výchozí stavy už byly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povelů je %1, má jich být 20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 neodpovídá pořadí povelu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není SYSTEM ani RELE1 až RELE5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není akce výstupu %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není ANO ani NE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>znak „˙“ modul neuloží</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není celé číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah -32..95</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí řádek výchozích stavů (defaults a pět 0/1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jsou %1, má jich být 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 není 0 ani 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>obraz nelze dekódovat (pozice %1), text ho neudrží</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ToolText</name>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -707,15 +928,7 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>příkaz %1 chce --port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>příkaz %1 nepoužívá port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--format patří jen k show a read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -747,45 +960,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>č.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Výchozí stavy: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
-     také výstup, který nešlo zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -811,6 +985,81 @@ Návratové kódy:
     </message>
     <message>
         <source>Výstup nelze zapsat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format patří jen k show, read a convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

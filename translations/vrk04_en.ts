@@ -51,9 +51,21 @@ Ověření neproběhlo.</source>
         <translation>
 No verification took place.</translation>
     </message>
+    <message>
+        <source>Konfigurace jako JSON (*.json)</source>
+        <translation>Configuration as JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Konfigurace jako CSV (*.csv)</source>
+        <translation>Configuration as CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Konfigurace (*.bin *.json *.csv)</source>
+        <translation>Configuration (*.bin *.json *.csv)</translation>
+    </message>
 </context>
 <context>
-    <name>ConfigText</name>
+    <name>ConfigWords</name>
     <message>
         <source>Tvar SMS</source>
         <translation>SMS text</translation>
@@ -213,6 +225,16 @@ No verification took place.</translation>
     <message>
         <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
         <translation>it is not a regular file but a device, a pipe or a socket</translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>
+Výchozí stavy: </source>
+        <translation>
+Default states: </translation>
     </message>
 </context>
 <context>
@@ -386,6 +408,14 @@ Save the changes to a file?</translation>
 Přesto skončit?</source>
         <translation>A write to the module is running. If the program ends now, the module keeps an incomplete configuration and waits for the rest of the image.
 Exit all the same?</translation>
+    </message>
+    <message>
+        <source>Jiný port:</source>
+        <translation>Other port:</translation>
+    </message>
+    <message>
+        <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
+        <translation>A serial port other than COM1 to COM6, such as a USB adapter; pick it from the list or type its path and press Enter</translation>
     </message>
 </context>
 <context>
@@ -629,6 +659,39 @@ Exit all the same?</translation>
     </message>
 </context>
 <context>
+    <name>PortCombo</name>
+    <message>
+        <source>(systém nenabízí žádný sériový port, zadejte cestu)</source>
+        <translation>(the system offers no serial port; type a path)</translation>
+    </message>
+</context>
+<context>
+    <name>PortPicker</name>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1 (%2)</source>
+        <translation>Port from the last run chosen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1</source>
+        <translation>Port from the last run chosen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortPlatform</name>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Ve Správci zařízení otevřete port, Nastavení portu → Upřesnit, a nastavte Latency Timer na 1 ms.</source>
+        <translation>The module answers slowly (%1 ms a byte on average): the USB adapter’s latency holds the transfer up. In Device Manager open the port, Port Settings → Advanced, and set the Latency Timer to 1 ms.</translation>
+    </message>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Snižte ji na 1 ms pravidlem udev 99-vrk04-ftdi-latency.rules z dokumentace programu.</source>
+        <translation>The module answers slowly (%1 ms a byte on average): the USB adapter’s latency holds the transfer up. Lower it to 1 ms with the udev rule 99-vrk04-ftdi-latency.rules from the program’s documentation.</translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Ano</source>
@@ -652,18 +715,177 @@ Exit all the same?</translation>
     </message>
 </context>
 <context>
-    <name>ToolText</name>
+    <name>TextRefusal</name>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.</source>
-        <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.</translation>
+        <source>řádek %1 (povel %2)</source>
+        <translation>line %1 (command %2)</translation>
     </message>
+    <message>
+        <source>řádek %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation>command %1</translation>
+    </message>
+    <message>
+        <source>verze</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>číslo</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>text SMS</source>
+        <translation>SMS text</translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation>action</translation>
+    </message>
+    <message>
+        <source>čas</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>oznam</source>
+        <translation>notify</translation>
+    </message>
+    <message>
+        <source>výchozí stavy</source>
+        <translation>default states</translation>
+    </message>
+    <message>
+        <source>text není v kódování UTF-8</source>
+        <translation>the text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>chybný zápis JSON u znaku %1</source>
+        <translation>invalid JSON at character %1</translation>
+    </message>
+    <message>
+        <source>%1 není objekt JSON ({…})</source>
+        <translation>%1 is not a JSON object ({…})</translation>
+    </message>
+    <message>
+        <source>%1 není seznam JSON ([…])</source>
+        <translation>%1 is not a JSON array ([…])</translation>
+    </message>
+    <message>
+        <source>%1 není text v uvozovkách</source>
+        <translation>%1 is not a quoted text</translation>
+    </message>
+    <message>
+        <source>%1 není číslo</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 není vrk04-config</source>
+        <translation>%1 is not vrk04-config</translation>
+    </message>
+    <message>
+        <source>%1 tento program nezná (čte verzi 1)</source>
+        <translation>this program does not know %1 (it reads version 1)</translation>
+    </message>
+    <message>
+        <source>neznámá položka %1</source>
+        <translation>unknown member %1</translation>
+    </message>
+    <message>
+        <source>chybí položka %1</source>
+        <translation>member %1 is missing</translation>
+    </message>
+    <message>
+        <source>chybí sloupec %1</source>
+        <translation>column %1 is missing</translation>
+    </message>
+    <message>
+        <source>záhlaví má být %1</source>
+        <translation>the header must be %1</translation>
+    </message>
+    <message>
+        <source>uvozovky nejsou uzavřeny</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>polí je %1, má jich být 6</source>
+        <translation>%1 fields, there must be 6</translation>
+    </message>
+    <message>
+        <source>řádek navíc (výchozí stavy už byly)</source>
+        <translation>an extra line (the default states came already)</translation>
+    </message>
+    <message>
+        <source>povelů je %1, má jich být 20</source>
+        <translation>%1 commands, there must be 20</translation>
+    </message>
+    <message>
+        <source>%1 neodpovídá pořadí povelu</source>
+        <translation>%1 does not match the command’s place</translation>
+    </message>
+    <message>
+        <source>%1 není SYSTEM ani RELE1 až RELE5</source>
+        <translation>%1 is neither SYSTEM nor RELE1 to RELE5</translation>
+    </message>
+    <message>
+        <source>%1 není akce výstupu %2 (%3)</source>
+        <translation>%1 is not an action of output %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 není ANO ani NE</source>
+        <translation>%1 is neither ANO nor NE</translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše 32</source>
+        <translation>%1 has %2 characters, at most 32</translation>
+    </message>
+    <message>
+        <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
+        <translation>character “%1” cannot be stored in the Windows-1250 character set</translation>
+    </message>
+    <message>
+        <source>znak „˙“ modul neuloží</source>
+        <translation>the module cannot store the character “˙”</translation>
+    </message>
+    <message>
+        <source>%1 není celé číslo</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah -32..95</source>
+        <translation>%1 is outside the range -32..95</translation>
+    </message>
+    <message>
+        <source>chybí řádek výchozích stavů (defaults a pět 0/1)</source>
+        <translation>the line of default states is missing (defaults and five 0/1)</translation>
+    </message>
+    <message>
+        <source>jsou %1, má jich být 5</source>
+        <translation>there are %1, there must be 5</translation>
+    </message>
+    <message>
+        <source>%1: %2 není 0 ani 1</source>
+        <translation>%1: %2 is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>obraz nelze dekódovat (pozice %1), text ho neudrží</source>
+        <translation>the image cannot be decoded (position %1), a text cannot hold it</translation>
+    </message>
+    <message>
+        <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation>form %1 cannot hold the image exactly (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ToolText</name>
     <message>
         <source>port</source>
         <translation>port</translation>
-    </message>
-    <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json.</source>
-        <translation>Format of the table listing (show, read): text, csv or json.</translation>
     </message>
     <message>
         <source>tvar</source>
@@ -718,16 +940,8 @@ Exit all the same?</translation>
         <translation>command %1 takes %2 file(s), %3 given</translation>
     </message>
     <message>
-        <source>příkaz %1 chce --port</source>
-        <translation>command %1 needs --port</translation>
-    </message>
-    <message>
         <source>příkaz %1 nepoužívá port</source>
         <translation>command %1 uses no port</translation>
-    </message>
-    <message>
-        <source>--format patří jen k show a read</source>
-        <translation>--format goes with show and read only</translation>
     </message>
     <message>
         <source>neznámý tvar „%1“ (text, csv, json)</source>
@@ -758,75 +972,6 @@ Exit all the same?</translation>
         <translation>cannot be opened: </translation>
     </message>
     <message>
-        <source>č.</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>
-Výchozí stavy: </source>
-        <translation>
-Default states: </translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
-     také výstup, který nešlo zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation>
-Commands:
-  ports                              ports COM1 to COM6 (device, whether it opens)
-                                     and the system&apos;s other serial ports
-  test   --port P                    tests the link with the module
-  read   --port P FILE               reads the image from the module and saves it
-                                     to the file as it came; lists the table
-  write  --port P FILE [--no-verify]
-                                     writes the file to the module, then reads it
-                                     back and compares
-  verify --port P FILE               compares the module with the file
-  show   FILE [--format F]           twenty commands and five default states
-  diff   FILE1 FILE2                 differences by command and field
-
-A file is an EEPROM image byte by byte. Data go to standard output,
-time-stamped status lines to standard error.
-
-Exit codes:
-  %1  done
-  %2  the link failed (the module does not answer, a transfer error, the port
-      cannot be opened)
-  %3  wrong usage
-  %4  verify or diff found a difference
-  %5  a file cannot be read or written, or it is not a configuration image;
-     also output that could not be written
-  %6  read: the module&apos;s image is no configuration; an existing file stays,
-     the module&apos;s bytes are in a new file beside it
-  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
-     the first Ctrl+C
-</translation>
-    </message>
-    <message>
         <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
         <translation>File %1 stays unchanged; the module’s bytes are in file %2.</translation>
     </message>
@@ -853,6 +998,121 @@ Exit codes:
     <message>
         <source>Výstup nelze zapsat: %1</source>
         <translation>The output cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.
+Without --port the one USB adapter connected is used.</translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation>
+Commands:
+  ports                              ports COM1 to COM6 (device, whether it opens),
+                                     then the system&apos;s other serial ports: USB
+                                     adapter or -, device, name in /dev/serial/by-id,
+                                     description, maker, serial number, VID:PID
+  test   [--port P]                  tests the link with the module
+  read   [--port P] FILE             reads the image from the module and saves it
+                                     to the file as it came; lists the table
+  write  [--port P] FILE [--no-verify]
+                                     writes the file to the module, then reads it
+                                     back and compares
+  verify [--port P] FILE             compares the module with the file
+  show   FILE [--format F]           twenty commands and five default states
+  diff   FILE1 FILE2                 differences by command and field
+  convert IN OUT [--format F]        converts between image, JSON and CSV
+                                     (the form of OUT by its suffix or --format)
+
+A file is an EEPROM image byte by byte, or a configuration as text (JSON or
+CSV in the form show writes); the form is told by the content. read saves
+text to a .json or .csv file, but an image that cannot be converted exactly
+always as it came. Data go to standard output, time-stamped status lines to
+standard error.
+
+Exit codes:
+  %1  done
+  %2  the link failed (the module does not answer, a transfer error, the port
+      cannot be opened)
+  %3  wrong usage, also when --port is left out and not exactly one USB adapter
+      is connected
+  %4  verify or diff found a difference; a text cannot hold the image exactly
+      (convert, read)
+  %5  a file cannot be read or written, or it is neither a configuration image
+      nor a configuration as text that can be written; also output that could
+      not be written
+  %6  read: the module&apos;s image is no configuration; an existing file stays,
+      the module&apos;s bytes are in a new file beside it
+  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
+      the first Ctrl+C
+</translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <translation>unknown file form “%1” (bin, json, csv)</translation>
+    </message>
+    <message>
+        <source>--format patří jen k show, read a convert</source>
+        <translation>--format goes with show, read and convert only</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation>File %1 was not saved: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation>File %1 holds the image as it came: %2.</translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation>Port: the one USB adapter connected, %1</translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation>--port is missing and no USB adapter is connected</translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation>--port is missing and %1 USB adapters are connected</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,9 @@
 #include "MakerDetails.h"
 #include "ModuleCopies.h"
 #include "OpenLink.h"
+#include "PortCombo.h"
+#include "PortPicker.h"
+#include "RememberedChoices.h"
 #include "Questions.h"
 #include "SpreadLabel.h"
 #include "StatusBox.h"
@@ -91,6 +94,9 @@ constexpr TwipsRect Form1Layout[] = {
     // Verify, in Frame4 left of the transfer buttons
     {"CheckVerify", 120, 300, 1140, 420},
     {"CommandVerify", 120, 720, 1095, 375},
+    // Any other serial port, under the frame "Port" (page controls)
+    {"LabelPort", 240, 3060, 1215, 255},
+    {"ComboPort", 240, 3300, 1215, 315},
 };
 
 // Grid column widths in twips, columns 0 to 5; every row has the grid's
@@ -155,6 +161,7 @@ Form1::Form1(QWidget *parent)
     setFocusOrder();
     connectLink();
     buildFileControls();
+    buildOtherPort();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
@@ -344,6 +351,8 @@ void Form1::buildFileControls()
     connect(ui.verifyAfterWrite, &QCheckBox::toggled, m_files, [this](bool on) {
         m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
     });
+    ui.verifyAfterWrite->setChecked(RememberedChoices::verifyAfterWrite());
+    connect(ui.verifyAfterWrite, &QCheckBox::toggled, this, &RememberedChoices::setVerifyAfterWrite);
 
     ui.verifyButton = make<QPushButton>(ui.transferFrame, "CommandVerify", tr("Ověřit"));
     ui.verifyButton->setToolTip(tr("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
@@ -352,6 +361,23 @@ void Form1::buildFileControls()
     QWidget *const order[] = {ui.exitButton, ui.verifyAfterWrite, ui.verifyButton, ui.openButton, ui.saveButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// "Jiný port" under the frame "Port", in the focus order after the options.
+void Form1::buildOtherPort()
+{
+    QWidget *page = ui.portFrame->parentWidget();
+    ui.otherPortLabel = makeOnPage<QLabel>(ui.tabs, page, "LabelPort", tr("Jiný port:"));
+    ui.otherPortBox = makeOnPage<PortCombo>(ui.tabs, page, "ComboPort");
+    ui.otherPortBox->setToolTip(tr("Sériový port mimo COM1 až COM6, například USB převodník; "
+                                   "vyberte ho ze seznamu nebo napište cestu a stiskněte Enter"));
+    ui.otherPortLabel->setBuddy(ui.otherPortBox);
+    setTabOrder(ui.portOptions[5], ui.otherPortBox);
+    setTabOrder(ui.otherPortBox, ui.testButton);
+
+    const QList<QRadioButton *> options(ui.portOptions.begin(), ui.portOptions.end());
+    m_portPicker = new PortPicker(m_link, m_portChoice, *ui.otherPortBox, options, this);
+    connect(m_portPicker, &PortPicker::logged, this, &Form1::LogStatus);
 }
 
 void Form1::setFocusOrder()
@@ -496,6 +522,7 @@ void Form1::startUp()
     m_config.ResetTable();
     ButtonsToDefaults();
     m_portChoice.ScanPorts();
+    m_portPicker->restore();
 }
 
 void Form1::LogStatus(const QString &message)

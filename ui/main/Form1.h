@@ -15,6 +15,8 @@ class Form2;
 class Form3;
 class ImageTextBox;
 class LinkLabel;
+class PortCombo;
+class PortPicker;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -58,6 +60,7 @@ private:
     void centreNamesOverButtons();
     void buildLinkPage();
     void buildFileControls();
+    void buildOtherPort();
     void setFocusOrder();
     void connectLink();
     void startUp();
@@ -141,6 +144,10 @@ private:
         QPushButton *saveButton;         // CommandSave: "Uložit…"
         QCheckBox *verifyAfterWrite;     // CheckVerify: "ověřit po zápisu"
         QPushButton *verifyButton;       // CommandVerify: the module against the table
+
+        // Any other serial port, under the frame "Port"
+        QLabel *otherPortLabel;          // "Jiný port:"
+        PortCombo *otherPortBox;         // the system's ports, or a typed path
     } ui{};
 
     ModuleLink m_link{this};
@@ -157,4 +164,5 @@ private:
         bool modified = false; // edited since it was read, opened, saved or written
         bool touched = false;  // read, opened or edited since start-up
     } m_table;
+    PortPicker *m_portPicker = nullptr;
 };
