@@ -1,14 +1,12 @@
 #include "Form1.h"
+#include "Translations.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
-    // Qt's own event dispatcher keeps sub-millisecond timer precision; the
-    // GLib one rounds every wait up to whole milliseconds, which doubles the
-    // time of a transfer paced by one-millisecond ticks.
-    qputenv("QT_NO_GLIB", "1");
     QApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QApplication::setApplicationName(QStringLiteral("vrk04-setup"));
     QApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
@@ -26,6 +24,7 @@ int main(int argc, char *argv[])
         parser.showVersion();
 
     QApplication app(argc, argv);
+    installTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(VRK04_APP_ID));
     Form1 window;
     window.show();

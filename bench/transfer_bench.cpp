@@ -77,9 +77,6 @@ bool runScenario(double latencyMs, int runs)
 
 int main(int argc, char *argv[])
 {
-    // Qt's own Unix event dispatcher: the GLib one rounds timer waits up to
-    // whole milliseconds.
-    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     const int runs = arguments.size() > 1 ? arguments.at(1).toInt() : 3;

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "ToolText.h"
 
 #include "Console.h"
 #include "ExitCode.h"
@@ -53,27 +54,27 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
         {{QStringLiteral("p"), PortOption},
-         QStringLiteral("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
-                        "Bez --port se použije jediný připojený USB převodník."),
-         QStringLiteral("port")},
+         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
+                      "Bez --port se použije jediný připojený USB převodník."),
+         ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
-         QCoreApplication::translate("CommandLine", "Tvar výpisu tabulky (show, read): text, csv nebo json; "
-                                                   "tvar souboru (convert): bin, json nebo csv."),
-         QStringLiteral("tvar"),
+         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json; "
+                      "tvar souboru (convert): bin, json nebo csv."),
+         ToolText::tr("tvar"),
          QStringLiteral("text")},
-        {NoVerifyOption, QStringLiteral("Po zápisu obraz nevyčítat a neporovnávat.")},
-        {{QStringLiteral("q"), QuietOption}, QStringLiteral("Na chybový výstup psát jen chyby.")},
-        {{QStringLiteral("h"), HelpOption}, QStringLiteral("Vypíše tuto nápovědu.")},
-        {{QStringLiteral("v"), VersionOption}, QStringLiteral("Vypíše verzi programu.")},
+        {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
+        {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
+        {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
+        {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
     });
-    m_parser.addPositionalArgument(QStringLiteral("příkaz"), QStringLiteral("Jeden z příkazů níže."));
-    m_parser.addPositionalArgument(QStringLiteral("soubor"), QStringLiteral("Soubor s obrazem EEPROM."),
-                                   QStringLiteral("[soubor...]"));
+    m_parser.addPositionalArgument(ToolText::tr("příkaz"), ToolText::tr("Jeden z příkazů níže."));
+    m_parser.addPositionalArgument(ToolText::tr("soubor"), ToolText::tr("Soubor s obrazem EEPROM."),
+                                   ToolText::tr("[soubor...]"));
 }
 
 QString CommandLine::helpText() const
 {
-    return m_parser.helpText() + QStringLiteral(R"(
+    return m_parser.helpText() + ToolText::tr(R"(
 Příkazy:
   ports                              porty COM1 až COM6 (zařízení, zda se otevře),
                                      pak další sériové porty systému: USB převodník
@@ -143,15 +144,15 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
 
     QStringList positional = m_parser.positionalArguments();
     if (positional.isEmpty())
-        return refuse(QStringLiteral("chybí příkaz"));
+        return refuse(ToolText::tr("chybí příkaz"));
     const QString name = positional.takeFirst();
     const auto entry = commands().constFind(name);
     if (entry == commands().constEnd())
-        return refuse(QStringLiteral("neznámý příkaz „%1“").arg(name));
+        return refuse(ToolText::tr("neznámý příkaz „%1“").arg(name));
 
     m_request.command = entry->command;
     if (positional.size() != entry->files) {
-        return refuse(QStringLiteral("příkaz %1 chce %2 soubor(y), zadáno %3")
+        return refuse(ToolText::tr("příkaz %1 chce %2 soubor(y), zadáno %3")
                           .arg(name)
                           .arg(entry->files)
                           .arg(positional.size()));
@@ -162,7 +163,7 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         // Without it the tool looks for a lone USB adapter.
         m_request.port = m_parser.value(PortOption);
     } else if (m_parser.isSet(PortOption)) {
-        return refuse(QStringLiteral("příkaz %1 nepoužívá port").arg(name));
+        return refuse(ToolText::tr("příkaz %1 nepoužívá port").arg(name));
     }
 
     if (m_parser.isSet(FormatOption) && entry->command == Command::Convert) {
@@ -171,23 +172,23 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
                                                                 {QStringLiteral("csv"), ConfigText::Form::Csv}};
         const QString format = m_parser.value(FormatOption);
         if (!forms.contains(format))
-            return refuse(QCoreApplication::translate("CommandLine", "neznámý tvar souboru „%1“ (bin, json, csv)")
+            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv)")
                               .arg(format));
         m_request.outputForm = forms.value(format);
     } else if (m_parser.isSet(FormatOption)) {
         if (entry->command != Command::Show && entry->command != Command::Read)
-            return refuse(QCoreApplication::translate("CommandLine", "--format patří jen k show, read a convert"));
+            return refuse(ToolText::tr("--format patří jen k show, read a convert"));
         const QString format = m_parser.value(FormatOption);
         if (format == QStringLiteral("csv"))
             m_request.format = Request::Format::Csv;
         else if (format == QStringLiteral("json"))
             m_request.format = Request::Format::Json;
         else if (format != QStringLiteral("text"))
-            return refuse(QStringLiteral("neznámý tvar „%1“ (text, csv, json)").arg(format));
+            return refuse(ToolText::tr("neznámý tvar „%1“ (text, csv, json)").arg(format));
     }
     if (m_parser.isSet(NoVerifyOption)) {
         if (entry->command != Command::Write)
-            return refuse(QStringLiteral("--no-verify patří jen k write"));
+            return refuse(ToolText::tr("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
     }
     m_request.quiet = m_parser.isSet(QuietOption);

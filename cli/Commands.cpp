@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ToolText.h"
 
 #include "ConfigDiff.h"
 #include "ConfigImage.h"
@@ -70,7 +71,7 @@ ExitCode Commands::test()
 {
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(0, [this] { m_link->testLink(); });
+    const Outcome outcome = perform([this] { m_link->testLink(); });
     return outcome == Outcome::Succeeded ? ExitCode::Done : linkFailure();
 }
 
@@ -81,7 +82,7 @@ ExitCode Commands::read()
         return ExitCode::FileProblem;
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this] { m_link->readFromModule(); });
+    const Outcome outcome = perform([this] { m_link->readFromModule(); });
     const QByteArray received = m_link->lastReadImage();
     if (outcome == Outcome::Succeeded && received.size() >= ConfigImageLayout::ImageSize) {
         const ExitCode saved = saveRead(path, received);
@@ -107,15 +108,15 @@ ExitCode Commands::keepModuleBytes(const QString &path, const QByteArray &receiv
         target = QStringLiteral("%1.module-%2.bin").arg(path, stamp);
         for (int n = 2; QFileInfo::exists(target); ++n)
             target = QStringLiteral("%1.module-%2-%3.bin").arg(path, stamp).arg(n);
-        m_console.error(tr("Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.")
+        m_console.error(ToolText::tr("Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.")
                             .arg(ImageFile::quoted(path), ImageFile::quoted(target)));
     }
     if (!save(target, received))
         return ExitCode::FileProblem;
     QString problem = ImageFile::problemWith(received, ImageFile::WindowMaximum);
     if (problem.isEmpty())
-        problem = tr("má %1 B, celý konfigurační obraz má %2 B").arg(received.size()).arg(ConfigImageLayout::ImageSize);
-    m_console.error(QStringLiteral("Obraz z modulu není konfigurační obraz: %1.").arg(problem));
+        problem = ToolText::tr("má %1 B, celý konfigurační obraz má %2 B").arg(received.size()).arg(ConfigImageLayout::ImageSize);
+    m_console.error(ToolText::tr("Obraz z modulu není konfigurační obraz: %1.").arg(problem));
     return ExitCode::NotConfiguration;
 }
 
@@ -127,18 +128,18 @@ ExitCode Commands::write()
     // The module takes exactly a whole image: a shorter one would leave it
     // waiting for the rest, to be taken from the next command's bytes.
     if (image->size() < ConfigImageLayout::ImageSize) {
-        m_console.status(tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
+        m_console.status(ToolText::tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
                              .arg(image->size())
                              .arg(ConfigImageLayout::ImageSize));
         image->append(QByteArray(ConfigImageLayout::ImageSize - image->size(), ConfigImageLayout::FillByte));
     }
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform(int(image->size()) + 1, [this, &image] { m_link->writeImage(*image); });
+    const Outcome outcome = perform([this, &image] { m_link->writeImage(*image); });
     if (outcome != Outcome::Succeeded)
         return linkFailure();
     if (m_finishWrite) {
-        m_console.error(tr("Zápis dokončen; ověření vynecháno, program byl přerušen."));
+        m_console.error(ToolText::tr("Zápis dokončen; ověření vynecháno, program byl přerušen."));
         return signalExit(m_finishWrite);
     }
     if (m_request.verify == Request::Verify::Skip)
@@ -186,7 +187,7 @@ ExitCode Commands::convert()
     const ConfigText::Rendering rendering =
         ConfigText::render(*image, m_request.outputForm.value_or(ConfigText::formOfName(path)));
     if (!rendering.ok()) {
-        m_console.error(tr("Soubor %1 nebyl uložen: %2.")
+        m_console.error(ToolText::tr("Soubor %1 nebyl uložen: %2.")
                             .arg(ImageFile::quoted(path), rendering.refusal.message(m_request.files.at(0))));
         return ExitCode::Different;
     }
@@ -200,7 +201,7 @@ ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
         return ExitCode::FileProblem;
     if (rendering.ok())
         return ExitCode::Done;
-    m_console.error(tr("Soubor %1 obsahuje obraz tak, jak přišel: %2.")
+    m_console.error(ToolText::tr("Soubor %1 obsahuje obraz tak, jak přišel: %2.")
                         .arg(ImageFile::quoted(path), rendering.refusal.message(QString())));
     return ExitCode::Different;
 }
@@ -230,7 +231,7 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
         m_console.error(problem);
         return false;
     }
-    m_console.status(QStringLiteral("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
+    m_console.status(ToolText::tr("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
     return true;
 }
 
@@ -262,11 +263,11 @@ bool Commands::choosePort()
     }
     if (adapters.size() == 1) {
         m_port = adapters.first().device;
-        m_console.status(tr("Port: jediný připojený USB převodník, %1").arg(PortCatalog::entryText(adapters.first())));
+        m_console.status(ToolText::tr("Port: jediný připojený USB převodník, %1").arg(PortCatalog::entryText(adapters.first())));
         return true;
     }
-    m_console.usage(adapters.isEmpty() ? tr("chybí --port a není připojen žádný USB převodník")
-                                       : tr("chybí --port a USB převodníků je připojeno %1").arg(adapters.size()));
+    m_console.usage(adapters.isEmpty() ? ToolText::tr("chybí --port a není připojen žádný USB převodník")
+                                       : ToolText::tr("chybí --port a USB převodníků je připojeno %1").arg(adapters.size()));
     QString list;
     for (const QString &line : PortCatalog::report(ports).split(u'\n', Qt::SkipEmptyParts))
         list += QStringLiteral("  ") + line + u'\n';
@@ -284,18 +285,18 @@ bool Commands::openLink()
             m_console.status(message);
     });
     QObject::connect(m_link.get(), &ModuleLink::progressChanged, m_link.get(),
-                     [this](double value) { m_progress.update(value); });
+                     [this](int position, int total) { m_progress.update(position, total); });
     m_stops = std::make_unique<StopSignals>();
     QObject::connect(m_stops.get(), &StopSignals::requested, m_link.get(),
                      [this](int number) { stopRequested(number); });
     QString reason;
     if (m_link->openPort(m_port, &reason))
         return true;
-    m_console.error(QStringLiteral("Port %1 nelze otevřít: %2").arg(m_port, reason));
+    m_console.error(ToolText::tr("Port %1 nelze otevřít: %2").arg(m_port, reason));
     return false;
 }
 
-ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<void()> &start)
+ModuleLink::Outcome Commands::perform(const std::function<void()> &start)
 {
     QEventLoop loop;
     bool ended = false;
@@ -308,8 +309,7 @@ ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<voi
             loop.quit();
         });
     m_held.clear();
-    if (progressTotal > 0)
-        m_progress.start(progressTotal);
+    m_progress.start();
     m_clock.start();
     start();
     if (!ended)
@@ -327,7 +327,7 @@ ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<voi
 
 ExitCode Commands::compareWith(const QByteArray &expected)
 {
-    const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this, &expected] {
+    const Outcome outcome = perform([this, &expected] {
         m_link->verifyModule(expected);
     });
     if (outcome == Outcome::Succeeded)
@@ -357,7 +357,7 @@ void Commands::stopRequested(int number)
         // Until the first byte has been answered, the line's own pace: two
         // bytes of ten bits at 19200 bit/s per image byte.
         const double msPerByte = written > 0 ? double(m_clock.elapsed()) / written : 20.0 / 19.2;
-        m_console.error(tr("Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. "
+        m_console.error(ToolText::tr("Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. "
                            "Dalším Ctrl+C zápis přerušíte.")
                             .arg(left)
                             .arg(qMax(1, qRound(left * msPerByte / 1000))));
@@ -365,7 +365,7 @@ void Commands::stopRequested(int number)
     }
     m_stoppedBy = number;
     if (writing) {
-        m_console.error(tr("Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.")
+        m_console.error(ToolText::tr("Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.")
                             .arg(written)
                             .arg(total));
     }

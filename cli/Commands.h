@@ -22,8 +22,6 @@ class StopSignals;
 // nothing reaches the module after a file error.
 class Commands
 {
-    Q_DECLARE_TR_FUNCTIONS(Commands)
-
 public:
     Commands(const Request &request, Console &console);
     ~Commands();
@@ -50,7 +48,7 @@ private:
     ExitCode saveRead(const QString &path, const QByteArray &image);
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
-    ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);
+    ModuleLink::Outcome perform(const std::function<void()> &start);
     ExitCode compareWith(const QByteArray &expected);
     // What a read that is not a whole configuration leaves: never in place of a file.
     ExitCode keepModuleBytes(const QString &path, const QByteArray &received);

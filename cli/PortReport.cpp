@@ -1,4 +1,5 @@
 #include "PortReport.h"
+#include "ToolText.h"
 
 #include "PortCatalog.h"
 #include "PortChoice.h"
@@ -13,9 +14,9 @@ QString portReport()
     SerialComm comm;
     for (int k = 1; k <= PortChoice::PortCount; ++k) {
         comm.setCommPort(k);
-        QString state = QStringLiteral("otevře se");
+        QString state = ToolText::tr("otevře se");
         if (!comm.setPortOpen(true))
-            state = QStringLiteral("nelze otevřít: ") + comm.failureReason();
+            state = ToolText::tr("nelze otevřít: ") + comm.failureReason();
         else
             comm.setPortOpen(false);
         text += QStringLiteral("COM%1\t%2\t%3\n").arg(k).arg(comm.deviceName(), state);

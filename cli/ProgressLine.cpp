@@ -29,30 +29,30 @@ ProgressLine::ProgressLine()
 {
 }
 
-void ProgressLine::start(int total)
+void ProgressLine::start()
 {
-    m_total = qMax(total, 1);
     m_lastDraw.invalidate();
 }
 
-void ProgressLine::update(double value)
+void ProgressLine::update(int position, int total)
 {
     if (!m_enabled)
         return;
-    if (value < m_total && m_lastDraw.isValid() && m_lastDraw.elapsed() < RedrawMs)
+    m_total = qMax(total, 1);
+    if (position < m_total && m_lastDraw.isValid() && m_lastDraw.elapsed() < RedrawMs)
         return;
-    draw(value);
+    draw(position);
 }
 
-void ProgressLine::draw(double value)
+void ProgressLine::draw(int position)
 {
     m_lastDraw.start();
-    const double share = qBound(0.0, value / m_total, 1.0);
+    const double share = qBound(0.0, double(position) / m_total, 1.0);
     const int filled = int(share * Width);
     const QString line = QStringLiteral("\r[%1%2] %3 % %4/%5 B")
                              .arg(QString(filled, u'#'), QString(Width - filled, u'.'))
                              .arg(int(share * 100), 3)
-                             .arg(qMin(int(value), m_total))
+                             .arg(qMin(position, m_total))
                              .arg(m_total);
     m_width = int(line.size());
     std::fputs(line.toUtf8().constData(), stderr);

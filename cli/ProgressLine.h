@@ -12,15 +12,15 @@ public:
 
     bool enabled() const { return m_enabled; }
 
-    // A new bar for total bytes.
-    void start(int total);
-    // Draws value of total, at most every 100 ms; value equal to total always.
-    void update(double value);
+    // A new bar for the next operation.
+    void start();
+    // Draws position of total, at most every 100 ms; the end always.
+    void update(int position, int total);
     // Takes the bar off the line, so that text can follow.
     void clear();
 
 private:
-    void draw(double value);
+    void draw(int position);
 
     bool m_enabled = false;
     bool m_shown = false;

@@ -2,6 +2,9 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Console.h"
+#include "ToolText.h"
+#include "Translations.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +16,7 @@ ExitCode outputChecked(ExitCode code)
     const QString lost = Console::outputLost();
     if (lost.isEmpty())
         return code;
-    Console().error(QCoreApplication::translate("vrk04", "Výstup nelze zapsat: %1").arg(lost));
+    Console().error(ToolText::tr("Výstup nelze zapsat: %1").arg(lost));
     return ExitCode::FileProblem;
 }
 
@@ -21,10 +24,8 @@ ExitCode outputChecked(ExitCode code)
 
 int main(int argc, char *argv[])
 {
-    // Qt's own event dispatcher keeps sub-millisecond timer precision; the
-    // GLib one rounds every wait up to whole milliseconds.
-    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     QCoreApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));

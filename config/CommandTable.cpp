@@ -1,5 +1,7 @@
 #include "CommandTable.h"
 
+#include "ConfigWords.h"
+
 CommandTable::CommandTable()
 {
     m_rows.fill(Row{});
@@ -20,10 +22,11 @@ CommandTable CommandTable::emptyTable()
 
 QString CommandTable::heading(int column)
 {
-    static const std::array<QString, ColumnCount> headings = {
-        QStringLiteral("Tvar SMS"), QStringLiteral("Výstup"), QStringLiteral("Akce"),
-        QStringLiteral("Čas/s"), QStringLiteral("Oznam")};
-    return headings.at(column);
+    static const std::array<const char *, ColumnCount> headings = {
+        QT_TRANSLATE_NOOP("ConfigWords", "Tvar SMS"), QT_TRANSLATE_NOOP("ConfigWords", "Výstup"),
+        QT_TRANSLATE_NOOP("ConfigWords", "Akce"), QT_TRANSLATE_NOOP("ConfigWords", "Čas/s"),
+        QT_TRANSLATE_NOOP("ConfigWords", "Oznam")};
+    return ConfigWords::tr(headings.at(column));
 }
 
 namespace Vocabulary {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConfigImage.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -8,7 +10,7 @@
 class CommandTable
 {
 public:
-    static constexpr int RowCount = 20;
+    static constexpr int RowCount = ConfigImageLayout::CommandCount;
     static constexpr int ColumnCount = 5;
 
     enum Column { SmsText = 0, Output = 1, Action = 2, Time = 3, Confirmation = 4 };

@@ -1,5 +1,6 @@
 #include "ConfigDiff.h"
 
+#include "ConfigWords.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
@@ -63,18 +64,20 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
                 continue;
             shownRows.insert(r);
             const bool text = c == CommandTable::SmsText;
-            differences.append({QStringLiteral("Povel %1, %2").arg(r + 1).arg(CommandTable::heading(c)),
+            differences.append({ConfigWords::tr("Povel %1, %2").arg(r + 1).arg(CommandTable::heading(c)),
                                 text ? quoted(x) : x, text ? quoted(y) : y});
         }
     }
     bool defaultsShown = false;
+    const DefaultStates statesA = decomposeDefaultStates({a.defaultStateByte1, a.defaultStateByte2});
+    const DefaultStates statesB = decomposeDefaultStates({b.defaultStateByte1, b.defaultStateByte2});
     for (int k = 1; byField && k <= OutputCount; ++k) {
-        const int x = defaultStateBit(k, a.defaultStateByte1, a.defaultStateByte2);
-        const int y = defaultStateBit(k, b.defaultStateByte1, b.defaultStateByte2);
+        const int x = statesA.at(k - 1) ? 1 : 0;
+        const int y = statesB.at(k - 1) ? 1 : 0;
         if (x == y)
             continue;
         defaultsShown = true;
-        differences.append({QStringLiteral("Výchozí stav RELE%1").arg(k), QString::number(x),
+        differences.append({ConfigWords::tr("Výchozí stav RELE%1").arg(k), QString::number(x),
                             QString::number(y)});
     }
 
@@ -94,14 +97,14 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
                && partOf(last + 1) == partOf(p))
             ++last;
         const QString where = last == p
-                                  ? QStringLiteral("Pozice %1 (%2)").arg(p).arg(describePosition(p))
-                                  : QStringLiteral("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(partOf(p));
+                                  ? ConfigWords::tr("Pozice %1 (%2)").arg(p).arg(describePosition(p))
+                                  : ConfigWords::tr("Pozice %1 až %2 (%3)").arg(p).arg(last).arg(partOf(p));
         differences.append({where, hexBytes(left.mid(offset(p), last - p + 1)),
                             hexBytes(right.mid(offset(p), last - p + 1))});
         p = last;
     }
     if (left.size() != right.size()) {
-        differences.append({QStringLiteral("Délka"), QStringLiteral("%1 B").arg(left.size()),
+        differences.append({ConfigWords::tr("Délka"), QStringLiteral("%1 B").arg(left.size()),
                             QStringLiteral("%1 B").arg(right.size())});
     }
     return differences;

@@ -5,7 +5,7 @@
 namespace ConfigImageLayout {
 
 constexpr int ImageSize = 2048;
-constexpr int CommandCount = 20;
+constexpr int CommandCount = 20;         // the command table's rows
 constexpr int SmsFieldSize = 32;          // field k at positions 32k + 1 .. 32k + 32
 constexpr int DefaultStateByte1Pos = 644; // RELE1..RELE4 in bits 0..3
 constexpr int DefaultStateByte2Pos = 645; // RELE5 in bit 0

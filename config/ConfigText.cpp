@@ -62,7 +62,7 @@ bool checkDefaults(const ParsedText &parsed, Reading &reading)
         refusal.value = QString::number(parsed.defaults.size());
         return false;
     }
-    DefaultCaptions captions;
+    DefaultStates states;
     for (int k = 0; k < OutputCount; ++k) {
         const QString &state = parsed.defaults.at(k);
         if (state != u"0" && state != u"1") {
@@ -71,9 +71,9 @@ bool checkDefaults(const ParsedText &parsed, Reading &reading)
             refusal.detail = QStringLiteral("RELE%1").arg(k + 1);
             return false;
         }
-        captions.at(k) = state;
+        states.at(k) = state == u"1";
     }
-    reading.defaults = composeDefaultStates(captions);
+    reading.defaults = composeDefaultStates(states);
     refusal = {};
     return true;
 }

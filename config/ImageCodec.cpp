@@ -1,5 +1,6 @@
 #include "ImageCodec.h"
 
+#include "ConfigWords.h"
 #include "BitString.h"
 #include "ConfigImage.h"
 #include "Windows1250.h"
@@ -159,22 +160,22 @@ ImageEncoding encodeImage(const CommandTable &table, quint8 defaultStateByte1,
 
 QString ImageEncoding::message() const
 {
-    const QString command = QStringLiteral("Povel %1").arg(row + 1);
+    const QString command = ConfigWords::tr("Povel %1").arg(row + 1);
     switch (problem) {
     case Problem::None:
         return {};
     case Problem::SmsTooLong:
-        return QStringLiteral("%1: text SMS je delší než 32 znaků.").arg(command);
+        return ConfigWords::tr("%1: text SMS je delší než 32 znaků.").arg(command);
     case Problem::SmsUnmappable:
-        return QStringLiteral("%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.")
+        return ConfigWords::tr("%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.")
             .arg(command);
     case Problem::SmsFillCharacter:
-        return QStringLiteral("%1: text SMS obsahuje znak „˙“, který modul nedokáže uložit.").arg(command);
+        return ConfigWords::tr("%1: text SMS obsahuje znak „˙“, který modul nedokáže uložit.").arg(command);
     case Problem::TimeNotWholeNumber:
-        return QStringLiteral("%1: čas „%2“ není celé číslo.")
+        return ConfigWords::tr("%1: čas „%2“ není celé číslo.")
             .arg(command, cellText);
     case Problem::TimeOutOfRange:
-        return QStringLiteral("%1: čas %2 s je mimo rozsah -32 až 95 s.")
+        return ConfigWords::tr("%1: čas %2 s je mimo rozsah -32 až 95 s.")
             .arg(command, cellText);
     }
     return {};

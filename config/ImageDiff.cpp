@@ -1,5 +1,6 @@
 #include "ImageDiff.h"
 
+#include "ConfigWords.h"
 #include "ConfigImage.h"
 
 using namespace ConfigImageLayout;
@@ -20,20 +21,22 @@ QString describePosition(int position)
     const int lastRecord = recordPos(CommandCount - 1) + RecordSize - 1;
     if (position >= 1 && position <= lastSms) {
         const int field = (position - 1) / SmsFieldSize;
-        return QStringLiteral("povel %1, text SMS, znak %2").arg(field + 1).arg(position - smsFieldPos(field) + 1);
+        return ConfigWords::tr("povel %1, text SMS, znak %2").arg(field + 1).arg(position - smsFieldPos(field) + 1);
     }
     if (position == DefaultStateByte1Pos || position == DefaultStateByte2Pos)
-        return QStringLiteral("výchozí stavy výstupů, bajt %1").arg(position - DefaultStateByte1Pos + 1);
+        return ConfigWords::tr("výchozí stavy výstupů, bajt %1").arg(position - DefaultStateByte1Pos + 1);
     if (position >= FirstRecordPos && position <= lastRecord) {
         const int row = (position - FirstRecordPos) / RecordSize;
-        static const char *const fields[RecordSize] = {"výstup", "akce", "čas a oznam"};
-        return QStringLiteral("povel %1, záznam, %2")
+        static const char *const fields[RecordSize] = {QT_TRANSLATE_NOOP("ConfigWords", "výstup"),
+                                                       QT_TRANSLATE_NOOP("ConfigWords", "akce"),
+                                                       QT_TRANSLATE_NOOP("ConfigWords", "čas a oznam")};
+        return ConfigWords::tr("povel %1, záznam, %2")
             .arg(row + 1)
-            .arg(QString::fromUtf8(fields[position - recordPos(row)]));
+            .arg(ConfigWords::tr(fields[position - recordPos(row)]));
     }
     if (position >= 1 && position <= ImageSize)
-        return QStringLiteral("výplň");
-    return QStringLiteral("za koncem obrazu");
+        return ConfigWords::tr("výplň");
+    return ConfigWords::tr("za koncem obrazu");
 }
 
 namespace {
@@ -41,7 +44,7 @@ namespace {
 QString byteAt(const QByteArray &image, int position)
 {
     if (position < 1 || position > image.size())
-        return QStringLiteral("chybí");
+        return ConfigWords::tr("chybí");
     return QStringLiteral("0x") + QString::number(quint8(image.at(position - 1)), 16).rightJustified(2, u'0').toUpper();
 }
 
@@ -50,7 +53,7 @@ QString byteAt(const QByteArray &image, int position)
 QString describeDifference(const QByteArray &actual, const QByteArray &expected, int position,
                            const QString &actualName, const QString &expectedName)
 {
-    return QStringLiteral("pozice %1 (%2): %3 %4, %5 %6")
+    return ConfigWords::tr("pozice %1 (%2): %3 %4, %5 %6")
         .arg(position)
         .arg(describePosition(position), actualName, byteAt(actual, position), expectedName,
              byteAt(expected, position));

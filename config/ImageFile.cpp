@@ -1,6 +1,7 @@
 #include "ImageFile.h"
 
 #include "ConfigText.h"
+#include "ConfigWords.h"
 #include "ImageCodec.h"
 #include "ImageDiff.h"
 
@@ -16,12 +17,12 @@ namespace {
 
 QString cannotSave(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
+    return ConfigWords::tr("Soubor %1 nelze uložit: %2.").arg(quoted(path), reason);
 }
 
 QString tooLong(qint64 size, qsizetype maximum)
 {
-    return QStringLiteral("má %1 B, povoleno je nejvýše %2 B").arg(size).arg(maximum);
+    return ConfigWords::tr("má %1 B, povoleno je nejvýše %2 B").arg(size).arg(maximum);
 }
 
 // Why a file cannot be read, in Czech; Qt's own texts are English.
@@ -29,11 +30,11 @@ QString readFailure(const QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (info.isDir())
-        return QStringLiteral("je to složka");
+        return ConfigWords::tr("je to složka");
     if (!info.exists())
-        return QStringLiteral("soubor neexistuje");
+        return ConfigWords::tr("soubor neexistuje");
     if (!info.isReadable())
-        return QStringLiteral("přístup odepřen");
+        return ConfigWords::tr("přístup odepřen");
     return file.errorString();
 }
 
@@ -43,7 +44,7 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
 {
     using ConfigImageLayout::DecodedLength;
     if (bytes.size() < DecodedLength) {
-        return QStringLiteral("má %1 B, konfigurační obraz má nejméně %2 B")
+        return ConfigWords::tr("má %1 B, konfigurační obraz má nejméně %2 B")
             .arg(bytes.size())
             .arg(DecodedLength);
     }
@@ -52,7 +53,7 @@ QString problemWith(const QByteArray &bytes, qsizetype maximum)
     const ImageDecoding decoded = decodeImage(bytes, CommandTable());
     if (!decoded.ok()) {
         const int p = decoded.failedPosition;
-        return QStringLiteral("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+        return ConfigWords::tr("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
             .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
             .arg(p)
             .arg(describePosition(p));
@@ -68,7 +69,7 @@ Loaded load(const QString &path, qsizetype maximum)
         result.problem = sentence.arg(quoted(path), reason);
         return result;
     };
-    const QString unreadable = QStringLiteral("Soubor %1 nelze přečíst: %2.");
+    const QString unreadable = ConfigWords::tr("Soubor %1 nelze přečíst: %2.");
     if (const QString special = notRegularFile(path); !special.isEmpty())
         return fail(unreadable, special);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
@@ -86,7 +87,7 @@ Loaded load(const QString &path, qsizetype maximum)
         result.bytes = std::move(reading.image);
         return result;
     }
-    const QString notImage = QStringLiteral("Soubor %1 není konfigurační obraz: %2.");
+    const QString notImage = ConfigWords::tr("Soubor %1 není konfigurační obraz: %2.");
     if (bytes.size() > maximum)
         return fail(notImage, tooLong(qMax(file.size(), qint64(bytes.size())), maximum));
     const QString problem = problemWith(bytes, maximum);
@@ -102,13 +103,13 @@ QString unsavable(const QString &path)
     const QFileInfo folder(target.absolutePath());
     QString reason;
     if (target.isDir())
-        reason = QStringLiteral("je to složka");
+        reason = ConfigWords::tr("je to složka");
     else if (const QString special = notRegularFile(path); !special.isEmpty())
         reason = special;
     else if (!folder.isDir())
-        reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
+        reason = ConfigWords::tr("složka %1 neexistuje").arg(quoted(folder.filePath()));
     else if (!folder.isWritable())
-        reason = QStringLiteral("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
+        reason = ConfigWords::tr("do složky %1 nelze zapisovat").arg(quoted(folder.filePath()));
     return reason.isEmpty() ? reason : cannotSave(path, reason);
 }
 
@@ -130,9 +131,9 @@ bool save(const QString &path, const QByteArray &bytes, QString *problem)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(cannotSave(path, file.errorString()));
     if (file.write(bytes) != bytes.size())
-        return fail(cannotSave(path, QStringLiteral("zápis se nedokončil (plný disk?)")));
+        return fail(cannotSave(path, ConfigWords::tr("zápis se nedokončil (plný disk?)")));
     if (!file.commit())
-        return fail(cannotSave(path, QStringLiteral("zápis selhal (%1)").arg(file.errorString())));
+        return fail(cannotSave(path, ConfigWords::tr("zápis selhal (%1)").arg(file.errorString())));
     return true;
 }
 
@@ -141,7 +142,7 @@ QString notRegularFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() || info.isFile() || info.isDir())
         return {};
-    return QCoreApplication::translate("ImageFile", "není to obyčejný soubor, ale zařízení, roura nebo soket");
+    return ConfigWords::tr("není to obyčejný soubor, ale zařízení, roura nebo soket");
 }
 
 QString quoted(const QString &path)

@@ -1,6 +1,7 @@
 #include "TableFormat.h"
 
 #include "ConfigText.h"
+#include "ConfigWords.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
 
@@ -13,8 +14,8 @@ using namespace ConfigText;
 QList<int> defaults(const ImageDecoding &decoded)
 {
     QList<int> states;
-    for (int k = 1; k <= OutputCount; ++k)
-        states << defaultStateBit(k, decoded.defaultStateByte1, decoded.defaultStateByte2);
+    for (bool on : decomposeDefaultStates({decoded.defaultStateByte1, decoded.defaultStateByte2}))
+        states << (on ? 1 : 0);
     return states;
 }
 
@@ -39,7 +40,7 @@ QString visible(const QString &text)
 QString asText(const ImageDecoding &decoded)
 {
     const QList<int> widths = {2, 33, 6, 9, 5, 5};
-    QStringList headings = {QStringLiteral("č.")};
+    QStringList headings = {ConfigWords::tr("č.")};
     for (int c = 0; c < CommandTable::ColumnCount; ++c)
         headings << CommandTable::heading(c);
     auto row = [&widths](const QStringList &cells) {
@@ -60,7 +61,7 @@ QString asText(const ImageDecoding &decoded)
     const QList<int> bits = defaults(decoded);
     for (int k = 1; k <= OutputCount; ++k)
         states << QStringLiteral("RELE%1 %2").arg(k).arg(bits.at(k - 1));
-    return text + QStringLiteral("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
+    return text + ConfigWords::tr("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
 }
 
 QString csvField(const QString &text)

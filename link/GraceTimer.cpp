@@ -3,6 +3,21 @@
 #include <QIODevice>
 #include <QTimer>
 
+namespace {
+
+// Qt's own event dispatcher keeps sub-millisecond timer precision; the GLib
+// one rounds every wait up to whole milliseconds, which doubles the time of a
+// transfer paced by one-millisecond ticks. Every program that paces a link
+// with this timer selects it, before its application object exists.
+void selectPreciseDispatcher()
+{
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+}
+Q_CONSTRUCTOR_FUNCTION(selectPreciseDispatcher)
+
+} // namespace
+
 GraceTimer::GraceTimer(QTimer &timer, QIODevice &device, QObject *parent)
     : QObject(parent)
     , m_timer(timer)

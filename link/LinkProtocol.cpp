@@ -4,9 +4,12 @@
 #include "ConfigImage.h"
 #include "Configuration.h"
 #include "ImageDiff.h"
+#include "LinkText.h"
 #include "LinkTimer.h"
 
 namespace {
+
+using ConfigImageLayout::ImageSize;
 
 // Bytes on the line.
 constexpr char Attention = 3;
@@ -50,14 +53,7 @@ constexpr int DataGraceMs = 4;
 // The test already waits 500 ms, thirty times the usual adapter latency.
 constexpr int TestGraceMs = 0;
 
-const QString TestOk = QStringLiteral("TEST OK");
-const QString TestError = QStringLiteral("TEST ERROR");
-const QString TransferOk = QStringLiteral("Prenos OK");
-const QString ReadFailure = QStringLiteral("chyba v prenosu!");
-const QString WriteFailure = QStringLiteral("chyba komunikace!");
-const QString DuplicateReceipt = QStringLiteral("duplicitni prijem");
-const QString VerifyOk = QStringLiteral("Ověření OK");
-const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
+using Status = LinkText::Status;
 
 } // namespace
 
@@ -97,14 +93,15 @@ bool LinkProtocol::transferUnderWay() const
 // A transfer button: the bar back to 0 and the start line, unless a transfer
 // is under way. A second transfer press would restart or redirect that one in
 // the middle of its stream; it is refused instead, with one line in the log.
-bool LinkProtocol::startTransfer(const QString &startMessage)
+bool LinkProtocol::startTransfer(LinkText::Status start, int total)
 {
     if (transferUnderWay()) {
-        log(AlreadyRunning);
+        log(Status::AlreadyRunning);
         return false;
     }
-    setProgress(0);
-    log(startMessage);
+    m_total = total;
+    setPosition(0);
+    log(start);
     return true;
 }
 
@@ -113,14 +110,14 @@ bool LinkProtocol::startTransfer(const QString &startMessage)
 void LinkProtocol::interruptTransfer()
 {
     const Operation operation = runningOperation();
-    log(operation == Operation::Write    ? QStringLiteral("Zápis přerušen")
-        : operation == Operation::Verify ? QStringLiteral("Ověření přerušeno")
-        : operation == Operation::Read   ? QStringLiteral("Vyčítání přerušeno")
-                                         : tr("Test přerušen"));
+    log(operation == Operation::Write    ? Status::WriteInterrupted
+        : operation == Operation::Verify ? Status::VerifyInterrupted
+        : operation == Operation::Read   ? Status::ReadInterrupted
+                                         : Status::TestInterrupted);
     // The module keeps waiting for the rest of the image and would store the
     // next operation's bytes as that rest.
     if (operation == Operation::Write)
-        log(tr("Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu."));
+        log(Status::ModuleAwaitsRest);
     emit operationEnded(operation, Outcome::Interrupted);
 }
 
@@ -135,12 +132,12 @@ void LinkProtocol::abandon()
 
 int LinkProtocol::writtenBytes() const
 {
-    return m_transferMode == WriteMode && m_linkState == DataPhase ? int(m_progress) : 0;
+    return m_transferMode == WriteMode && m_linkState == DataPhase ? m_position : 0;
 }
 
 void LinkProtocol::readFromModule()
 {
-    if (!startTransfer(QStringLiteral("Vyčítání START")))
+    if (!startTransfer(Status::ReadStart, ImageSize))
         return;
     m_verifying = false;
     // A read pressed while TEST waits goes on from TEST's state without the
@@ -151,7 +148,7 @@ void LinkProtocol::readFromModule()
 
 void LinkProtocol::verifyModule(const QByteArray &expected)
 {
-    if (!startTransfer(QStringLiteral("Ověření START")))
+    if (!startTransfer(Status::VerifyStart, ImageSize))
         return;
     m_verifying = true;
     m_imageBuffer.clear();
@@ -161,25 +158,25 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
 
 void LinkProtocol::writeToModule()
 {
-    if (!startTransfer(QStringLiteral("Zápis START")))
+    if (!startTransfer(Status::WriteStart, ImageSize + 1))
         return;
     QString problem;
     if (!m_config.TableToImage(&problem)) {
         // A table the module cannot hold is never sent, not even in part.
         if (!problem.isEmpty())
             log(problem);
-        log(WriteFailure);
+        log(Status::WriteFailure);
         m_linkState = Idle;
         endOperation(Operation::Write, Outcome::Failed);
         return;
     }
-    m_imageBuffer = m_config.ConfigImage;
+    m_imageBuffer = m_config.ConfigImage();
     WriteStep();
 }
 
 void LinkProtocol::writeImage(const QByteArray &image)
 {
-    if (!startTransfer(QStringLiteral("Zápis START")))
+    if (!startTransfer(Status::WriteStart, int(qMin<qsizetype>(image.size() + 1, LongestTransfer))))
         return;
     m_imageBuffer = image;
     WriteStep();
@@ -206,23 +203,23 @@ void LinkProtocol::SendByte()
 
 void LinkProtocol::TestStep()
 {
-    runStep(TestMode, [this] { return testTransition(); }, TestError);
+    runStep(TestMode, [this] { return testTransition(); }, Status::TestError);
 }
 
 void LinkProtocol::ReadStep()
 {
-    runStep(ReadMode, [this] { return readTransition(); }, ReadFailure);
+    runStep(ReadMode, [this] { return readTransition(); }, Status::ReadFailure);
 }
 
 void LinkProtocol::WriteStep()
 {
-    runStep(WriteMode, [this] { return writeTransition(); }, WriteFailure);
+    runStep(WriteMode, [this] { return writeTransition(); }, Status::WriteFailure);
 }
 
 // Every error inside a step, reported or thrown, ends the operation with the
 // step's failure message.
 template<typename Transition>
-void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &failureMessage)
+void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status failure)
 {
     m_transferMode = mode;
     Step step = Step::Failed;
@@ -235,7 +232,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
         return;
     // A verify that found a difference has said so already.
     if (step == Step::Failed || step == Step::NotConfiguration) {
-        log(failureMessage);
+        log(failure);
         m_linkState = Idle;
     }
     // The cable worked: the user is told that the module itself holds no
@@ -243,8 +240,7 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
     if (step == Step::NotConfiguration) {
         const bool erased = !m_lastReadImage.isEmpty()
                             && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
-        log(erased ? tr("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.")
-                   : tr("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."));
+        log(erased ? Status::ModuleErased : Status::NotConfiguration);
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }
@@ -256,7 +252,7 @@ LinkProtocol::Step LinkProtocol::testTransition()
     if (!acknowledged())
         return Step::Failed;
     m_linkState = Idle;
-    log(TestOk);
+    log(Status::TestOk);
     return Step::Done;
 }
 
@@ -302,7 +298,7 @@ LinkProtocol::Step LinkProtocol::writeTransition()
         return writeData();
     default:
         m_idleTicks = 0;
-        setProgress(1);
+        setPosition(1);
         return sendAttention(WriteSetupIntervalMs, SetupGraceMs);
     }
 }
@@ -315,7 +311,7 @@ LinkProtocol::Step LinkProtocol::readData()
         return countIdleStep();
     m_idleTicks = 0;
     // The terminating 25 is counted too, and taken back on success.
-    if (!setProgress(m_progress + 1))
+    if (!setPosition(m_position + 1))
         return Step::Failed;
     if (m_rxBuffer.at(0) == EndOfData)
         return finishRead();
@@ -327,32 +323,28 @@ LinkProtocol::Step LinkProtocol::finishRead()
 {
     if (m_verifying)
         return finishVerify();
-    log(TransferOk);
-    setProgress(m_progress - 1);
+    log(Status::TransferOk);
+    setPosition(m_position - 1);
     m_linkState = Idle;
     m_lastReadComplete = true;
     m_lastReadImage = m_imageBuffer;
-    m_config.ConfigImage = m_imageBuffer;
-    // The decoder is all or nothing: when it fails the table stays as it was
-    // and ConfigImage keeps the received bytes.
-    return m_config.ImageToTable() ? Step::Done : Step::NotConfiguration;
+    // Bytes that do not decode leave the table as it was; ConfigImage keeps them.
+    return m_config.receiveImage(m_imageBuffer) ? Step::Done : Step::NotConfiguration;
 }
 
 // The module's bytes go into a buffer of their own: the configuration stays
 // as it is, whatever the module holds.
 LinkProtocol::Step LinkProtocol::finishVerify()
 {
-    setProgress(m_progress - 1);
+    setPosition(m_position - 1);
     m_linkState = Idle;
     m_verifiedImage = m_imageBuffer;
     m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
     if (m_verifyDifference == 0) {
-        log(VerifyOk);
+        log(Status::VerifyOk);
         return Step::Done;
     }
-    log(QStringLiteral("Ověření: první rozdíl, ")
-        + describeDifference(m_verifiedImage, m_expected, m_verifyDifference, QStringLiteral("modul"),
-                             QStringLiteral("očekáváno")));
+    log(LinkText::verifyDifference(m_verifiedImage, m_expected, m_verifyDifference));
     return Step::Differs;
 }
 
@@ -361,26 +353,24 @@ LinkProtocol::Step LinkProtocol::writeData()
     if (!takeInput())
         return Step::Failed;
     if (m_rxBuffer.size() > 1) {
-        log(DuplicateReceipt);
+        log(Status::DuplicateReceipt);
         return Step::Failed;
     }
     if (m_rxBuffer.isEmpty())
         return countIdleStep();
     m_idleTicks = 0;
-    if (!setProgress(m_progress + 1))
+    if (!setPosition(m_position + 1))
         return Step::Failed;
     if (m_rxBuffer.at(0) == EndOfData) {
         // A module that ends the write before the last byte holds only part
         // of the image: a module still busy with an interrupted write takes
         // the next write's first bytes as the rest of the old one.
-        const qsizetype answered = qsizetype(m_progress) - 1;
+        const qsizetype answered = m_position - 1;
         if (answered != m_imageBuffer.size()) {
-            log(QStringLiteral("Modul ukončil zápis předčasně, po %1. bajtu z %2.")
-                    .arg(answered)
-                    .arg(m_imageBuffer.size()));
+            log(LinkText::earlyEnd(answered, m_imageBuffer.size()));
             return Step::Failed;
         }
-        log(TransferOk);
+        log(Status::TransferOk);
         m_linkState = Idle;
         return Step::Done;
     }
@@ -431,14 +421,13 @@ LinkProtocol::Step LinkProtocol::send(char byte, qint16 nextState, int intervalM
     return Step::Continue;
 }
 
-// Sends the byte at the 1-based position progress() of m_imageBuffer; false
-// when that position lies outside the image.
+// Sends the byte at the 1-based position() of m_imageBuffer; false when that
+// position lies outside the image.
 bool LinkProtocol::sendImageByte()
 {
-    const double position = m_progress;
-    if (position < 1 || position > m_imageBuffer.size())
+    if (m_position < 1 || m_position > m_imageBuffer.size())
         return false;
-    m_txByte = quint8(m_imageBuffer.at(qsizetype(position) - 1));
+    m_txByte = quint8(m_imageBuffer.at(m_position - 1));
     SendByte();
     return true;
 }
@@ -452,20 +441,27 @@ LinkProtocol::Step LinkProtocol::countIdleStep()
     return Step::Continue;
 }
 
-bool LinkProtocol::setProgress(double value)
+bool LinkProtocol::setPosition(int position)
 {
-    if (!(value >= 0 && value <= ProgressMaximum))
+    if (position < 0 || position > LongestTransfer)
         return false;
-    if (value != m_progress) {
-        m_progress = value;
-        emit progressChanged(m_progress);
+    if (position != m_position) {
+        m_position = position;
+        emit progressChanged(m_position, m_total);
     }
     return true;
 }
 
+
+
 void LinkProtocol::log(const QString &message)
 {
     emit logged(message);
+}
+
+void LinkProtocol::log(LinkText::Status status)
+{
+    log(LinkText::status(status));
 }
 
 // An operation that ended leaves the timer off, also when a button ran its

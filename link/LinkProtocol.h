@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LinkText.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -24,8 +26,11 @@ public:
     enum class Outcome { Succeeded, Failed, Interrupted };
     Q_ENUM(Outcome)
 
-    // The bar's range is 0..ProgressMaximum.
-    static constexpr int ProgressMaximum = 2050;
+    // The furthest position a transfer may reach: a 2048-byte image and the
+    // end mark that follows it, and one byte more that a module has always
+    // been allowed. Anything longer is not a configuration image, and the
+    // transfer fails rather than take a runaway line's bytes without end.
+    static constexpr int LongestTransfer = 2050;
 
     LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config, QObject *parent = nullptr);
 
@@ -33,8 +38,6 @@ public:
     qint16 TransferMode() const { return m_transferMode; }
     // 0 idle, 25 attention sent, 35 request sent, 45 start of data sent, 50 data.
     qint16 LinkState() const { return m_linkState; }
-    // The byte SendByte sends next, 0..255.
-    qint16 TxByte() const { return m_txByte; }
     // Everything taken from the port in the current step.
     const QByteArray &RxBuffer() const { return m_rxBuffer; }
     // Read: the image bytes received so far. Write: the image being sent.
@@ -42,9 +45,14 @@ public:
     // Consecutive data-phase steps at which nothing had arrived.
     qint16 IdleTicks() const { return m_idleTicks; }
 
-    // The progress bar's value: the bytes received so far on a read, the
-    // 1-based position of the byte to send on a write. 0..ProgressMaximum.
-    double progress() const { return m_progress; }
+    // The transfer position: the bytes received so far on a read (the end
+    // mark counted until it is taken back), the 1-based position of the byte
+    // to send on a write. 0..LongestTransfer.
+    int position() const { return m_position; }
+    // Where the position ends when the transfer goes well: the image and its
+    // end mark on a write; a 2048-byte image on a read, whose length the
+    // module decides.
+    int total() const { return m_total; }
 
     // An operation is under way: the link is out of its idle state.
     bool isBusy() const;
@@ -91,8 +99,8 @@ public:
 
 signals:
     void logged(const QString &message);
-    // On every change of progress(); the bar may redraw less often.
-    void progressChanged(double value);
+    // On every change of position(); a bar may redraw less often.
+    void progressChanged(int position, int total);
     // After the last message of an operation, with the timer off.
     void operationEnded(LinkProtocol::Operation operation, LinkProtocol::Outcome outcome);
 
@@ -109,7 +117,7 @@ private:
     enum class Step { Continue, Done, Failed, Differs, NotConfiguration };
 
     template<typename Transition>
-    void runStep(qint16 mode, Transition transition, const QString &failureMessage);
+    void runStep(qint16 mode, Transition transition, LinkText::Status failure);
 
     Step testTransition();
     Step readTransition();
@@ -126,17 +134,19 @@ private:
     Step sendAttention(int intervalMs, int graceMs);
     bool sendImageByte();
     Step countIdleStep();
-    bool setProgress(double value);
+    bool setPosition(int position);
     void log(const QString &message);
+    void log(LinkText::Status status);
     void endOperation(Operation operation, Outcome outcome);
     bool transferUnderWay() const;
-    bool startTransfer(const QString &startMessage);
+    bool startTransfer(LinkText::Status start, int total);
     void interruptTransfer();
 
     Comm &m_comm;
     LinkTimer &m_timer;
     Configuration &m_config;
-    double m_progress = 0;
+    int m_position = 0;
+    int m_total = LongestTransfer;
     // The read under way stores into m_verifiedImage, not ConfigImage.
     bool m_verifying = false;
     QByteArray m_expected;

@@ -1,5 +1,6 @@
 #include "ModuleLink.h"
 
+#include "LinkText.h"
 #include "PortChoice.h"
 
 #include <QRegularExpression>
@@ -22,7 +23,7 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_answerPace, &AnswerPace::slow, this,
             [this](int averageMs) { emit logged(PortPlatform::latencyAdvice(averageMs)); });
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
-        emit logged(QStringLiteral("Port %1 byl zavřen: %2").arg(portName(), reason));
+        emit logged(LinkText::portClosed(portName(), reason));
     });
 }
 

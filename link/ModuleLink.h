@@ -72,7 +72,7 @@ signals:
     // and the reason when the port closes on its own, and one line in a
     // transfer whose answers come slowly (PortPlatform::latencyAdvice).
     void logged(const QString &message);
-    void progressChanged(double value);
+    void progressChanged(int position, int total);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
 private:

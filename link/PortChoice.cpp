@@ -1,6 +1,7 @@
 #include "PortChoice.h"
 
 #include "Comm.h"
+#include "LinkText.h"
 
 PortChoice::PortChoice(Comm &comm, PortOptions &options, QObject *parent)
     : QObject(parent)
@@ -42,7 +43,7 @@ void PortChoice::SelectPort()
             continue;
         m_comm.setCommPort(k);
         if (!m_comm.setPortOpen(true)) {
-            emit logged(QStringLiteral("Port COM%1 nelze otevřít: %2").arg(k).arg(m_comm.failureReason()));
+            emit logged(LinkText::portCannotOpen(k, m_comm.failureReason()));
             continue;
         }
         // A device without an RTS line (a pseudo-terminal) still carries the link.

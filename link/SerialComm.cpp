@@ -17,9 +17,9 @@ SerialComm::SerialComm(QObject *parent)
                          const bool fatal = error == QSerialPort::ResourceError
                                             || (error != QSerialPort::NoError && !m_inCall);
                          if (fatal && m_port.isOpen()) {
-                             m_reason = reasonFor(QSerialPort::ResourceError);
+                             fail(Problem::Disconnected);
                              closePort();
-                             emit closedOnItsOwn(m_reason);
+                             emit closedOnItsOwn(failureReason());
                          }
                      });
 }
@@ -47,25 +47,25 @@ bool SerialComm::setPortOpen(bool open)
     const QScopedValueRollback inCall(m_inCall, true);
     if (!open) {
         if (!m_port.isOpen())
-            return fail(QStringLiteral("port není otevřen"));
+            return fail(Problem::NotOpen);
         closePort();
         return true;
     }
     if (m_port.isOpen())
-        return fail(QStringLiteral("port je již otevřen"));
+        return fail(Problem::AlreadyOpen);
     // One device under two names (a by-id link and ttyUSB0) must get one lock.
     m_port.setPortName(PortPlatform::deviceBehind(deviceName()));
     if (!m_port.open(QIODevice::ReadWrite))
-        return fail(reasonFor(m_port.error()));
+        return fail(problemFor(m_port.error()));
     m_platform.tune(m_port);
     const bool configured = m_port.setBaudRate(BaudRate) && m_port.setDataBits(QSerialPort::Data8)
                             && m_port.setParity(QSerialPort::NoParity)
                             && m_port.setStopBits(QSerialPort::OneStop)
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        const QString reason = reasonFor(m_port.error());
+        const Problem problem = problemFor(m_port.error());
         closePort();
-        return fail(reason);
+        return fail(problem);
     }
     m_port.clear();
     return true;
@@ -75,16 +75,16 @@ bool SerialComm::setRTSEnable(bool on)
 {
     const QScopedValueRollback inCall(m_inCall, true);
     if (!m_port.isOpen())
-        return fail(QStringLiteral("port není otevřen"));
+        return fail(Problem::NotOpen);
     if (!m_port.setRequestToSend(on))
-        return fail(QStringLiteral("zařízení nemá linku RTS"));
+        return fail(Problem::NoRtsLine);
     return true;
 }
 
 std::optional<QByteArray> SerialComm::Input()
 {
     if (!m_port.isOpen()) {
-        fail(QStringLiteral("port není otevřen"));
+        fail(Problem::NotOpen);
         return std::nullopt;
     }
     return m_port.readAll();
@@ -101,9 +101,9 @@ bool SerialComm::Output(const QByteArray &bytes)
 {
     const QScopedValueRollback inCall(m_inCall, true);
     if (!m_port.isOpen())
-        return fail(QStringLiteral("port není otevřen"));
+        return fail(Problem::NotOpen);
     if (m_port.write(bytes) != bytes.size())
-        return fail(reasonFor(m_port.error()));
+        return fail(problemFor(m_port.error()));
     // Hand the bytes to the driver now rather than at the next event-loop pass.
     m_port.flush();
     return true;
@@ -115,45 +115,51 @@ void SerialComm::closePort()
     m_port.close();
 }
 
-bool SerialComm::fail(const QString &reason)
+bool SerialComm::fail(Problem problem)
 {
-    m_reason = reason;
+    m_problem = problem;
+    m_systemText = m_port.errorString();
     return false;
 }
 
-QString SerialComm::reasonFor(QSerialPort::SerialPortError error) const
+QString SerialComm::failureReason() const
+{
+    return LinkText::portProblem(m_problem, m_systemText);
+}
+
+SerialComm::Problem SerialComm::problemFor(QSerialPort::SerialPortError error) const
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("zařízení neexistuje");
+        return Problem::NoDevice;
     case QSerialPort::PermissionError: {
         // Qt reports a port locked by another program as a permission error too.
         const QFileInfo device(m_port.portName().startsWith(u'/') ? m_port.portName()
                                                                    : deviceName());
         if (device.exists() && !(device.isReadable() && device.isWritable()))
-            return QStringLiteral("přístup odepřen (přidejte uživatele do skupiny dialout)");
-        return QStringLiteral("port používá jiný program");
+            return Problem::AccessDenied;
+        return Problem::InUse;
     }
     case QSerialPort::OpenError:
-        return QStringLiteral("port používá jiný program");
+        return Problem::InUse;
     case QSerialPort::ResourceError:
-        return QStringLiteral("zařízení bylo odpojeno");
+        return Problem::Disconnected;
     default:
-        return systemReason();
+        return systemProblem();
     }
 }
 
-// The system's own words for the common cases, in Czech; anything else as
-// the system says it.
-QString SerialComm::systemReason() const
+// The common cases of the system's own words; anything else as the system
+// says it.
+SerialComm::Problem SerialComm::systemProblem() const
 {
     const QFileInfo device(deviceName());
     const QString text = m_port.errorString();
     if (device.isDir())
-        return QStringLiteral("je to složka, ne sériové zařízení");
+        return Problem::Folder;
     if (text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
-        return QStringLiteral("není sériové zařízení");
+        return Problem::NotSerial;
     if (text.contains(QLatin1String("No such device")) || text.contains(QLatin1String("No such file")))
-        return QStringLiteral("zařízení neexistuje");
-    return QStringLiteral("chyba portu: %1").arg(text);
+        return Problem::NoDevice;
+    return Problem::Other;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Comm.h"
+#include "LinkText.h"
 #include "PortPlatform.h"
 
 #include <QObject>
@@ -41,7 +42,7 @@ public:
     // number maps to; empty brings the mapping back.
     void useDevice(const QString &device) { m_device = device; }
     bool usesDevice() const { return !m_device.isEmpty(); }
-    QString failureReason() const override { return m_reason; }
+    QString failureReason() const override;
 
     // The underlying port, for the transfer timer that waits on its readyRead.
     QSerialPort &serialPort() { return m_port; }
@@ -52,15 +53,17 @@ signals:
     void closedOnItsOwn(const QString &reason);
 
 private:
-    bool fail(const QString &reason);
+    using Problem = LinkText::PortProblem;
+    bool fail(Problem problem);
     void closePort();
-    QString reasonFor(QSerialPort::SerialPortError error) const;
-    QString systemReason() const;
+    Problem problemFor(QSerialPort::SerialPortError error) const;
+    Problem systemProblem() const;
 
     QSerialPort m_port;
     PortPlatform m_platform;
     int m_number = 1;
     QString m_device;
-    QString m_reason;
+    Problem m_problem = Problem::None;
+    QString m_systemText;
     bool m_inCall = false; // errors raised inside our own calls are reported by their results
 };

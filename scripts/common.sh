@@ -2,7 +2,10 @@
 # Sourced, not run.
 
 VRK04_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VRK04_PACKAGES=(qt6-base-dev qt6-serialport-dev cmake g++ make fonts-dejavu-core)
+# qt6-tools-dev and qt6-l10n-tools build the catalogues; qt6-translations-l10n
+# holds Qt's own Czech texts (dialogs, buttons, the command-line parser).
+VRK04_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                cmake g++ make fonts-dejavu-core)
 # clang with its libFuzzer and sanitizer runtimes, for the fuzz targets.
 VRK04_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the tests of the desktop entry, the metainfo, the manual pages and the

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <span>
+#include <utility>
 
 class QWidget;
 
@@ -31,6 +32,15 @@ const TwipsRect &layoutRow(std::span<const TwipsRect> table, const char *name);
 
 // Sets objectName and geometry of widget from the row named like it.
 void place(QWidget *widget, std::span<const TwipsRect> table, const char *name);
+
+// A new W, made from args with parent as its owner, placed by its row of table.
+template<typename W, typename... Args>
+W *makePlaced(QWidget *parent, std::span<const TwipsRect> table, const char *name, Args &&...args)
+{
+    auto *widget = new W(std::forward<Args>(args)..., parent);
+    place(widget, table, name);
+    return widget;
+}
 
 namespace Palette {
 inline const QColor PaleYellow{255, 255, 192};     // fields that show data

@@ -54,6 +54,8 @@ private slots:
     void keepsConfigurations_data();
     void keepsConfigurations();
     void firstCtrlCLetsTheWriteFinish();
+    void language_data();
+    void language();
 
 private:
     Run vrk04(const QStringList &arguments, const QString &folder,
@@ -413,6 +415,44 @@ void TestVrk04::firstCtrlCLetsTheWriteFinish()
     QCOMPARE(verify.exitCode, 0);
     QCOMPARE(contents(modulePath), image);
 #endif
+}
+
+void TestVrk04::language_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("has");    // in stdout and stderr together
+    QTest::addColumn<QStringList>("hasNot");
+
+    const QStringList qtEnglish{"Usage:", "Options:", "Arguments:", "Unknown option", "Missing value"};
+    QTest::newRow("Czech, unknown option") << "cs_CZ.UTF-8" << QStringList{"--bogus"}
+                                           << QStringList{"vrk04: Neznámá volba 'bogus'."} << qtEnglish;
+    QTest::newRow("Czech, missing value") << "cs_CZ.UTF-8" << QStringList{"--port"}
+                                          << QStringList{"Chybějící hodnota po '--port'."} << qtEnglish;
+    QTest::newRow("Czech, help") << "cs_CZ.UTF-8" << QStringList{"--help"}
+                                 << QStringList{"Použití:", "Volby:", "Argumenty:", "Příkazy:"} << qtEnglish;
+    QTest::newRow("English, help") << "en_US.UTF-8" << QStringList{"--help"}
+                                   << QStringList{"Usage:", "Options:", "Commands:", "Exit codes:"}
+                                   << QStringList{"Příkazy", "Použití"};
+}
+
+void TestVrk04::language()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, has);
+    QFETCH(QStringList, hasNot);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), lang);
+    const Run run = vrk04(arguments, QDir::tempPath(), environment);
+    const QString output = run.out + run.err;
+    for (const QString &text : has)
+        QVERIFY2(output.contains(text), qPrintable(output));
+    for (const QString &text : hasNot)
+        QVERIFY2(!output.contains(text), qPrintable(output));
 }
 
 QTEST_GUILESS_MAIN(TestVrk04)

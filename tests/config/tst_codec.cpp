@@ -3,6 +3,7 @@
 #include "ConfigImage.h"
 #include "TestBytes.h"
 #include "Configuration.h"
+#include "TableEdit.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
 #include "Windows1250.h"
@@ -16,6 +17,8 @@ namespace {
 
 const char FF = char(0xFF);
 
+using DefaultCaptions = std::array<QString, OutputCount>; // RELE1 .. RELE5
+
 // Stand-in for the main window's five default-output buttons.
 struct Buttons
 {
@@ -28,29 +31,32 @@ struct Buttons
     {
         QObject::connect(&config, &Configuration::defaultStatesChanged, [this, &config] {
             ++shows;
-            for (int k : DefaultsToButtonsOrder) {
-                const int bit = defaultStateBit(k, config.DefaultStateByte1, config.DefaultStateByte2);
-                captions.at(k - 1) = defaultCaption(captions.at(k - 1), bit);
-            }
+            const DefaultStates states = config.defaultStates();
+            for (int k = 0; k < OutputCount; ++k)
+                captions.at(k) = states.at(k) ? QStringLiteral("1") : QStringLiteral("0");
         });
         QObject::connect(&config, &Configuration::tableChanged, [this] { ++refreshes; });
     }
-    // The window's ButtonsToDefaults: the captions into the two bytes.
+    // The window's ButtonsToDefaults: the captions into the configuration.
     void toDefaults(Configuration &config) const
     {
-        const DefaultStateBytes bytes = composeDefaultStates(captions);
-        config.DefaultStateByte1 = bytes.byte1;
-        config.DefaultStateByte2 = bytes.byte2;
+        DefaultStates states;
+        for (int k = 0; k < OutputCount; ++k)
+            states.at(k) = captions.at(k) != u"0";
+        config.setDefaultStates(states);
     }
-    // The window's start: an empty table and the bytes from the buttons.
-    void reset(Configuration &config) const
+    // The window's start: an empty table and the states from the buttons;
+    // the signals are counted from here on.
+    void reset(Configuration &config)
     {
         config.ResetTable();
         toDefaults(config);
+        refreshes = 0;
+        shows = 0;
     }
     void click(Configuration &config, int output)
     {
-        captions.at(output - 1) = toggledDefaultCaption(captions.at(output - 1));
+        captions.at(output - 1) = captions.at(output - 1) == u"1" ? QStringLiteral("0") : QStringLiteral("1");
         toDefaults(config);
     }
 };
@@ -140,14 +146,14 @@ void TestCodec::resetTableEncodesToReference()
     Buttons buttons;
     buttons.attach(config);
     buttons.reset(config);
-    QCOMPARE(config.DefaultStateByte1, quint8(0x3F));
-    QCOMPARE(config.DefaultStateByte2, quint8(0x3F));
+    QCOMPARE(config.DefaultStateByte1(), quint8(0x3F));
+    QCOMPARE(config.DefaultStateByte2(), quint8(0x3F));
     QVERIFY(config.TableToImage());
     const QByteArray reference = referenceResetImage();
     QCOMPARE(reference.size(), 2048);
-    QCOMPARE(config.ConfigImage.size(), 2048);
+    QCOMPARE(config.ConfigImage().size(), 2048);
     for (int i = 0; i < 2048; ++i) {
-        if (config.ConfigImage.at(i) != reference.at(i))
+        if (config.ConfigImage().at(i) != reference.at(i))
             QFAIL(qPrintable(QStringLiteral("byte %1 differs").arg(i + 1)));
     }
 }
@@ -156,11 +162,13 @@ void TestCodec::encodingIsStable()
 {
     Configuration config;
     QRandomGenerator rng(7);
-    config.CommandTable = randomTable(rng);
+    const CommandTable table = randomTable(rng);
+    for (int r = 0; r < CommandTable::RowCount; ++r)
+        config.setCommand(r, table.row(r));
     QVERIFY(config.TableToImage());
-    const QByteArray first = config.ConfigImage;
+    const QByteArray first = config.ConfigImage();
     QVERIFY(config.TableToImage());
-    QCOMPARE(config.ConfigImage, first);
+    QCOMPARE(config.ConfigImage(), first);
     QCOMPARE(first.size(), 2048);
     QCOMPARE(first.mid(640, 3), QByteArray(3, FF));
     QCOMPARE(first.mid(645, 10), QByteArray(10, FF));
@@ -324,13 +332,12 @@ void TestCodec::decodeLength()
     Buttons buttons;
     buttons.attach(config);
     buttons.reset(config);
-    config.ConfigImage = image;
     int failed = -1;
-    QCOMPARE(config.ImageToTable(&failed), failedPosition == 0);
+    QCOMPARE(config.ImageToTable(image, &failed), failedPosition == 0);
     QCOMPARE(failed, failedPosition);
     const QString expectedOutput = failedPosition == 0 ? QStringLiteral("RELE2") : QStringLiteral("SYSTEM");
-    QCOMPARE(config.CommandTable.cell(19, CommandTable::Output), expectedOutput);
-    QCOMPARE(config.CommandTable.cell(0, CommandTable::Output), expectedOutput);
+    QCOMPARE(config.CommandTable().cell(19, CommandTable::Output), expectedOutput);
+    QCOMPARE(config.CommandTable().cell(0, CommandTable::Output), expectedOutput);
 }
 
 void TestCodec::failedDecodeChangesNothing_data()
@@ -362,23 +369,26 @@ void TestCodec::failedDecodeChangesNothing()
     Buttons buttons;
     buttons.attach(config);
     buttons.reset(config);
+    QByteArray earlier = referenceResetImage();
+    earlier[offset(DefaultStateByte1Pos)] = char(0x12);
+    earlier[offset(DefaultStateByte2Pos)] = char(0x34);
+    QVERIFY(config.ImageToTable(earlier));
     for (int r = 0; r < CommandTable::RowCount; ++r)
-        config.CommandTable.setRow(r, markerRow());
-    config.DefaultStateByte1 = 0x12;
-    config.DefaultStateByte2 = 0x34;
-    const CommandTable before = config.CommandTable;
+        config.setCommand(r, markerRow());
+    buttons.refreshes = 0;
+    buttons.shows = 0;
+    const CommandTable before = config.CommandTable();
     // The image carries other SMS texts and default bytes than the table.
     image.replace(0, 5, "hello");
     image[offset(DefaultStateByte1Pos)] = char(0x30);
-    config.ConfigImage = image;
 
     int failed = 0;
-    QVERIFY(!config.ImageToTable(&failed));
+    QVERIFY(!config.receiveImage(image, &failed));
     QCOMPARE(failed, failedPosition);
-    QVERIFY(config.CommandTable == before);
-    QCOMPARE(config.DefaultStateByte1, quint8(0x12));
-    QCOMPARE(config.DefaultStateByte2, quint8(0x34));
-    QCOMPARE(config.ConfigImage, image);
+    QVERIFY(config.CommandTable() == before);
+    QCOMPARE(config.DefaultStateByte1(), quint8(0x12));
+    QCOMPARE(config.DefaultStateByte2(), quint8(0x34));
+    QCOMPARE(config.ConfigImage(), image);
     QCOMPARE(buttons.refreshes, 0);
     QCOMPARE(buttons.shows, 0);
 }
@@ -408,16 +418,16 @@ void TestCodec::unencodableRowIsRefused()
     QFETCH(int, problem);
     Configuration config;
     config.ResetTable();
-    config.ConfigImage = "previous image";
+    config.receiveImage("previous image");
     const int row = 4;
-    config.CommandTable.setCell(row, column, text);
+    setCell(config, row, column, text);
 
     QString message;
     QVERIFY(!config.TableToImage(&message));
-    QCOMPARE(config.ConfigImage, QByteArray("previous image"));
+    QCOMPARE(config.ConfigImage(), QByteArray("previous image"));
     QVERIFY2(message.startsWith(QStringLiteral("Povel 5: ")), qPrintable(message));
 
-    const ImageEncoding encoded = encodeImage(config.CommandTable, 0x3F, 0x3F);
+    const ImageEncoding encoded = encodeImage(config.CommandTable(), 0x3F, 0x3F);
     QCOMPARE(int(encoded.problem), problem);
     QCOMPARE(encoded.row, row);
     QVERIFY(encoded.image.isEmpty());
@@ -448,17 +458,17 @@ void TestCodec::defaultStatesCompose()
     Buttons buttons;
     buttons.attach(config);
     buttons.reset(config);
-    const CommandTable table = config.CommandTable;
+    const CommandTable table = config.CommandTable();
     for (int output : clicks)
         buttons.click(config, output);
     QString shown;
     for (const QString &c : buttons.captions)
         shown += c;
     QCOMPARE(shown, captions);
-    QCOMPARE(int(config.DefaultStateByte1), byte1);
-    QCOMPARE(int(config.DefaultStateByte2), byte2);
-    QVERIFY(config.CommandTable == table);
-    QVERIFY(config.ConfigImage.isEmpty());
+    QCOMPARE(int(config.DefaultStateByte1()), byte1);
+    QCOMPARE(int(config.DefaultStateByte2()), byte2);
+    QVERIFY(config.CommandTable() == table);
+    QVERIFY(config.ConfigImage().isEmpty());
 }
 
 void TestCodec::decodedDefaultStatesKeepAllBits()
@@ -470,15 +480,14 @@ void TestCodec::decodedDefaultStatesKeepAllBits()
     QByteArray image = referenceResetImage();
     image[offset(DefaultStateByte1Pos)] = char(0xF5);
     image[offset(DefaultStateByte2Pos)] = char(0x00);
-    config.ConfigImage = image;
-    QVERIFY(config.ImageToTable());
+    QVERIFY(config.ImageToTable(image));
     QCOMPARE(buttons.captions, (DefaultCaptions{"1", "0", "1", "0", "0"}));
     QVERIFY(config.TableToImage());
-    QCOMPARE(quint8(config.ConfigImage.at(offset(DefaultStateByte1Pos))), quint8(0xF5));
-    QCOMPARE(quint8(config.ConfigImage.at(offset(DefaultStateByte2Pos))), quint8(0x00));
+    QCOMPARE(quint8(config.ConfigImage().at(offset(DefaultStateByte1Pos))), quint8(0xF5));
+    QCOMPARE(quint8(config.ConfigImage().at(offset(DefaultStateByte2Pos))), quint8(0x00));
     buttons.click(config, 5);
-    QCOMPARE(config.DefaultStateByte2, quint8(0x3F));
-    QCOMPARE(config.DefaultStateByte1, quint8(0x35));
+    QCOMPARE(config.DefaultStateByte2(), quint8(0x3F));
+    QCOMPARE(config.DefaultStateByte1(), quint8(0x35));
 }
 
 void TestCodec::randomTablesSurviveEncodeDecode()
@@ -562,18 +571,18 @@ void TestCodec::randomBytesDecodeWhollyOrNotAtAll()
         Buttons buttons;
         buttons.attach(config);
         buttons.reset(config);
-        config.CommandTable.setRow(0, markerRow());
-        const CommandTable before = config.CommandTable;
-        config.ConfigImage = image;
-        const bool ok = config.ImageToTable();
+        config.setCommand(0, markerRow());
+        buttons.refreshes = 0;
+        const CommandTable before = config.CommandTable();
+        const bool ok = config.ImageToTable(image);
         QCOMPARE(ok, decodable);
         if (ok) {
             ++decodedCount;
             QCOMPARE(buttons.refreshes, 1);
-            QCOMPARE(config.DefaultStateByte1, quint8(image.at(offset(DefaultStateByte1Pos))));
+            QCOMPARE(config.DefaultStateByte1(), quint8(image.at(offset(DefaultStateByte1Pos))));
         } else {
-            QVERIFY(config.CommandTable == before);
-            QCOMPARE(config.DefaultStateByte1, quint8(0x3F));
+            QVERIFY(config.CommandTable() == before);
+            QCOMPARE(config.DefaultStateByte1(), quint8(0x3F));
             QCOMPARE(buttons.refreshes, 0);
         }
     }

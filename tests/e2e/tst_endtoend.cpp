@@ -82,9 +82,9 @@ void TestEndToEnd::readShowsModuleConfiguration()
     QCOMPARE(copies.entryList(QDir::Files).size(), ModuleCopies::Kept);
     QVERIFY(!copies.exists(QStringLiteral("2000-01-01_00-00-00-000.bin")));
     Configuration &config = e2e.window->configuration();
-    QCOMPARE(config.ConfigImage, image);
+    QCOMPARE(config.ConfigImage(), image);
     const ImageDecoding expected = decodeImage(image, CommandTable());
-    QVERIFY(config.CommandTable == expected.table);
+    QVERIFY(config.CommandTable() == expected.table);
     auto *grid = e2e.window->findChild<FlexGrid *>("grid1");
     QCOMPARE(grid->TextMatrix(3, 1), QStringLiteral(" #OTEVŘI BRÁNU"));
     QCOMPARE(grid->TextMatrix(3, 2), QStringLiteral("RELE2"));
@@ -176,9 +176,9 @@ void TestEndToEnd::faults()
     QFETCH(bool, decoded);
     QVERIFY(e2e.start(options + QStringList{"--baud", "0"}));
     Configuration &config = e2e.window->configuration();
-    config.CommandTable.setRow(0, Marker);
+    config.setCommand(0, Marker);
     e2e.window->RefreshGrid();
-    const CommandTable before = config.CommandTable;
+    const CommandTable before = config.CommandTable();
     const bool write = button == u"Command2";
 
     e2e.click(button.toLatin1().constData());
@@ -190,15 +190,15 @@ void TestEndToEnd::faults()
 
     if (!write) {
         if (imageSize < 0)
-            QVERIFY(config.ConfigImage.isEmpty());
+            QVERIFY(config.ConfigImage().isEmpty());
         else
-            QCOMPARE(config.ConfigImage.size(), imageSize);
+            QCOMPARE(config.ConfigImage().size(), imageSize);
     }
     if (decoded) {
-        QCOMPARE(config.CommandTable.cell(2, CommandTable::Output), QStringLiteral("RELE2"));
-        QCOMPARE(config.CommandTable.cell(0, CommandTable::SmsText), QStringLiteral("ZAPNI TOPENÍ"));
+        QCOMPARE(config.CommandTable().cell(2, CommandTable::Output), QStringLiteral("RELE2"));
+        QCOMPARE(config.CommandTable().cell(0, CommandTable::SmsText), QStringLiteral("ZAPNI TOPENÍ"));
     } else {
-        QVERIFY(config.CommandTable == before);
+        QVERIFY(config.CommandTable() == before);
         QCOMPARE(e2e.window->findChild<FlexGrid *>("grid1")->TextMatrix(1, 1), QStringLiteral(" #marker"));
     }
 
@@ -268,7 +268,7 @@ void TestEndToEnd::staleAckAfterFailedStep()
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     // Sixteen bytes do not decode: "Prenos OK", then "chyba v prenosu!".
-    QCOMPARE(e2e.window->configuration().ConfigImage, ModuleImage::defaultImage().left(16));
+    QCOMPARE(e2e.window->configuration().ConfigImage(), ModuleImage::defaultImage().left(16));
     QCOMPARE(fileBytes(log), bytes({3, 3, 12, 2}) + QByteArray(17, 6));
 }
 

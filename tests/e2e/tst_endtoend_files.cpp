@@ -82,7 +82,7 @@ bool TestEndToEndFiles::startWithTableFromFile(const QStringList &options)
         return false;
     choose(path("golden.bin"));
     e2e.click("CommandOpen");
-    return e2e.window->configuration().ConfigImage == referenceCommandImage();
+    return e2e.window->configuration().ConfigImage() == referenceCommandImage();
 }
 
 void TestEndToEndFiles::verify_data()
@@ -103,7 +103,7 @@ void TestEndToEndFiles::verify()
     QFETCH(QString, outcome);
     put(path("module.bin"), module);
     QVERIFY(startWithTableFromFile(options + QStringList{"--image", path("module.bin")}));
-    const CommandTable before = e2e.window->configuration().CommandTable;
+    const CommandTable before = e2e.window->configuration().CommandTable();
 
     e2e.click("CommandVerify");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
@@ -111,8 +111,8 @@ void TestEndToEndFiles::verify()
     QCOMPARE(lines.mid(0, lines.size() - 1),
              (QStringList{"Program spuštěn", "Načteno ze souboru „golden.bin“", "Ověření START"}));
     QVERIFY2(lines.constLast().startsWith(outcome), qPrintable(lines.constLast()));
-    QVERIFY(e2e.window->configuration().CommandTable == before);
-    QCOMPARE(e2e.window->configuration().ConfigImage, referenceCommandImage());
+    QVERIFY(e2e.window->configuration().CommandTable() == before);
+    QCOMPARE(e2e.window->configuration().ConfigImage(), referenceCommandImage());
 }
 
 void TestEndToEndFiles::verifyAfterWrite()
@@ -153,7 +153,7 @@ void TestEndToEndFiles::windowAndToolShowTheSameTable()
         e2e.window->comm().setPortOpen(false);
         QVERIFY(!vrk04({"read", "--quiet", "--port", e2e.simulator.devicePath(), file}).isNull());
         e2e.click("CommandOpen");
-        QCOMPARE(e2e.window->configuration().ConfigImage, contents(file));
+        QCOMPARE(e2e.window->configuration().ConfigImage(), contents(file));
     }
 
     const QJsonObject shown = QJsonDocument::fromJson(vrk04({"show", "--format", "json", file})).object();

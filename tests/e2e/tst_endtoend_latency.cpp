@@ -34,7 +34,7 @@ void TestEndToEndLatency::readBehindLatency()
     QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
-    QCOMPARE(e2e.window->configuration().ConfigImage, ModuleImage::defaultImage());
+    QCOMPARE(e2e.window->configuration().ConfigImage(), ModuleImage::defaultImage());
     QCOMPARE(e2e.barValue(), 2048);
 }
 

@@ -106,7 +106,7 @@ void TestEndToEndRandom::press(const char *button)
     recent << QStringLiteral("%1 (state %2, bar %3)")
                   .arg(QLatin1String(button))
                   .arg(e2e.window->link().protocol().LinkState())
-                  .arg(e2e.window->link().protocol().progress());
+                  .arg(e2e.window->link().protocol().position());
     recent = recent.mid(qMax(0, int(recent.size()) - 12));
     e2e.click(button);
 }
@@ -155,7 +155,7 @@ void TestEndToEndRandom::watchLog(const QString &message)
         ++writesChecked;
         if (moduleImage() != link.ImageBuffer())
             violated(QStringLiteral("write reported OK at position %1, the module holds another image")
-                         .arg(link.progress()));
+                         .arg(link.position()));
     } else if (message == u"Prenos OK" && link.TransferMode() == 1) {
         readReportedOk = true;
     } else if (message == u"chyba v prenosu!" || message.startsWith(u"Vyčítání START")) {
@@ -172,11 +172,11 @@ void TestEndToEndRandom::checkRead(ModuleLink::Operation operation)
     const Configuration &config = e2e.window->configuration();
     const QByteArray image = moduleImage();
     const ImageDecoding decoded = decodeImage(image, CommandTable());
-    if (config.ConfigImage != image || !decoded.ok() || !(config.CommandTable == decoded.table)
-        || config.DefaultStateByte1 != decoded.defaultStateByte1
-        || config.DefaultStateByte2 != decoded.defaultStateByte2) {
+    if (config.ConfigImage() != image || !decoded.ok() || !(config.CommandTable() == decoded.table)
+        || config.DefaultStateByte1() != decoded.defaultStateByte1
+        || config.DefaultStateByte2() != decoded.defaultStateByte2) {
         violated(QStringLiteral("read reported OK, %1 bytes read, the module holds %2 bytes%3")
-                     .arg(config.ConfigImage.size())
+                     .arg(config.ConfigImage().size())
                      .arg(image.size())
                      .arg(decoded.ok() ? QString() : QStringLiteral(" that do not decode")));
         return;

@@ -1,6 +1,7 @@
 // The command editor: loading a row, the output and time rules, the field
 // filters and storing, through clicks and keys on the real dialog.
 #include "Configuration.h"
+#include "TableEdit.h"
 #include "Form2.h"
 
 #include <QAbstractItemView>
@@ -177,7 +178,7 @@ void TestForm2::init()
     m_config->ResetTable();
     // Every row different, so that a row off by one shows.
     for (int r = 0; r < CommandTable::RowCount; ++r)
-        m_config->CommandTable.setRow(r, {QStringLiteral("povel%1").arg(r + 1), "RELE1", "ZMENA",
+        m_config->setCommand(r, {QStringLiteral("povel%1").arg(r + 1), "RELE1", "ZMENA",
                                           QString::number(r), "NE"});
     m_refreshes = 0;
     connect(m_config.get(), &Configuration::tableChanged, this, [this] { ++m_refreshes; });
@@ -253,8 +254,8 @@ void TestForm2::loadsRow()
     QFETCH(bool, confirm);
 
     cells[CommandTable::SmsText] = QStringLiteral("Zapni čerpadlo #2");
-    m_config->CommandTable.setRow(6, cells);
-    const CommandTable before = m_config->CommandTable;
+    m_config->setCommand(6, cells);
+    const CommandTable before = m_config->CommandTable();
     open(7);
 
     QCOMPARE(text1()->text(), "7");
@@ -265,7 +266,7 @@ void TestForm2::loadsRow()
     QCOMPARE(text2()->text(), "Zapni čerpadlo #2");
     QCOMPARE(text3()->text(), time);
     QCOMPARE(check1()->isChecked(), confirm);
-    QCOMPARE(m_config->CommandTable, before);
+    QCOMPARE(m_config->CommandTable(), before);
     m_form->close();
 }
 
@@ -295,22 +296,22 @@ void TestForm2::storesFields()
     text3()->setFocus();
     text3()->selectAll();
     QTest::keyClicks(text3(), QStringLiteral("07"));
-    CommandTable expected = m_config->CommandTable;
+    CommandTable expected = m_config->CommandTable();
     expected.setRow(19, {" Světlo ZAP ", "RELE4", "vlastní", "07", confirmation});
 
     QTest::mouseClick(command1(), Qt::LeftButton);
 
-    QCOMPARE(m_config->CommandTable, expected);
+    QCOMPARE(m_config->CommandTable(), expected);
     QCOMPARE(m_refreshes, 1);
     QTRY_VERIFY(m_form.isNull());
 }
 
 void TestForm2::storesLimitedTime()
 {
-    m_config->CommandTable.setRow(0, {"a", "RELE1", "IMPULS", "120", "NE"});
+    m_config->setCommand(0, {"a", "RELE1", "IMPULS", "120", "NE"});
     open(1);
     QTest::mouseClick(command1(), Qt::LeftButton);
-    QCOMPARE(m_config->CommandTable.row(0), (Row{"a", "RELE1", "IMPULS", "90", "NE"}));
+    QCOMPARE(m_config->CommandTable().row(0), (Row{"a", "RELE1", "IMPULS", "90", "NE"}));
     QTRY_VERIFY(m_form.isNull());
 }
 
@@ -325,7 +326,7 @@ void TestForm2::leavingChangesNothing()
 {
     QFETCH(bool, closeBox);
 
-    const CommandTable before = m_config->CommandTable;
+    const CommandTable before = m_config->CommandTable();
     open(4);
     QTest::mouseClick(check1(), Qt::LeftButton);
     text2()->setFocus();
@@ -341,18 +342,18 @@ void TestForm2::leavingChangesNothing()
         QTest::mouseClick(command2(), Qt::LeftButton);
 
     QTRY_VERIFY(m_form.isNull());
-    QCOMPARE(m_config->CommandTable, before);
+    QCOMPARE(m_config->CommandTable(), before);
     QCOMPARE(m_refreshes, 0);
 }
 
 void TestForm2::checkBoxOnlyToggles()
 {
-    const CommandTable before = m_config->CommandTable;
+    const CommandTable before = m_config->CommandTable();
     open(2);
     QVERIFY(!check1()->isChecked());
     QTest::mouseClick(check1(), Qt::LeftButton);
     QVERIFY(check1()->isChecked());
-    QCOMPARE(m_config->CommandTable, before);
+    QCOMPARE(m_config->CommandTable(), before);
     QCOMPARE(m_refreshes, 0);
     QTest::mouseClick(check1(), Qt::LeftButton);
     QVERIFY(!check1()->isChecked());
@@ -391,7 +392,7 @@ void TestForm2::outputChangeFollowsKind()
     QFETCH(QString, action);
     QFETCH(QStringList, actions);
 
-    m_config->CommandTable.setRow(8, cells);
+    m_config->setCommand(8, cells);
     open(9);
     text2()->setFocus();
     QTest::keyClick(text2(), Qt::Key_Tab);
@@ -409,12 +410,12 @@ void TestForm2::outputChangeFollowsKind()
 
 void TestForm2::outputChangedAndStoredAtOnce()
 {
-    m_config->CommandTable.setRow(2, {"a", "RELE1", "IMPULS", "5", "ANO"});
+    m_config->setCommand(2, {"a", "RELE1", "IMPULS", "5", "ANO"});
     open(3);
     combo1()->setFocus();
     retype(combo1(), QStringLiteral("SYSTEM"));
     QTest::mouseClick(command1(), Qt::LeftButton);
-    QCOMPARE(m_config->CommandTable.row(2), (Row{"a", "SYSTEM", "", "5", "ANO"}));
+    QCOMPARE(m_config->CommandTable().row(2), (Row{"a", "SYSTEM", "", "5", "ANO"}));
     QTRY_VERIFY(m_form.isNull());
 }
 
@@ -487,7 +488,7 @@ void TestForm2::timeTyped()
     QFETCH(QString, keys);
     QFETCH(QString, time);
 
-    m_config->CommandTable.setCell(0, CommandTable::Time, QString());
+    setCell(*m_config, 0, CommandTable::Time, QString());
     open(1);
     text3()->setFocus();
     QTest::keyClicks(text3(), keys);
@@ -501,7 +502,7 @@ void TestForm2::timeTyped()
 void TestForm2::smsLimitTyped()
 {
     const QString text32 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
-    m_config->CommandTable.setCell(1, CommandTable::SmsText, QString());
+    setCell(*m_config, 1, CommandTable::SmsText, QString());
     open(2);
     text2()->setFocus();
     QTest::keyClicks(text2(), text32);
@@ -514,7 +515,7 @@ void TestForm2::smsLimitTyped()
     QCOMPARE(text2()->text(), text32.chopped(1) + QStringLiteral("ř"));
 
     QTest::mouseClick(command1(), Qt::LeftButton);
-    QCOMPARE(m_config->CommandTable.cell(1, CommandTable::SmsText), text32.chopped(1) + QStringLiteral("ř"));
+    QCOMPARE(m_config->CommandTable().cell(1, CommandTable::SmsText), text32.chopped(1) + QStringLiteral("ř"));
     QTRY_VERIFY(m_form.isNull());
 }
 
@@ -536,7 +537,7 @@ void TestForm2::smsCharactersTyped()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
 
-    m_config->CommandTable.setCell(0, CommandTable::SmsText, QString());
+    setCell(*m_config, 0, CommandTable::SmsText, QString());
     open(1);
     text2()->setFocus();
     typeText(text2(), typed);
@@ -580,7 +581,7 @@ void TestForm2::pasted()
     QFETCH(int, path);
     QFETCH(QString, kept);
 
-    m_config->CommandTable.setCell(0, column, start);
+    setCell(*m_config, 0, column, start);
     open(1);
     QLineEdit *field = column == CommandTable::Time ? text3() : text2();
     pasteText(field, pasted, PastePath(path));
@@ -603,7 +604,8 @@ void TestForm2::returningReloads()
 
     m_mainWindow->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_mainWindow.get());
-    m_config->CommandTable.setRow(5, {"nové", "SYSTEM", "RESET", "33", "ANO"});
+    m_config->setCommand(5, {"nové", "SYSTEM", "RESET", "33", "ANO"});
+    m_refreshes = 0;
     m_form->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_form.data());
 
@@ -616,7 +618,7 @@ void TestForm2::returningReloads()
     QVERIFY(check1()->isChecked());
 
     QTest::mouseClick(command1(), Qt::LeftButton);
-    QCOMPARE(m_config->CommandTable.row(5), (Row{"nové", "SYSTEM", "RESET", "33", "ANO"}));
+    QCOMPARE(m_config->CommandTable().row(5), (Row{"nové", "SYSTEM", "RESET", "33", "ANO"}));
     QCOMPARE(m_refreshes, 1);
     QTRY_VERIFY(m_form.isNull());
 }
@@ -629,7 +631,7 @@ void TestForm2::returningFromAnotherApplicationKeepsEdits()
     open(6);
     text2()->setFocus();
     QTest::keyClicks(text2(), QStringLiteral(" unsaved"));
-    m_config->CommandTable.setCell(5, CommandTable::SmsText, QStringLiteral("changed"));
+    setCell(*m_config, 5, CommandTable::SmsText, QStringLiteral("changed"));
 
     emit qApp->focusWindowChanged(nullptr);
     QEvent deactivate(QEvent::WindowDeactivate);
@@ -653,8 +655,8 @@ void TestForm2::anotherRowWhileOpen()
 {
     QFETCH(bool, fromMainWindow);
 
-    m_config->CommandTable.setRow(1, {"dva", "SYSTEM", "TEST", "0", "ANO"});
-    m_config->CommandTable.setRow(4, {"pět", "RELE5", "SEPNUTI", "12", "NE"});
+    m_config->setCommand(1, {"dva", "SYSTEM", "TEST", "0", "ANO"});
+    m_config->setCommand(4, {"pět", "RELE5", "SEPNUTI", "12", "NE"});
     open(2);
     QVERIFY(check1()->isChecked());
     combo1()->setFocus();
@@ -680,8 +682,8 @@ void TestForm2::anotherRowWhileOpen()
     QTest::keyClick(combo1(), Qt::Key_Tab);
     QCOMPARE(combo2()->currentText(), "SEPNUTI");
     QTest::mouseClick(command1(), Qt::LeftButton);
-    QCOMPARE(m_config->CommandTable.row(4), (Row{"pět", "RELE5", "SEPNUTI", "12", "NE"}));
-    QCOMPARE(m_config->CommandTable.row(1), (Row{"dva", "SYSTEM", "TEST", "0", "ANO"}));
+    QCOMPARE(m_config->CommandTable().row(4), (Row{"pět", "RELE5", "SEPNUTI", "12", "NE"}));
+    QCOMPARE(m_config->CommandTable().row(1), (Row{"dva", "SYSTEM", "TEST", "0", "ANO"}));
     QTRY_VERIFY(m_form.isNull());
 }
 
@@ -700,7 +702,7 @@ void TestForm2::focusOrder()
 
 void TestForm2::enterAndEscapeDoNothingInFields()
 {
-    const CommandTable before = m_config->CommandTable;
+    const CommandTable before = m_config->CommandTable();
     open(1);
     for (QWidget *field : {static_cast<QWidget *>(text2()), static_cast<QWidget *>(text3()),
                            static_cast<QWidget *>(combo1())}) {
@@ -709,7 +711,7 @@ void TestForm2::enterAndEscapeDoNothingInFields()
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(m_form->isVisible());
     }
-    QCOMPARE(m_config->CommandTable, before);
+    QCOMPARE(m_config->CommandTable(), before);
     QCOMPARE(items(combo1()), Outputs);
 
     // Enter on the focused button is a click.
@@ -763,7 +765,7 @@ void TestForm2::screenshot()
     const QString folder = qEnvironmentVariable("VRK04_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("VRK04_SCREENSHOT_DIR not set");
-    m_config->CommandTable.setRow(11, {"Zapni topení v garáži", "RELE2", "IMPULS", "45", "ANO"});
+    m_config->setCommand(11, {"Zapni topení v garáži", "RELE2", "IMPULS", "45", "ANO"});
     open(12);
     QVERIFY(m_form->grab().save(folder + QStringLiteral("/Form2.png")));
     QTest::qWait(500); // the window manager frames the window

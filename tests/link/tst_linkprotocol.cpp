@@ -1,6 +1,7 @@
 // The link protocol engine, tick by tick, on a fake port and a hand-driven
 // timer: the bytes it puts on the line, its state, its timer and its messages.
 #include "Configuration.h"
+#include "TableEdit.h"
 #include "TestBytes.h"
 #include "FakeComm.h"
 #include "LinkProtocol.h"
@@ -228,13 +229,13 @@ void TestLinkProtocol::startOfEachOperation()
     if (button == Read) {
         QCOMPARE(rig.link.IdleTicks(), 0);
         QCOMPARE(rig.link.ImageBuffer(), QByteArray());
-        QCOMPARE(rig.link.progress(), 0.0);
+        QCOMPARE(rig.link.position(), 0.0);
     }
     if (button == Write) {
         QCOMPARE(rig.link.IdleTicks(), 0);
-        QCOMPARE(rig.link.ImageBuffer(), rig.config.ConfigImage);
+        QCOMPARE(rig.link.ImageBuffer(), rig.config.ConfigImage());
         QCOMPARE(rig.link.ImageBuffer().size(), 2048);
-        QCOMPARE(rig.link.progress(), 1.0);
+        QCOMPARE(rig.link.position(), 1.0);
     }
 }
 
@@ -373,7 +374,7 @@ void TestLinkProtocol::takeOver()
     QVERIFY(rig.bringTo(running, state));
     rig.takeSent();
     rig.comm.waiting = arriving;
-    const double progressBefore = rig.link.progress();
+    const double progressBefore = rig.link.position();
     const QByteArray bufferBefore = rig.link.ImageBuffer();
     QSignalSpy ended(&rig.link, &LinkProtocol::operationEnded);
     rig.press(pressed);
@@ -383,7 +384,7 @@ void TestLinkProtocol::takeOver()
     QCOMPARE(rig.link.TransferMode(), mode);
     QCOMPARE(rig.log, messages);
     if (messages.last() == AlreadyRunning) {
-        QCOMPARE(rig.link.progress(), progressBefore);
+        QCOMPARE(rig.link.position(), progressBefore);
         QCOMPARE(rig.link.ImageBuffer(), bufferBefore);
         QCOMPARE(ended.size(), 0);
     }
@@ -448,8 +449,8 @@ void TestLinkProtocol::readExchange()
 
     const int n = int(image.size());
     QCOMPARE(rig.comm.sent, bytes({3, 12, 2}) + QByteArray(n + 1, 6));
-    QCOMPARE(rig.config.ConfigImage, image);
-    QCOMPARE(rig.link.progress(), double(n));
+    QCOMPARE(rig.config.ConfigImage(), image);
+    QCOMPARE(rig.link.position(), double(n));
     QCOMPARE(rig.link.LinkState(), 0);
     QCOMPARE(rig.ended, 1);
     QCOMPARE(rig.log, (decodes ? QStringList{ReadStart, TransferOk}
@@ -466,9 +467,9 @@ void TestLinkProtocol::readExchange()
         const CommandTable::Row first{QStringLiteral("AHOJ"), QStringLiteral("RELE1"),
                                       QStringLiteral("SEPNUTI"), QStringLiteral("5"),
                                       QStringLiteral("ANO")};
-        QCOMPARE(rig.config.CommandTable.row(0), first);
-        QCOMPARE(rig.config.DefaultStateByte1, quint8(0x35));
-        QCOMPARE(rig.config.DefaultStateByte2, quint8(0x3E));
+        QCOMPARE(rig.config.CommandTable().row(0), first);
+        QCOMPARE(rig.config.DefaultStateByte1(), quint8(0x35));
+        QCOMPARE(rig.config.DefaultStateByte2(), quint8(0x3E));
     }
 }
 
@@ -478,19 +479,19 @@ void TestLinkProtocol::endOfDataInsideImageEndsRead()
     QVERIFY(rig.bringTo(Read, 50));
     QVERIFY(rig.feed(QByteArray("AB") + End));
     QVERIFY(!rig.tick(QByteArray("CD")));
-    QCOMPARE(rig.config.ConfigImage, QByteArray("AB"));
-    QCOMPARE(rig.link.progress(), 2.0);
+    QCOMPARE(rig.config.ConfigImage(), QByteArray("AB"));
+    QCOMPARE(rig.link.position(), 2.0);
     QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, NotConfiguration}));
 }
 
 void TestLinkProtocol::writeExchangeOfEncodedTable()
 {
     Rig rig;
-    rig.config.CommandTable.setRow(2, {QStringLiteral("BRÁNA"), QStringLiteral("RELE2"),
+    rig.config.setCommand(2, {QStringLiteral("BRÁNA"), QStringLiteral("RELE2"),
                                        QStringLiteral("IMPULS"), QStringLiteral("5"),
                                        QStringLiteral("ANO")});
     QVERIFY(rig.bringTo(Write, 50));
-    const QByteArray image = rig.config.ConfigImage;
+    const QByteArray image = rig.config.ConfigImage();
     QCOMPARE(image.size(), 2048);
     QCOMPARE(image.mid(64, 6), QByteArray("BR\xC1NA\xFF"));
     for (int k = 2; k <= image.size(); ++k)
@@ -499,11 +500,11 @@ void TestLinkProtocol::writeExchangeOfEncodedTable()
 
     QCOMPARE(rig.comm.sent, bytes({3, 11, 2}) + image);
     QCOMPARE(rig.log, (QStringList{WriteStart, TransferOk}));
-    QCOMPARE(rig.link.progress(), 2049.0);
+    QCOMPARE(rig.link.position(), 2049.0);
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
     QCOMPARE(rig.ended, 1);
-    QCOMPARE(rig.config.ConfigImage, image);
+    QCOMPARE(rig.config.ConfigImage(), image);
     QCOMPARE(rig.timer.intervals, (QList<int>{10, 10, 10} + QList<int>(2048, 1)));
 }
 
@@ -571,7 +572,7 @@ void TestLinkProtocol::writeOfShortImage()
 
     QCOMPARE(rig.comm.sent, bytes({3, 11, 2}) + image);
     QCOMPARE(rig.log, messages);
-    QCOMPARE(rig.link.progress(), double(image.size() + 1));
+    QCOMPARE(rig.link.position(), double(image.size() + 1));
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
 }
@@ -602,7 +603,7 @@ void TestLinkProtocol::twoCharactersInOneDataStep()
 
     Rig rig;
     QVERIFY(rig.bringTo(button, 50));
-    const QByteArray imageBefore = rig.config.ConfigImage;
+    const QByteArray imageBefore = rig.config.ConfigImage();
     for (int k = 0; k < stepsBefore; ++k)
         QVERIFY(rig.tick(button == Read ? QByteArray("x") : Ack));
     rig.takeSent();
@@ -612,7 +613,7 @@ void TestLinkProtocol::twoCharactersInOneDataStep()
     QCOMPARE(rig.log, messages);
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
-    QCOMPARE(rig.config.ConfigImage, imageBefore);
+    QCOMPARE(rig.config.ConfigImage(), imageBefore);
 }
 
 void TestLinkProtocol::emptyDataSteps_data()
@@ -734,7 +735,7 @@ void TestLinkProtocol::readProgressRange()
     const QByteArray image = validImage() + QByteArray(dataBytes - 2048, FF);
     QVERIFY(rig.bringTo(Read, 50));
     QVERIFY(rig.feed(image));
-    QCOMPARE(rig.link.progress(), double(dataBytes));
+    QCOMPARE(rig.link.position(), double(dataBytes));
     rig.takeSent();
     QVERIFY(rig.tick(last));
 
@@ -743,12 +744,12 @@ void TestLinkProtocol::readProgressRange()
     QVERIFY(!rig.timer.armed);
     if (succeeds) {
         QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk}));
-        QCOMPARE(rig.config.ConfigImage, image);
-        QCOMPARE(rig.link.progress(), double(dataBytes));
+        QCOMPARE(rig.config.ConfigImage(), image);
+        QCOMPARE(rig.link.position(), double(dataBytes));
     } else {
         QCOMPARE(rig.log, (QStringList{ReadStart, ReadFailure}));
-        QCOMPARE(rig.config.ConfigImage, QByteArray());
-        QCOMPARE(rig.link.progress(), 2050.0);
+        QCOMPARE(rig.config.ConfigImage(), QByteArray());
+        QCOMPARE(rig.link.position(), 2050.0);
     }
 }
 
@@ -785,7 +786,7 @@ void TestLinkProtocol::writeProgressRange()
     QCOMPARE(rig.comm.sent, bytes({3, 11, 2}) + image.left(answeredByte));
     QCOMPARE(rig.log, messages);
     // The answer to byte 2050 would take the position past the bar's 2050.
-    QCOMPARE(rig.link.progress(), 2050.0);
+    QCOMPARE(rig.link.position(), 2050.0);
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
 }
@@ -807,11 +808,11 @@ void TestLinkProtocol::readWhoseDecodeFails()
     QFETCH(QString, why);
 
     Rig rig;
-    rig.config.CommandTable.setRow(7, {QStringLiteral("PŮVODNÍ"), QStringLiteral("RELE3"),
+    rig.config.setCommand(7, {QStringLiteral("PŮVODNÍ"), QStringLiteral("RELE3"),
                                        QStringLiteral("ZMENA"), QStringLiteral("9"),
                                        QStringLiteral("ANO")});
-    rig.config.DefaultStateByte1 = 0x31;
-    const CommandTable tableBefore = rig.config.CommandTable;
+    rig.config.setDefaultStates({true, false, false, false, true}); // byte 1: 0x31
+    const CommandTable tableBefore = rig.config.CommandTable();
     int refreshes = 0;
     QObject::connect(&rig.config, &Configuration::tableChanged, [&refreshes] { ++refreshes; });
 
@@ -820,11 +821,11 @@ void TestLinkProtocol::readWhoseDecodeFails()
     QVERIFY(rig.tick(End));
 
     QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, why}));
-    QCOMPARE(rig.config.ConfigImage, image);
-    QCOMPARE(rig.config.CommandTable, tableBefore);
-    QCOMPARE(rig.config.DefaultStateByte1, quint8(0x31));
+    QCOMPARE(rig.config.ConfigImage(), image);
+    QCOMPARE(rig.config.CommandTable(), tableBefore);
+    QCOMPARE(rig.config.DefaultStateByte1(), quint8(0x31));
     QCOMPARE(refreshes, 0);
-    QCOMPARE(rig.link.progress(), double(image.size()));
+    QCOMPARE(rig.link.position(), double(image.size()));
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
     QCOMPARE(rig.ended, 1);
@@ -845,8 +846,8 @@ void TestLinkProtocol::refusedEncodingSendsNothing()
     Rig rig;
     if (duringTest)
         QVERIFY(rig.bringTo(Test, 25));
-    rig.config.ConfigImage = "earlier image";
-    rig.config.CommandTable.setCell(4, CommandTable::SmsText, QString(33, u'A'));
+    rig.config.receiveImage("earlier image");
+    setCell(rig.config, 4, CommandTable::SmsText, QString(33, u'A'));
     rig.takeSent();
     rig.log.clear();
     rig.link.writeToModule();
@@ -859,8 +860,8 @@ void TestLinkProtocol::refusedEncodingSendsNothing()
     QCOMPARE(rig.link.LinkState(), 0);
     QVERIFY(!rig.timer.armed);
     QCOMPARE(rig.ended, 1);
-    QCOMPARE(rig.config.ConfigImage, QByteArray("earlier image"));
-    QCOMPARE(rig.link.progress(), 0.0);
+    QCOMPARE(rig.config.ConfigImage(), QByteArray("earlier image"));
+    QCOMPARE(rig.link.position(), 0.0);
 }
 
 void TestLinkProtocol::errorThrownInsideStepIsTrapped()
@@ -931,8 +932,8 @@ void TestLinkProtocol::verify()
     QFETCH(int, difference);
 
     Rig rig;
-    rig.config.ConfigImage = "earlier image";
-    const CommandTable tableBefore = rig.config.CommandTable;
+    rig.config.receiveImage("earlier image");
+    const CommandTable tableBefore = rig.config.CommandTable();
     QSignalSpy ended(&rig.link, &LinkProtocol::operationEnded);
     rig.link.verifyModule(expected);
     if (module.isNull()) {
@@ -952,9 +953,9 @@ void TestLinkProtocol::verify()
     QCOMPARE(ended.at(0).at(0).value<LinkProtocol::Operation>(), LinkProtocol::Operation::Verify);
     QCOMPARE(ended.at(0).at(1).value<LinkProtocol::Outcome>(),
              lastLine == u"Ověření OK" ? LinkProtocol::Outcome::Succeeded : LinkProtocol::Outcome::Failed);
-    QCOMPARE(rig.config.ConfigImage, QByteArray("earlier image"));
-    QCOMPARE(rig.config.CommandTable, tableBefore);
-    QCOMPARE(rig.config.DefaultStateByte1, quint8(0));
+    QCOMPARE(rig.config.ConfigImage(), QByteArray("earlier image"));
+    QCOMPARE(rig.config.CommandTable(), tableBefore);
+    QCOMPARE(rig.config.DefaultStateByte1(), quint8(0));
     QVERIFY(!rig.timer.armed);
 }
 

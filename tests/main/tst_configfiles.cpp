@@ -1,10 +1,12 @@
 // The main window's configuration files, offscreen through its real buttons:
 // open, save, open what was saved, a dropped file, and files that are refused.
 #include "ConfigFileActions.h"
+#include "ConfigImage.h"
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "ModuleCopies.h"
 #include "StatusBox.h"
+#include "TableEdit.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
 #include "TestTexts.h"
@@ -124,7 +126,7 @@ void TestConfigFiles::openSaveAndOpenAgain()
 
     choose(golden);
     click("CommandOpen");
-    QCOMPARE(m_window->configuration().ConfigImage, image);
+    QCOMPARE(m_window->configuration().ConfigImage(), image);
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(cell(5, 3), QStringLiteral("IMPULS"));
     QCOMPARE(captions(), QStringLiteral("10100"));
@@ -138,7 +140,7 @@ void TestConfigFiles::openSaveAndOpenAgain()
     newWindow();
     // A button's shortcut clicks it after showing it pressed for a moment.
     QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
-    QTRY_COMPARE(m_window->configuration().ConfigImage, image);
+    QTRY_COMPARE(m_window->configuration().ConfigImage(), image);
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(captions(), QStringLiteral("10100"));
 }
@@ -195,10 +197,10 @@ void TestConfigFiles::refusedFileChangesNothing()
         put(path, bytes);
     Configuration &config = m_window->configuration();
     click("Command9");
-    config.CommandTable.setRow(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    config.setCommand(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
     m_window->RefreshGrid();
-    config.ConfigImage = "kept";
-    const CommandTable before = config.CommandTable;
+    config.receiveImage("kept");
+    const CommandTable before = config.CommandTable();
     const QString lastLine = newestLogLine();
 
     choose(path);
@@ -209,8 +211,8 @@ void TestConfigFiles::refusedFileChangesNothing()
     QTRY_VERIFY(seen->seen);
     QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
     QCOMPARE(seen->title, QStringLiteral("VRK-04 setup*"));
-    QCOMPARE(config.ConfigImage, QByteArray("kept"));
-    QVERIFY(config.CommandTable == before);
+    QCOMPARE(config.ConfigImage(), QByteArray("kept"));
+    QVERIFY(config.CommandTable() == before);
     QCOMPARE(cell(4, 1), QStringLiteral(" #tri"));
     QCOMPARE(captions(), QStringLiteral("10111"));
     QCOMPARE(newestLogLine(), lastLine);
@@ -238,8 +240,10 @@ void TestConfigFiles::failedSaveLeavesNoFile()
     const QString path = dir.filePath(file);
     put(dir.filePath(QStringLiteral("old.bin")), "old");
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, sms);
-    m_window->configuration().DefaultStateByte1 = quint8(defaultStateByte1);
+    QByteArray image = referenceResetImage();
+    image[ConfigImageLayout::offset(ConfigImageLayout::DefaultStateByte1Pos)] = char(defaultStateByte1);
+    QVERIFY(m_window->configuration().ImageToTable(image));
+    setCell(m_window->configuration(), 0, CommandTable::SmsText, sms);
     const QString lastLine = newestLogLine();
 
     choose(path);

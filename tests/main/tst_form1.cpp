@@ -2,6 +2,7 @@
 // default output buttons, the image box and its two buttons, the status log
 // and the port options on pseudo-terminals.
 #include "ConfigImage.h"
+#include "TableEdit.h"
 #include "TestBytes.h"
 #include "FlexGrid.h"
 #include "Form1.h"
@@ -205,8 +206,8 @@ void TestForm1::startUpState()
     }
 
     QCOMPARE(captions(), QStringLiteral("11111"));
-    QCOMPARE(m_window->configuration().DefaultStateByte1, quint8(0x3F));
-    QCOMPARE(m_window->configuration().DefaultStateByte2, quint8(0x3F));
+    QCOMPARE(m_window->configuration().DefaultStateByte1(), quint8(0x3F));
+    QCOMPARE(m_window->configuration().DefaultStateByte2(), quint8(0x3F));
     QVERIFY(!button("Command6")->isEnabled());
     QVERIFY(imageBox()->isEmpty());
     auto *bar = m_window->findChild<QProgressBar *>("bar");
@@ -286,14 +287,14 @@ void TestForm1::defaultButtons()
     QFETCH(QString, captions);
     QFETCH(int, byte1);
     QFETCH(int, byte2);
-    const CommandTable table = m_window->configuration().CommandTable;
+    const CommandTable table = m_window->configuration().CommandTable();
     for (const QString &name : clicks)
         click(name.toLatin1().constData());
     QCOMPARE(this->captions(), captions);
-    QCOMPARE(int(m_window->configuration().DefaultStateByte1), byte1);
-    QCOMPARE(int(m_window->configuration().DefaultStateByte2), byte2);
-    QVERIFY(m_window->configuration().CommandTable == table);
-    QVERIFY(m_window->configuration().ConfigImage.isEmpty());
+    QCOMPARE(int(m_window->configuration().DefaultStateByte1()), byte1);
+    QCOMPARE(int(m_window->configuration().DefaultStateByte2()), byte2);
+    QVERIFY(m_window->configuration().CommandTable() == table);
+    QVERIFY(m_window->configuration().ConfigImage().isEmpty());
 }
 
 void TestForm1::decodedDefaultsShowOnButtons()
@@ -309,8 +310,8 @@ void TestForm1::decodedDefaultsShowOnButtons()
     QCOMPARE(quint8(shown.at(offset(DefaultStateByte1Pos))), quint8(0xF5));
     QCOMPARE(quint8(shown.at(offset(DefaultStateByte2Pos))), quint8(0x00));
     click("Command12");
-    QCOMPARE(m_window->configuration().DefaultStateByte2, quint8(0x3F));
-    QCOMPARE(m_window->configuration().DefaultStateByte1, quint8(0x35));
+    QCOMPARE(m_window->configuration().DefaultStateByte2(), quint8(0x3F));
+    QCOMPARE(m_window->configuration().DefaultStateByte1(), quint8(0x35));
 }
 
 void TestForm1::dataToWinShowsReferenceImage()
@@ -330,15 +331,15 @@ void TestForm1::everyByteSurvivesTheBox()
     Configuration &config = m_window->configuration();
     const QByteArray bytes = allBytes();
     for (int r = 0; r < 8; ++r)
-        config.CommandTable.setCell(r, CommandTable::SmsText, Windows1250::toText(bytes.mid(32 * r, 32)).remove(QChar(0x02D9)));
-    const CommandTable before = config.CommandTable;
+        setCell(config, r, CommandTable::SmsText, Windows1250::toText(bytes.mid(32 * r, 32)).remove(QChar(0x02D9)));
+    const CommandTable before = config.CommandTable();
     click("Command7");
-    const QByteArray image = config.ConfigImage;
+    const QByteArray image = config.ConfigImage();
     for (int b = 0; b < 256; ++b)
         QVERIFY2(image.contains(char(b)), qPrintable(QString::number(b)));
     click("Command5");
-    QVERIFY(config.CommandTable == before);
-    QCOMPARE(config.ConfigImage, image);
+    QVERIFY(config.CommandTable() == before);
+    QCOMPARE(config.ConfigImage(), image);
 
     imageBox()->setImage(bytes);
     QCOMPARE(*imageBox()->image(), bytes);
@@ -370,14 +371,14 @@ void TestForm1::plainTextFromElsewhereKeepsEveryByte()
 void TestForm1::emptyBoxIsRefused()
 {
     Configuration &config = m_window->configuration();
-    config.ConfigImage = "kept";
+    config.receiveImage("kept");
     const auto seen = answerNextMessageBox();
     click("Command5");
     QTRY_VERIFY(seen->seen);
     QCOMPARE(seen->text, QStringLiteral("Nutno vložit platná data !"));
     QCOMPARE(seen->title, QStringLiteral("VRK-04 setup"));
     QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(config.ConfigImage, QByteArray("kept"));
+    QCOMPARE(config.ConfigImage(), QByteArray("kept"));
     QCOMPARE(grid()->TextMatrix(1, 2), QStringLiteral("SYSTEM"));
 }
 
@@ -400,10 +401,10 @@ void TestForm1::undecodableTextChangesNothing()
     QFETCH(QString, reason);
     Configuration &config = m_window->configuration();
     click("Command9"); // RELE2 shows "0"
-    config.CommandTable.setRow(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    config.setCommand(3, {"tri", "RELE3", "IMPULS", "7", "ANO"});
     m_window->RefreshGrid();
-    config.ConfigImage = "kept";
-    const CommandTable before = config.CommandTable;
+    config.receiveImage("kept");
+    const CommandTable before = config.CommandTable();
 
     imageBox()->setPlainText(shown);
     const auto seen = answerNextMessageBox();
@@ -411,10 +412,10 @@ void TestForm1::undecodableTextChangesNothing()
     QTRY_VERIFY(seen->seen);
     QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
     QVERIFY(seen->text.contains(QStringLiteral("Data nebyla převzata.")));
-    QCOMPARE(config.ConfigImage, QByteArray("kept"));
-    QVERIFY(config.CommandTable == before);
+    QCOMPARE(config.ConfigImage(), QByteArray("kept"));
+    QVERIFY(config.CommandTable() == before);
     QCOMPARE(captions(), QStringLiteral("10111"));
-    QCOMPARE(config.DefaultStateByte1, quint8(0x3D));
+    QCOMPARE(config.DefaultStateByte1(), quint8(0x3D));
     QCOMPARE(grid()->TextMatrix(4, 1), QStringLiteral(" #tri"));
 }
 
@@ -463,7 +464,7 @@ void TestForm1::unmappableCharacterNamed()
 void TestForm1::refusedTableLeavesTheBoxEmpty()
 {
     imageBox()->setPlainText(QStringLiteral("staré"));
-    m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, QString(33, u'x'));
+    setCell(m_window->configuration(), 0, CommandTable::SmsText, QString(33, u'x'));
     const auto seen = answerNextMessageBox();
     click("Command7");
     QTRY_VERIFY(seen->seen);
@@ -598,7 +599,7 @@ QList<Form3 *> TestForm1::helpWindows() const
 
 void TestForm1::gridDoubleClickOpensOneEditor()
 {
-    m_window->configuration().CommandTable.setRow(2, {"tri", "RELE3", "IMPULS", "7", "ANO"});
+    m_window->configuration().setCommand(2, {"tri", "RELE3", "IMPULS", "7", "ANO"});
     doubleClickGridRow(3);
     Form2 *editor = m_window->findChild<Form2 *>();
     QVERIFY(editor);
@@ -631,7 +632,7 @@ void TestForm1::numberColumnDoubleClickOpensEditor_data()
 void TestForm1::numberColumnDoubleClickOpensEditor()
 {
     QFETCH(int, gridRow);
-    m_window->configuration().CommandTable.setCell(gridRow - 1, CommandTable::SmsText, QStringLiteral("číslo"));
+    setCell(m_window->configuration(), gridRow - 1, CommandTable::SmsText, QStringLiteral("číslo"));
     doubleClickGridRow(gridRow, 0);
     Form2 *editor = m_window->findChild<Form2 *>();
     QVERIFY(editor);

@@ -21,6 +21,8 @@ expected="./usr/bin/vrk04
 ./usr/share/doc/$package/vrk04-config.schema.json
 ./usr/share/doc/$package/examples/99-vrk04-ftdi-latency.rules
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/man/cs/man1/vrk04-setup.1.gz
+./usr/share/man/cs/man1/vrk04.1.gz
 ./usr/share/man/man1/vrk04-setup.1.gz
 ./usr/share/man/man1/vrk04.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"
@@ -30,7 +32,7 @@ files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)"
 $(diff <(LC_ALL=C sort <<<"$expected") <(echo "$files") || true)"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in qt6-qpa-plugins libqt6widgets6 libqt6serialport6 libc6; do
+for needed in qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libqt6serialport6 libc6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

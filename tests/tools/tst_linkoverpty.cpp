@@ -76,10 +76,10 @@ void TestLinkOverPty::readOfDefaultImage()
     QVERIFY(link.waitForEnd(1));
 
     QCOMPARE(link.log, (QStringList{ReadStart, TransferOk}));
-    QCOMPARE(link.config.ConfigImage, ModuleImage::defaultImage());
-    QCOMPARE(link.link.progress(), 2048.0);
-    QCOMPARE(link.config.CommandTable.cell(0, CommandTable::SmsText), QStringLiteral("ZAPNI TOPENÍ"));
-    QCOMPARE(link.config.DefaultStateByte1, quint8(0x35));
+    QCOMPARE(link.config.ConfigImage(), ModuleImage::defaultImage());
+    QCOMPARE(link.link.position(), 2048.0);
+    QCOMPARE(link.config.CommandTable().cell(0, CommandTable::SmsText), QStringLiteral("ZAPNI TOPENÍ"));
+    QCOMPARE(link.config.DefaultStateByte1(), quint8(0x35));
     QTRY_VERIFY(sim.events().contains(QStringLiteral("read 2048")));
 }
 
@@ -95,18 +95,18 @@ void TestLinkOverPty::writeOfResetTableAndReadBack()
     link.link.writeToModule();
     QVERIFY(link.waitForEnd(1));
 
-    const QByteArray image = link.config.ConfigImage;
+    const QByteArray image = link.config.ConfigImage();
     QCOMPARE(image.size(), 2048);
     QCOMPARE(link.log, (QStringList{WriteStart, TransferOk}));
-    QCOMPARE(link.link.progress(), 2049.0);
+    QCOMPARE(link.link.position(), 2049.0);
     QCOMPARE(fileBytes(saved), image);
     QCOMPARE(fileBytes(received), QByteArray("\x03\x0B\x02") + image);
 
-    link.config.ConfigImage.clear();
+    link.config.receiveImage({});
     link.link.readFromModule();
     QVERIFY(link.waitForEnd(2));
     QCOMPARE(link.log.mid(2), (QStringList{ReadStart, TransferOk}));
-    QCOMPARE(link.config.ConfigImage, image);
+    QCOMPARE(link.config.ConfigImage(), image);
 }
 
 void TestLinkOverPty::readBehindAdapterLatency()
@@ -123,7 +123,7 @@ void TestLinkOverPty::readBehindAdapterLatency()
     QVERIFY2(link.log.value(1).startsWith(QStringLiteral("Modul odpovídá pomalu")), qPrintable(link.log.join(u'\n')));
     link.log.removeAt(1);
     QCOMPARE(link.log, (QStringList{ReadStart, TransferOk}));
-    QCOMPARE(link.config.ConfigImage, ModuleImage::defaultImage().left(715));
+    QCOMPARE(link.config.ConfigImage(), ModuleImage::defaultImage().left(715));
 }
 
 void TestLinkOverPty::writeSetupBehindAdapterLatency()
@@ -137,7 +137,7 @@ void TestLinkOverPty::writeSetupBehindAdapterLatency()
     link.link.writeImage(referenceResetImage().left(16));
     QVERIFY(link.waitForEnd(1));
     QCOMPARE(link.log, (QStringList{WriteStart, TransferOk}));
-    QCOMPARE(link.link.progress(), 17.0);
+    QCOMPARE(link.link.position(), 17.0);
 }
 
 void TestLinkOverPty::faultsOnTheLine_data()
@@ -176,7 +176,7 @@ void TestLinkOverPty::faultsOnTheLine()
     QVERIFY(sim.start(options));
     SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
-    const CommandTable tableBefore = link.config.CommandTable;
+    const CommandTable tableBefore = link.config.CommandTable();
     if (write)
         link.link.writeToModule();
     else
@@ -186,7 +186,7 @@ void TestLinkOverPty::faultsOnTheLine()
     QCOMPARE(link.log, messages);
     QCOMPARE(link.link.LinkState(), 0);
     QVERIFY(!link.Timer1.isActive());
-    QCOMPARE(link.config.CommandTable, tableBefore);
+    QCOMPARE(link.config.CommandTable(), tableBefore);
 }
 
 void TestLinkOverPty::hungUpLineClosesPort()

@@ -53,9 +53,7 @@ bool isSmsCharacter(QChar ch)
 template<typename W, typename... Args>
 W *make(QWidget *parent, const char *name, Args &&...args)
 {
-    auto *widget = new W(std::forward<Args>(args)..., parent);
-    place(widget, Form2Layout, name);
-    return widget;
+    return makePlaced<W>(parent, Form2Layout, name, std::forward<Args>(args)...);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
@@ -119,37 +117,37 @@ void Form2::buildWindow()
     setFont(uiFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
-    ui.Label6 = makeLabel(this, "Label6", QStringLiteral("Editace a vkládání povelu do tabulky"));
+    ui.Label6 = makeLabel(this, "Label6", tr("Editace a vkládání povelu do tabulky"));
     ui.Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui.Label6->setFont(uiFont(12, QFont::Bold));
 
-    ui.Label1 = makeLabel(this, "Label1", QStringLiteral("Povel č."));
+    ui.Label1 = makeLabel(this, "Label1", tr("Povel č."));
     ui.Text1 = make<QLineEdit>(this, "Text1");
     ui.Text1->setReadOnly(true);
     setFieldColour(ui.Text1, Palette::PaleYellow);
-    ui.Check1 = make<QCheckBox>(this, "Check1", QStringLiteral("potvrdit prozvoněním"));
+    ui.Check1 = make<QCheckBox>(this, "Check1", tr("potvrdit prozvoněním"));
 
-    ui.Label2 = makeLabel(this, "Label2", QStringLiteral("sms ve tvaru #"));
+    ui.Label2 = makeLabel(this, "Label2", tr("sms ve tvaru #"));
     ui.Text2 = make<QLineEdit>(this, "Text2");
     setFieldColour(ui.Text2, Palette::PaleYellow);
     m_smsFilter = new InputFilter(isSmsCharacter, ConfigImageLayout::SmsFieldSize, ui.Text2);
-    ui.Label3 = makeLabel(this, "Label3", QStringLiteral("provede na"));
+    ui.Label3 = makeLabel(this, "Label3", tr("provede na"));
     ui.Combo1 = makeComboBox(this, "Combo1");
     ui.Combo1->installEventFilter(this);
 
-    ui.Label4 = makeLabel(this, "Label4", QStringLiteral("akci"));
+    ui.Label4 = makeLabel(this, "Label4", tr("akci"));
     ui.Combo2 = makeComboBox(this, "Combo2");
-    ui.Label5 = makeLabel(this, "Label5", QStringLiteral("Délka impulsu :"));
+    ui.Label5 = makeLabel(this, "Label5", tr("Délka impulsu :"));
     ui.Text3 = make<TimeTextBox>(this, "Text3");
     setFieldColour(ui.Text3, Palette::PaleYellow);
-    ui.Label7 = makeLabel(this, "Label7", QStringLiteral("1-90 sek. / 0 = 0,5s"));
+    ui.Label7 = makeLabel(this, "Label7", tr("1-90 sek. / 0 = 0,5s"));
 
     ui.Line1 = make<QFrame>(this, "Line1");
     ui.Line1->setFrameShape(QFrame::HLine);
     ui.Line1->setFrameShadow(QFrame::Plain);
 
-    ui.Command1 = makeButton(this, "Command1", QStringLiteral("Vložit"), Palette::Green);
-    ui.Command2 = makeButton(this, "Command2", QStringLiteral("Zpět"), Palette::LightRed);
+    ui.Command1 = makeButton(this, "Command1", tr("Vložit"), Palette::Green);
+    ui.Command2 = makeButton(this, "Command2", tr("Zpět"), Palette::LightRed);
     connect(ui.Command1, &QPushButton::clicked, this, &Form2::storeRow);
     connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -212,7 +210,7 @@ void Form2::loadRow()
     const int row = tableRow();
     if (row < 0)
         return;
-    const CommandTable::Row &cells = m_config.CommandTable.row(row);
+    const CommandTable::Row &cells = m_config.CommandTable().row(row);
 
     ui.Combo1->clear();
     ui.Combo1->addItems(Vocabulary::outputs());
@@ -236,7 +234,9 @@ void Form2::storeRow()
         cells[CommandTable::SmsText] = ui.Text2->text();
         cells[CommandTable::Output] = ui.Combo1->currentText();
         cells[CommandTable::Action] = ui.Combo2->currentText();
-        cells[CommandTable::Time] = ui.Text3->text();
+        // An empty time is stored as the empty row's "0", which the grid shows.
+        cells[CommandTable::Time] = ui.Text3->text().isEmpty() ? CommandTable::emptyRow().at(CommandTable::Time)
+                                                               : ui.Text3->text();
         cells[CommandTable::Confirmation] = ui.Check1->isChecked() ? Vocabulary::Yes : Vocabulary::No;
         m_config.setCommand(row, cells);
     }

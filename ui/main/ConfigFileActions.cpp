@@ -16,7 +16,7 @@ namespace {
 QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &folder)
 {
     const bool saving = mode == FileDialogMode::Save;
-    QFileDialog dialog(parent, saving ? QStringLiteral("Uložit konfiguraci") : QStringLiteral("Otevřít konfiguraci"),
+    QFileDialog dialog(parent, saving ? ConfigFileActions::tr("Uložit konfiguraci") : ConfigFileActions::tr("Otevřít konfiguraci"),
                        folder);
     // Saving: the filter gives a name without a suffix its suffix, and the
     // suffix the form. Opening: the content tells the form.
@@ -26,7 +26,7 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
                            ConfigFileActions::tr("Konfigurace jako CSV (*.csv)")};
     if (!saving)
         filters.prepend(ConfigFileActions::tr("Konfigurace (*.bin *.json *.csv)"));
-    dialog.setNameFilters(filters << QStringLiteral("Všechny soubory (*)"));
+    dialog.setNameFilters(filters << ConfigFileActions::tr("Všechny soubory (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(suffixes.constFirst());
@@ -92,22 +92,18 @@ bool ConfigFileActions::openFile(const QString &path)
 {
     const ImageFile::Loaded loaded = ImageFile::load(path, ImageFile::WindowMaximum);
     if (!loaded.ok()) {
-        showProblem(loaded.problem + QStringLiteral("\nKonfigurace zůstává beze změny."));
+        showProblem(loaded.problem + tr("\nKonfigurace zůstává beze změny."));
         return false;
     }
-    Configuration &config = m_link.configuration();
-    const QByteArray previous = config.ConfigImage;
-    config.ConfigImage = loaded.bytes;
     int failedPosition = 0;
-    if (!config.ImageToTable(&failedPosition)) {
-        config.ConfigImage = previous;
-        showProblem(QStringLiteral("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
+    if (!m_link.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
+        showProblem(tr("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
                         .arg(named(path))
                         .arg(failedPosition));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
-    emit logged(QStringLiteral("Načteno ze souboru %1").arg(named(path)));
+    emit logged(tr("Načteno ze souboru %1").arg(named(path)));
     emit tableKept(path);
     return true;
 }
@@ -117,10 +113,10 @@ bool ConfigFileActions::saveFile(const QString &path)
     Configuration &config = m_link.configuration();
     QString problem;
     if (!config.TableToImage(&problem)) {
-        showProblem(problem + QStringLiteral("\nSoubor nebyl uložen."));
+        showProblem(problem + tr("\nSoubor nebyl uložen."));
         return false;
     }
-    const ConfigText::Rendering rendering = ConfigText::render(config.ConfigImage, ConfigText::formOfName(path));
+    const ConfigText::Rendering rendering = ConfigText::render(config.ConfigImage(), ConfigText::formOfName(path));
     if (!rendering.ok()) {
         showProblem(rendering.refusal.message(named(path)) + tr("\nSoubor nebyl uložen."));
         return false;
@@ -130,7 +126,7 @@ bool ConfigFileActions::saveFile(const QString &path)
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
-    emit logged(QStringLiteral("Uloženo do souboru %1").arg(named(path)));
+    emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     emit tableKept(path);
     return true;
 }
@@ -139,9 +135,9 @@ void ConfigFileActions::verify()
 {
     const Configuration &config = m_link.configuration();
     const ImageEncoding encoded =
-        encodeImage(config.CommandTable, config.DefaultStateByte1, config.DefaultStateByte2);
+        encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2());
     if (!encoded.ok()) {
-        showProblem(encoded.message() + QStringLiteral("\nOvěření neproběhlo."));
+        showProblem(encoded.message() + tr("\nOvěření neproběhlo."));
         return;
     }
     m_link.verifyModule(encoded.image);

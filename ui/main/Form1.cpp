@@ -19,6 +19,7 @@
 #include "SpreadLabel.h"
 #include "StatusBox.h"
 #include "TabControl.h"
+#include "Version.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -103,7 +104,6 @@ constexpr TwipsRect Form1Layout[] = {
 // table's columns under their headings.
 constexpr int GridColumnWidths[] = {300, 3742, 900, 1140, 900, 1140};
 constexpr int GridRowHeight = 240;
-const QString NumberHeading = QStringLiteral("č.");
 
 constexpr int SettingsPage = 1;
 
@@ -114,9 +114,7 @@ constexpr int BarRedrawIntervalMs = 80;
 template<typename W, typename... Args>
 W *make(QWidget *parent, const char *name, Args &&...args)
 {
-    auto *widget = new W(std::forward<Args>(args)..., parent);
-    place(widget, Form1Layout, name);
-    return widget;
+    return makePlaced<W>(parent, Form1Layout, name, std::forward<Args>(args)...);
 }
 
 // A control on a page: designed relative to the tab control, placed on the page.
@@ -126,11 +124,6 @@ W *makeOnPage(TabControl *tabs, QWidget *page, const char *name, Args &&...args)
     W *widget = make<W>(page, name, std::forward<Args>(args)...);
     widget->move(widget->pos() - tabs->pageOrigin());
     return widget;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    return make<QLabel>(parent, name, text);
 }
 
 // The character at index i of text for a message: in quotes with its code
@@ -175,8 +168,9 @@ Form1::Form1(QWidget *parent)
     connect(&m_portChoice, &PortChoice::logged, this, &Form1::LogStatus);
 
     startUp();
-    // Start-up's empty table is no edit.
+    // Start-up's empty table and default states are no edit.
     connect(&m_config, &Configuration::tableChanged, this, &Form1::markEdited);
+    connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::markEdited);
     connect(m_files, &ConfigFileActions::tableKept, this, &Form1::markKept);
     m_files->setReplaceCheck([this] { return mayReplaceTable(); });
 }
@@ -195,81 +189,80 @@ void Form1::buildWindow()
     setFont(uiFont());
     setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
 
-    ui.Label3 = makeLabel(this, "Label3", QStringLiteral(">> VRK-04 Server <<"));
-    ui.Label3->setAlignment(Qt::AlignCenter);
-    ui.Label3->setFont(uiFont(13.5, QFont::Bold));
-    QPalette heading = ui.Label3->palette();
+    ui.productHeading = make<QLabel>(this, "Label3", QStringLiteral(">> VRK-04 Server <<"));
+    ui.productHeading->setAlignment(Qt::AlignCenter);
+    ui.productHeading->setFont(uiFont(13.5, QFont::Bold));
+    QPalette heading = ui.productHeading->palette();
     heading.setColor(QPalette::WindowText, Palette::DarkBlue);
-    ui.Label3->setPalette(heading);
+    ui.productHeading->setPalette(heading);
 
-    ui.Label4 = makeLabel(this, "Label4", QStringLiteral("setup utility v 1.1 , build 4.1.2006"));
-    ui.Label4->setAlignment(Qt::AlignCenter);
+    ui.versionLine = make<QLabel>(this, "Label4", tr("setup utility v %1 , build 4.1.2006").arg(QStringLiteral(VRK04_VERSION)));
+    ui.versionLine->setAlignment(Qt::AlignCenter);
 
-    ui.SSTab1 = make<TabControl>(this, "SSTab1");
-    ui.SSTab1->tabBar()->setExpanding(false);
+    ui.tabs = make<TabControl>(this, "SSTab1");
+    ui.tabs->tabBar()->setExpanding(false);
     buildCommandPage();
     buildSettingsPage();
     buildLinkPage();
-    ui.SSTab1->setCurrentIndex(SettingsPage);
+    ui.tabs->setCurrentIndex(SettingsPage);
 
-    ui.Text1 = make<ImageTextBox>(this, "Text1");
-    ui.Command7 = make<QPushButton>(this, "Command7", QStringLiteral("data -> win"));
-    ui.Command5 = make<QPushButton>(this, "Command5", QStringLiteral("win -> data"));
-    connect(ui.Command7, &QPushButton::clicked, this, &Form1::showImageInBox);
-    connect(ui.Command5, &QPushButton::clicked, this, &Form1::takeImageFromBox);
+    ui.imageBox = make<ImageTextBox>(this, "Text1");
+    ui.showImageButton = make<QPushButton>(this, "Command7", QStringLiteral("data -> win"));
+    ui.takeImageButton = make<QPushButton>(this, "Command5", QStringLiteral("win -> data"));
+    connect(ui.showImageButton, &QPushButton::clicked, this, &Form1::showImageInBox);
+    connect(ui.takeImageButton, &QPushButton::clicked, this, &Form1::takeImageFromBox);
 
-    ui.bar = make<QProgressBar>(this, "bar");
-    ui.bar->setRange(0, LinkProtocol::ProgressMaximum);
-    ui.bar->setValue(0);
-    ui.bar->setTextVisible(false);
+    ui.progressBar = make<QProgressBar>(this, "bar");
+    ui.progressBar->setRange(0, LinkProtocol::LongestTransfer);
+    ui.progressBar->setValue(0);
+    ui.progressBar->setTextVisible(false);
 
-    ui.StatusBar1 = make<QStatusBar>(this, "StatusBar1");
-    ui.StatusBar1->setSizeGripEnabled(false);
-    ui.StatusBar1->addWidget(
-        new QLabel(QStringLiteral("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
+    ui.statusBar = make<QStatusBar>(this, "StatusBar1");
+    ui.statusBar->setSizeGripEnabled(false);
+    ui.statusBar->addWidget(
+        new QLabel(tr("VRK-04 server setup utility     ") + MakerDetails::Notice), 1);
 
-    ui.Timer1 = &m_link.timer();
-    ui.Timer1->setInterval(10);
+    ui.timer = &m_link.timer();
+    ui.timer->setInterval(10);
 }
 
 void Form1::buildCommandPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("Tabulka SMS Povelů"));
-    ui.grid1 = makeOnPage<FlexGrid>(ui.SSTab1, page, "grid1", 21, 6);
-    ui.grid1->setFont(uiFont(8.25));
-    ui.grid1->setRowHeight(twipsToPixels(GridRowHeight));
-    setFieldColour(ui.grid1, Palette::GridYellow);
-    connect(ui.grid1, &FlexGrid::rowDoubleClicked, this, &Form1::editCommand);
+    ui.tabs->addTab(page, tr("Tabulka SMS Povelů"));
+    ui.grid = makeOnPage<FlexGrid>(ui.tabs, page, "grid1", 21, 6);
+    ui.grid->setFont(uiFont(8.25));
+    ui.grid->setRowHeight(twipsToPixels(GridRowHeight));
+    setFieldColour(ui.grid, Palette::GridYellow);
+    connect(ui.grid, &FlexGrid::rowDoubleClicked, this, &Form1::editCommand);
 }
 
 void Form1::buildSettingsPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("Nastavení"));
+    ui.tabs->addTab(page, tr("Nastavení"));
 
-    ui.Frame1 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame1",
-                                      QStringLiteral("Výchozí stavy výstupů uložené v EEPROM"));
-    ui.Label1 = make<SpreadLabel>(ui.Frame1, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
-    QPushButton **buttons[] = {&ui.Command8, &ui.Command9, &ui.Command10, &ui.Command11, &ui.Command12};
+    ui.defaultsFrame = makeOnPage<QGroupBox>(ui.tabs, page, "Frame1",
+                                      tr("Výchozí stavy výstupů uložené v EEPROM"));
+    ui.outputNames = make<SpreadLabel>(ui.defaultsFrame, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
     const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
     for (int k = 1; k <= OutputCount; ++k) {
-        QPushButton *button = make<QPushButton>(ui.Frame1, names[k - 1], QStringLiteral("1"));
+        QPushButton *button = make<QPushButton>(ui.defaultsFrame, names[k - 1], QStringLiteral("1"));
         button->setFont(uiFont(9.75, QFont::Bold));
         setButtonColour(button, Palette::Green);
         connect(button, &QPushButton::clicked, this, [this, k] { toggleDefaultButton(k); });
-        *buttons[k - 1] = button;
+        ui.defaultButtons[k - 1] = button;
     }
     centreNamesOverButtons();
-    ui.Label2 = makeLabel(ui.Frame1, "Label2", QStringLiteral("Při každé změně povelem se nastavení přepisuje !!"));
+    ui.overwriteWarning = make<QLabel>(ui.defaultsFrame, "Label2", tr("Při každé změně povelem se nastavení přepisuje !!"));
 
-    ui.Picture1 = makeOnPage<QLabel>(ui.SSTab1, page, "Picture1");
-    ui.Picture1->setPixmap(QPixmap(QStringLiteral(":/cabling.png")));
-    ui.Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.Picture1->setFocusPolicy(Qt::StrongFocus);
+    ui.cablingPicture = makeOnPage<QLabel>(ui.tabs, page, "Picture1");
+    ui.cablingPicture->setPixmap(QPixmap(QStringLiteral(":/cabling.png")));
+    ui.cablingPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.cablingPicture->setFocusPolicy(Qt::StrongFocus);
 
-    ui.Command6 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command6", QStringLiteral("Tovární nastavení"));
-    ui.Command6->setEnabled(false);
+    ui.factoryButton = makeOnPage<QPushButton>(ui.tabs, page, "Command6", tr("Tovární nastavení"));
+    ui.factoryButton->setEnabled(false);
 }
 
 // The spaces of Label1's text line the names up over the buttons only in the
@@ -277,61 +270,60 @@ void Form1::buildSettingsPage()
 // its own.
 void Form1::centreNamesOverButtons()
 {
-    const QRect first = defaultButton(1)->geometry();
-    const QRect last = defaultButton(OutputCount)->geometry();
-    ui.Label1->setGeometry(first.left(), ui.Label1->y(), last.right() - first.left() + 1, ui.Label1->height());
+    const QRect first = ui.defaultButtons.front()->geometry();
+    const QRect last = ui.defaultButtons.back()->geometry();
+    ui.outputNames->setGeometry(first.left(), ui.outputNames->y(), last.right() - first.left() + 1, ui.outputNames->height());
     QList<int> centres;
     for (int k = 1; k <= OutputCount; ++k)
-        centres << defaultButton(k)->geometry().center().x() - first.left();
-    ui.Label1->setWordCentres(centres);
+        centres << ui.defaultButtons[k - 1]->geometry().center().x() - first.left();
+    ui.outputNames->setWordCentres(centres);
 }
 
 void Form1::buildLinkPage()
 {
     auto *page = new QWidget;
-    ui.SSTab1->addTab(page, QStringLiteral("PC <--> GSM Pager"));
+    ui.tabs->addTab(page, tr("PC <--> GSM Pager"));
 
-    ui.Frame2 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame2", QStringLiteral("Port"));
-    QRadioButton **options[] = {&ui.Option1, &ui.Option2, &ui.Option3, &ui.Option4, &ui.Option5, &ui.Option6};
+    ui.portFrame = makeOnPage<QGroupBox>(ui.tabs, page, "Frame2", QStringLiteral("Port"));
     const char *names[] = {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
     for (int k = 1; k <= PortChoice::PortCount; ++k) {
-        auto *option = make<QRadioButton>(ui.Frame2, names[k - 1], QStringLiteral("COM%1").arg(k));
+        auto *option = make<QRadioButton>(ui.portFrame, names[k - 1], QStringLiteral("COM%1").arg(k));
         // Every click chooses again, also on the option already selected.
         connect(option, &QRadioButton::clicked, this, [this] { m_portChoice.SelectPort(); });
-        *options[k - 1] = option;
+        ui.portOptions[k - 1] = option;
     }
-    ui.Command3 = make<QPushButton>(ui.Frame2, "Command3", QStringLiteral("TEST"));
+    ui.testButton = make<QPushButton>(ui.portFrame, "Command3", QStringLiteral("TEST"));
 
-    ui.Frame5 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame5", QStringLiteral("Status box"));
-    ui.Text2 = make<StatusBox>(ui.Frame5, "Text2");
-    setFieldColour(ui.Text2, Palette::PaleYellow);
+    ui.statusFrame = makeOnPage<QGroupBox>(ui.tabs, page, "Frame5", tr("Status box"));
+    ui.statusBox = make<StatusBox>(ui.statusFrame, "Text2");
+    setFieldColour(ui.statusBox, Palette::PaleYellow);
 
-    ui.Frame4 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame4", QStringLiteral("Přenos dat"));
-    ui.Command2 = make<QPushButton>(ui.Frame4, "Command2", QStringLiteral("PC -> VRK-04"));
-    ui.Command1 = make<QPushButton>(ui.Frame4, "Command1", QStringLiteral("PC <- VRK-04"));
-    for (QPushButton *transfer : {ui.Command2, ui.Command1})
+    ui.transferFrame = makeOnPage<QGroupBox>(ui.tabs, page, "Frame4", tr("Přenos dat"));
+    ui.writeButton = make<QPushButton>(ui.transferFrame, "Command2", QStringLiteral("PC -> VRK-04"));
+    ui.readButton = make<QPushButton>(ui.transferFrame, "Command1", QStringLiteral("PC <- VRK-04"));
+    for (QPushButton *transfer : {ui.writeButton, ui.readButton})
         transfer->setFont(uiFont(12, QFont::Bold));
 
-    ui.Frame3 = makeOnPage<QGroupBox>(ui.SSTab1, page, "Frame3", QStringLiteral("Info box"));
-    ui.Label5 = makeLabel(ui.Frame3, "Label5",
-                          QStringLiteral("Zvolte sériový port, na kterém je připojen převodník PC-PAGER a "
-                                         "otestujte propojení mezi PC a Pagerem tlačítkem TEST .. "));
-    ui.Label5->setWordWrap(true);
-    ui.Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.Label10 = makeLabel(ui.Frame3, "Label10", QStringLiteral("Rychlost přenosu je závislá na CPU"));
-    ui.Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.Label6 = makeLabel(ui.Frame3, "Label6", QStringLiteral("Výrobce :"));
-    ui.Label8 = make<LinkLabel>(ui.Frame3, "Label8", MakerDetails::WebAddress);
-    ui.Label7 = makeLabel(ui.Frame3, "Label7", QStringLiteral("Podpora :"));
-    ui.Label9 = make<LinkLabel>(ui.Frame3, "Label9", MakerDetails::SupportAddress);
-    for (LinkLabel *link : {ui.Label8, ui.Label9})
+    ui.infoFrame = makeOnPage<QGroupBox>(ui.tabs, page, "Frame3", tr("Info box"));
+    ui.instructions = make<QLabel>(ui.infoFrame, "Label5",
+                          tr("Zvolte sériový port, na kterém je připojen převodník PC-PAGER a "
+                             "otestujte propojení mezi PC a Pagerem tlačítkem TEST .. "));
+    ui.instructions->setWordWrap(true);
+    ui.instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.speedNote = make<QLabel>(ui.infoFrame, "Label10", tr("Rychlost přenosu je závislá na CPU"));
+    ui.speedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.makerLabel = make<QLabel>(ui.infoFrame, "Label6", tr("Výrobce :"));
+    ui.makerLink = make<LinkLabel>(ui.infoFrame, "Label8", MakerDetails::WebAddress);
+    ui.supportLabel = make<QLabel>(ui.infoFrame, "Label7", tr("Podpora :"));
+    ui.supportLink = make<LinkLabel>(ui.infoFrame, "Label9", MakerDetails::SupportAddress);
+    for (LinkLabel *link : {ui.makerLink, ui.supportLink})
         connect(link, &LinkLabel::doubleClicked, this, [link] { OpenLink(*link); });
 
-    ui.Command13 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command13", QStringLiteral("HELP - jak postupovat"));
-    connect(ui.Command13, &QPushButton::clicked, this, &Form1::showHelp);
-    ui.Command4 = makeOnPage<QPushButton>(ui.SSTab1, page, "Command4", QStringLiteral("..:: KONEC ::.."));
-    setButtonColour(ui.Command4, Palette::LightRed);
-    connect(ui.Command4, &QPushButton::clicked, this, &Form1::endProgram);
+    ui.helpButton = makeOnPage<QPushButton>(ui.tabs, page, "Command13", tr("HELP - jak postupovat"));
+    connect(ui.helpButton, &QPushButton::clicked, this, &Form1::showHelp);
+    ui.exitButton = makeOnPage<QPushButton>(ui.tabs, page, "Command4", tr("..:: KONEC ::.."));
+    setButtonColour(ui.exitButton, Palette::LightRed);
+    connect(ui.exitButton, &QPushButton::clicked, this, &Form1::endProgram);
 }
 
 // The controls added for configuration files and verify, which follow the
@@ -342,31 +334,31 @@ void Form1::buildFileControls()
     m_files = new ConfigFileActions(*this, m_link);
     connect(m_files, &ConfigFileActions::logged, this, &Form1::LogStatus);
 
-    ui.CommandOpen = make<QPushButton>(this, "CommandOpen", QStringLiteral("Otevřít…"));
-    ui.CommandOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    ui.CommandOpen->setToolTip(QStringLiteral("Načíst konfiguraci ze souboru (Ctrl+O)"));
-    connect(ui.CommandOpen, &QPushButton::clicked, m_files, &ConfigFileActions::open);
+    ui.openButton = make<QPushButton>(this, "CommandOpen", tr("Otevřít…"));
+    ui.openButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.openButton->setToolTip(tr("Načíst konfiguraci ze souboru (Ctrl+O)"));
+    connect(ui.openButton, &QPushButton::clicked, m_files, &ConfigFileActions::open);
 
-    ui.CommandSave = make<QPushButton>(this, "CommandSave", QStringLiteral("Uložit…"));
-    ui.CommandSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    ui.CommandSave->setToolTip(QStringLiteral("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
-    connect(ui.CommandSave, &QPushButton::clicked, m_files, &ConfigFileActions::save);
+    ui.saveButton = make<QPushButton>(this, "CommandSave", tr("Uložit…"));
+    ui.saveButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.saveButton->setToolTip(tr("Uložit konfiguraci z tabulky do souboru (Ctrl+S)"));
+    connect(ui.saveButton, &QPushButton::clicked, m_files, &ConfigFileActions::save);
 
     // Two lines: the frame has room beside its buttons only for a narrow caption.
-    ui.CheckVerify = make<QCheckBox>(ui.Frame4, "CheckVerify", QStringLiteral("ověřit po\nzápisu"));
-    ui.CheckVerify->setAccessibleName(QStringLiteral("ověřit po zápisu"));
-    ui.CheckVerify->setToolTip(QStringLiteral("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
-    connect(ui.CheckVerify, &QCheckBox::toggled, m_files, [this](bool on) {
+    ui.verifyAfterWrite = make<QCheckBox>(ui.transferFrame, "CheckVerify", tr("ověřit po\nzápisu"));
+    ui.verifyAfterWrite->setAccessibleName(tr("ověřit po zápisu"));
+    ui.verifyAfterWrite->setToolTip(tr("Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat"));
+    connect(ui.verifyAfterWrite, &QCheckBox::toggled, m_files, [this](bool on) {
         m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
     });
-    ui.CheckVerify->setChecked(RememberedChoices::verifyAfterWrite());
-    connect(ui.CheckVerify, &QCheckBox::toggled, this, &RememberedChoices::setVerifyAfterWrite);
+    ui.verifyAfterWrite->setChecked(RememberedChoices::verifyAfterWrite());
+    connect(ui.verifyAfterWrite, &QCheckBox::toggled, this, &RememberedChoices::setVerifyAfterWrite);
 
-    ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", QStringLiteral("Ověřit"));
-    ui.CommandVerify->setToolTip(QStringLiteral("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
-    connect(ui.CommandVerify, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
+    ui.verifyButton = make<QPushButton>(ui.transferFrame, "CommandVerify", tr("Ověřit"));
+    ui.verifyButton->setToolTip(tr("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
+    connect(ui.verifyButton, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
 
-    QWidget *const order[] = {ui.Command4, ui.CheckVerify, ui.CommandVerify, ui.CommandOpen, ui.CommandSave};
+    QWidget *const order[] = {ui.exitButton, ui.verifyAfterWrite, ui.verifyButton, ui.openButton, ui.saveButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -374,26 +366,29 @@ void Form1::buildFileControls()
 // "Jiný port" under the frame "Port", in the focus order after the options.
 void Form1::buildOtherPort()
 {
-    QWidget *page = ui.Frame2->parentWidget();
-    ui.otherPortLabel = makeOnPage<QLabel>(ui.SSTab1, page, "LabelPort", tr("Jiný port:"));
-    ui.otherPortBox = makeOnPage<PortCombo>(ui.SSTab1, page, "ComboPort");
+    QWidget *page = ui.portFrame->parentWidget();
+    ui.otherPortLabel = makeOnPage<QLabel>(ui.tabs, page, "LabelPort", tr("Jiný port:"));
+    ui.otherPortBox = makeOnPage<PortCombo>(ui.tabs, page, "ComboPort");
     ui.otherPortBox->setToolTip(tr("Sériový port mimo COM1 až COM6, například USB převodník; "
                                    "vyberte ho ze seznamu nebo napište cestu a stiskněte Enter"));
     ui.otherPortLabel->setBuddy(ui.otherPortBox);
-    setTabOrder(ui.Option6, ui.otherPortBox);
-    setTabOrder(ui.otherPortBox, ui.Command3);
+    setTabOrder(ui.portOptions[5], ui.otherPortBox);
+    setTabOrder(ui.otherPortBox, ui.testButton);
 
-    const QList<QRadioButton *> options{ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6};
+    const QList<QRadioButton *> options(ui.portOptions.begin(), ui.portOptions.end());
     m_portPicker = new PortPicker(m_link, m_portChoice, *ui.otherPortBox, options, this);
     connect(m_portPicker, &PortPicker::logged, this, &Form1::LogStatus);
 }
 
 void Form1::setFocusOrder()
 {
-    QWidget *const order[] = {ui.Text1,    ui.SSTab1,   ui.grid1,    ui.Command12, ui.Command11, ui.Command10,
-                              ui.Command9, ui.Command8, ui.Command5, ui.Command7,  ui.Option1,   ui.Option2,
-                              ui.Option3,  ui.Option4,  ui.Option5,  ui.Option6,   ui.Command3,  ui.Command2,
-                              ui.Command1, ui.Text2,    ui.Picture1, ui.Command6,  ui.Command13, ui.Command4};
+    QWidget *const order[] = {ui.imageBox,          ui.tabs,              ui.grid,
+                              ui.defaultButtons[4], ui.defaultButtons[3], ui.defaultButtons[2],
+                              ui.defaultButtons[1], ui.defaultButtons[0], ui.takeImageButton,
+                              ui.showImageButton,   ui.portOptions[0],    ui.portOptions[1],
+                              ui.portOptions[2],    ui.portOptions[3],    ui.portOptions[4],
+                              ui.portOptions[5],    ui.testButton,        ui.writeButton,
+                              ui.readButton, ui.statusBox,    ui.cablingPicture, ui.factoryButton,  ui.helpButton, ui.exitButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -404,9 +399,9 @@ void Form1::connectLink()
     connect(&m_link, &ModuleLink::progressChanged, this, &Form1::followProgress);
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::showProgress);
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::followOperation);
-    connect(ui.Command3, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
-    connect(ui.Command1, &QPushButton::clicked, this, &Form1::readFromModule);
-    connect(ui.Command2, &QPushButton::clicked, this, &Form1::writeToModule);
+    connect(ui.testButton, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
+    connect(ui.readButton, &QPushButton::clicked, this, &Form1::readFromModule);
+    connect(ui.writeButton, &QPushButton::clicked, this, &Form1::writeToModule);
 }
 
 void Form1::readFromModule()
@@ -502,137 +497,111 @@ bool Form1::mayLeave()
 
 void Form1::followProgress()
 {
-    if (m_link.protocol().progress() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
+    if (m_link.protocol().position() == 0 || !m_barRedrawn.isValid() || m_barRedrawn.elapsed() >= BarRedrawIntervalMs)
         showProgress();
 }
 
 void Form1::showProgress()
 {
-    ui.bar->setValue(int(m_link.protocol().progress()));
+    const LinkProtocol &protocol = m_link.protocol();
+    ui.progressBar->setMaximum(protocol.total());
+    ui.progressBar->setValue(qMin(protocol.position(), protocol.total()));
     // setValue skips the repaint for a change smaller than one chunk of the
     // bar, which would leave the end of an operation drawn short.
-    ui.bar->update();
+    ui.progressBar->update();
     m_barRedrawn.start();
 }
 
 void Form1::startUp()
 {
-    LogStatus(QStringLiteral("Program spuštěn"));
-    for (int c = 0; c < ui.grid1->Cols(); ++c) {
-        ui.grid1->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
-        ui.grid1->setTextMatrix(0, c, c == 0 ? NumberHeading : CommandTable::heading(c - 1));
+    LogStatus(tr("Program spuštěn"));
+    for (int c = 0; c < ui.grid->Cols(); ++c) {
+        ui.grid->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
+        ui.grid->setTextMatrix(0, c, c == 0 ? tr("č.") : CommandTable::heading(c - 1));
     }
     m_config.ResetTable();
     ButtonsToDefaults();
-    RefreshGrid();
     m_portChoice.ScanPorts();
     m_portPicker->restore();
 }
 
 void Form1::LogStatus(const QString &message)
 {
-    ui.Text2->LogStatus(message);
+    ui.statusBox->LogStatus(message);
 }
 
 void Form1::RefreshGrid()
 {
-    CommandTable &table = m_config.CommandTable;
+    const CommandTable &table = m_config.CommandTable();
     for (int r = 0; r < CommandTable::RowCount; ++r) {
-        for (int c = 0; c < ui.grid1->Cols(); ++c) {
-            QString text;
-            if (c == 0)
-                text = QString::number(r + 1);
-            else if (c == 1)
-                text = QStringLiteral(" #") + table.cell(r, CommandTable::SmsText);
-            else
-                text = table.cell(r, c - 1);
-            ui.grid1->setTextMatrix(r + 1, c, text);
-            if (c >= 1 && table.cell(r, CommandTable::Time).isEmpty())
-                table.setCell(r, CommandTable::Time, QStringLiteral("0"));
-        }
+        ui.grid->setTextMatrix(r + 1, 0, QString::number(r + 1));
+        ui.grid->setTextMatrix(r + 1, 1, QStringLiteral(" #") + table.cell(r, CommandTable::SmsText));
+        for (int c = 2; c < ui.grid->Cols(); ++c)
+            ui.grid->setTextMatrix(r + 1, c, table.cell(r, c - 1));
     }
-}
-
-QPushButton *Form1::defaultButton(int output) const
-{
-    QPushButton *const buttons[] = {ui.Command8, ui.Command9, ui.Command10, ui.Command11, ui.Command12};
-    return buttons[output - 1];
 }
 
 void Form1::toggleDefaultButton(int output)
 {
-    const QString caption = defaultButton(output)->text();
-    if (caption == u"1")
-        setDefaultButton(output, 0);
-    else if (caption == u"0")
-        setDefaultButton(output, 1);
-    ButtonsToDefaults();
-    markEdited();
+    DefaultStates states = m_config.defaultStates();
+    states.at(output - 1) = !states.at(output - 1);
+    m_config.setDefaultStates(states);
 }
 
-void Form1::setDefaultButton(int output, int v)
-{
-    QPushButton *button = defaultButton(output);
-    button->setText(defaultCaption(button->text(), v));
-}
-
+// The buttons' states into the configuration, as at start-up.
 void Form1::ButtonsToDefaults()
 {
-    DefaultCaptions captions;
+    DefaultStates states;
     for (int k = 1; k <= OutputCount; ++k)
-        captions.at(k - 1) = defaultButton(k)->text();
-    const DefaultStateBytes bytes = composeDefaultStates(captions);
-    m_config.DefaultStateByte1 = bytes.byte1;
-    m_config.DefaultStateByte2 = bytes.byte2;
+        states.at(k - 1) = ui.defaultButtons[k - 1]->text() != u"0";
+    m_config.setDefaultStates(states);
 }
 
 void Form1::DefaultsToButtons()
 {
-    for (int k : DefaultsToButtonsOrder)
-        setDefaultButton(k, defaultStateBit(k, m_config.DefaultStateByte1, m_config.DefaultStateByte2));
+    const DefaultStates states = m_config.defaultStates();
+    for (int k = 1; k <= OutputCount; ++k)
+        ui.defaultButtons[k - 1]->setText(states.at(k - 1) ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void Form1::showImageInBox()
 {
-    ui.Text1->clear();
+    ui.imageBox->clear();
     QString problem;
     if (!m_config.TableToImage(&problem)) {
-        showMessage(problem + QStringLiteral("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
+        showMessage(problem + tr("\nObraz dat nebyl vytvořen."), MessageKind::Warning);
         return;
     }
-    ui.Text1->setImage(m_config.ConfigImage);
+    ui.imageBox->setImage(m_config.ConfigImage());
 }
 
 void Form1::takeImageFromBox()
 {
-    if (ui.Text1->isEmpty()) {
-        showMessage(QStringLiteral("Nutno vložit platná data !"), MessageKind::Plain);
+    if (ui.imageBox->isEmpty()) {
+        showMessage(tr("Nutno vložit platná data !"), MessageKind::Plain);
         return;
     }
     qsizetype unmapped = -1;
-    const auto bytes = ui.Text1->image(&unmapped);
+    const auto bytes = ui.imageBox->image(&unmapped);
     if (!bytes) {
-        const QString text = ui.Text1->document()->toRawText();
-        showMessage(QStringLiteral("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
-                                   "Data nebyla převzata.")
+        const QString text = ui.imageBox->document()->toRawText();
+        showMessage(tr("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+                       "Data nebyla převzata.")
                         .arg(describeCharacter(text, unmapped))
                         .arg(unmapped + 1),
                     MessageKind::Warning);
         return;
     }
-    const QByteArray previous = m_config.ConfigImage;
-    m_config.ConfigImage = *bytes;
     int failedPosition = 0;
-    if (!m_config.ImageToTable(&failedPosition)) {
-        m_config.ConfigImage = previous;
+    if (!m_config.ImageToTable(*bytes, &failedPosition)) {
         const QString reason =
             failedPosition > bytes->size()
-                ? QStringLiteral("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
+                ? tr("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
                       .arg(bytes->size())
                       .arg(ConfigImageLayout::DecodedLength)
-                : QStringLiteral("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
+                : tr("Znak na pozici %1 není platný kód povelu (očekává se číslice).")
                       .arg(failedPosition);
-        showMessage(reason + QStringLiteral("\nData nebyla převzata."), MessageKind::Warning);
+        showMessage(reason + tr("\nData nebyla převzata."), MessageKind::Warning);
     }
 }
 
@@ -676,23 +645,17 @@ void Form1::endProgram()
         QCoreApplication::exit(0);
 }
 
-QRadioButton *Form1::option(int k) const
-{
-    QRadioButton *const options[] = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6};
-    return options[k - 1];
-}
-
 void Form1::setOptionEnabled(int k, bool enabled)
 {
-    option(k)->setEnabled(enabled);
+    ui.portOptions[k - 1]->setEnabled(enabled);
 }
 
 void Form1::setOptionToolTip(int k, const QString &text)
 {
-    option(k)->setToolTip(text);
+    ui.portOptions[k - 1]->setToolTip(text);
 }
 
 bool Form1::optionValue(int k) const
 {
-    return option(k)->isChecked();
+    return ui.portOptions[k - 1]->isChecked();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "DefaultStates.h"
 #include "ModuleLink.h"
 #include "PortChoice.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 
 class ConfigFileActions;
 class FlexGrid;
@@ -79,8 +81,6 @@ private:
     bool mayLeave();
 
     void toggleDefaultButton(int output);
-    void setDefaultButton(int output, int v);
-    QPushButton *defaultButton(int output) const;
 
     void showImageInBox();   // "data -> win"
     void takeImageFromBox(); // "win -> data"
@@ -96,69 +96,59 @@ private:
     void setOptionToolTip(int k, const QString &text) override;
     bool optionValue(int k) const override;
 
+    // The controls; each has its designer name as objectName.
     struct Ui
     {
-        QLabel *Label3;          // product heading
-        QLabel *Label4;          // version line
-        TabControl *SSTab1;      // the three pages
-        ImageTextBox *Text1;     // the configuration image as text
-        QPushButton *Command7;   // "data -> win"
-        QPushButton *Command5;   // "win -> data"
-        QProgressBar *bar;       // transfer progress
-        QStatusBar *StatusBar1;  // product and maker line
-        QTimer *Timer1;          // the link protocol's one-shot tick
+        QLabel *productHeading;          // Label3
+        QLabel *versionLine;             // Label4
+        TabControl *tabs;                // SSTab1: the three pages
+        ImageTextBox *imageBox;          // Text1: the configuration image as text
+        QPushButton *showImageButton;    // Command7: "data -> win"
+        QPushButton *takeImageButton;    // Command5: "win -> data"
+        QProgressBar *progressBar;       // bar: transfer progress
+        QStatusBar *statusBar;           // StatusBar1: product and maker line
+        QTimer *timer;                   // Timer1: the link protocol's one-shot tick
 
         // Page "Tabulka SMS Povelů"
-        FlexGrid *grid1;         // the twenty SMS commands
+        FlexGrid *grid;                  // grid1: the twenty SMS commands
 
         // Page "Nastavení"
-        QGroupBox *Frame1;       // default output states
-        SpreadLabel *Label1;     // output names over the buttons
-        QPushButton *Command8;   // RELE1 default state
-        QPushButton *Command9;   // RELE2 default state
-        QPushButton *Command10;  // RELE3 default state
-        QPushButton *Command11;  // RELE4 default state
-        QPushButton *Command12;  // RELE5 default state
-        QLabel *Label2;          // overwrite warning
-        QLabel *Picture1;        // illustration of the cabling
-        QPushButton *Command6;   // factory settings, not available
+        QGroupBox *defaultsFrame;        // Frame1: default output states
+        SpreadLabel *outputNames;        // Label1: output names over the buttons
+        std::array<QPushButton *, OutputCount> defaultButtons; // Command8 .. Command12: RELE1 .. RELE5
+        QLabel *overwriteWarning;        // Label2
+        QLabel *cablingPicture;          // Picture1
+        QPushButton *factoryButton;      // Command6: factory settings, not available
 
         // Page "PC <--> GSM Pager"
-        QGroupBox *Frame2;       // port choice
-        QRadioButton *Option1;   // COM1 .. COM6
-        QRadioButton *Option2;
-        QRadioButton *Option3;
-        QRadioButton *Option4;
-        QRadioButton *Option5;
-        QRadioButton *Option6;
-        QPushButton *Command3;   // "TEST": link test
-        QGroupBox *Frame5;       // status box frame
-        StatusBox *Text2;        // the status log
-        QGroupBox *Frame4;       // data transfer
-        QPushButton *Command2;   // "PC -> VRK-04": write to the module
-        QPushButton *Command1;   // "PC <- VRK-04": read from the module
-        QGroupBox *Frame3;       // info box
-        QLabel *Label5;          // instructions
-        QLabel *Label10;         // speed note
-        QLabel *Label6;          // "Výrobce :"
-        LinkLabel *Label8;       // maker's web address
-        QLabel *Label7;          // "Podpora :"
-        LinkLabel *Label9;       // support web address
-        QPushButton *Command13;  // help window
-        QPushButton *Command4;   // "..:: KONEC ::..": ends the program
+        QGroupBox *portFrame;            // Frame2: port choice
+        std::array<QRadioButton *, PortChoice::PortCount> portOptions; // Option1 .. Option6: COM1 .. COM6
+        QPushButton *testButton;         // Command3: "TEST"
+        QGroupBox *statusFrame;          // Frame5
+        StatusBox *statusBox;            // Text2: the status log
+        QGroupBox *transferFrame;        // Frame4: data transfer
+        QPushButton *writeButton;        // Command2: "PC -> VRK-04"
+        QPushButton *readButton;         // Command1: "PC <- VRK-04"
+        QGroupBox *infoFrame;            // Frame3
+        QLabel *instructions;            // Label5
+        QLabel *speedNote;               // Label10
+        QLabel *makerLabel;              // Label6: "Výrobce :"
+        LinkLabel *makerLink;            // Label8: maker's web address
+        QLabel *supportLabel;            // Label7: "Podpora :"
+        LinkLabel *supportLink;          // Label9: support web address
+        QPushButton *helpButton;         // Command13: the help window
+        QPushButton *exitButton;         // Command4: "..:: KONEC ::..", ends the program
 
         // Configuration files, right of "win -> data"; verify, in Frame4
-        QPushButton *CommandOpen;   // "Otevřít…": the configuration from a file
-        QPushButton *CommandSave;   // "Uložit…": the configuration to a file
-        QCheckBox *CheckVerify;     // "ověřit po zápisu": verify after each write
-        QPushButton *CommandVerify; // "Ověřit": the module against the table
+        QPushButton *openButton;         // CommandOpen: "Otevřít…"
+        QPushButton *saveButton;         // CommandSave: "Uložit…"
+        QCheckBox *verifyAfterWrite;     // CheckVerify: "ověřit po zápisu"
+        QPushButton *verifyButton;       // CommandVerify: the module against the table
 
         // Any other serial port, under the frame "Port"
-        QLabel *otherPortLabel;     // "Jiný port:"
-        PortCombo *otherPortBox;    // the system's ports, or a typed path
+        QLabel *otherPortLabel;          // "Jiný port:"
+        PortCombo *otherPortBox;         // the system's ports, or a typed path
     } ui{};
-
-    QRadioButton *option(int k) const;
 
     ModuleLink m_link{this};
     Configuration &m_config = m_link.configuration();

@@ -24,9 +24,9 @@ constexpr TwipsRect Form3Layout[] = {
 constexpr qreal HelpPointSize = 10;
 constexpr qreal HeadingPointSize = 13;
 
-QString escaped(const char *text)
+QString escaped(const QString &text)
 {
-    return QString::fromUtf8(text).toHtmlEscaped();
+    return text.toHtmlEscaped();
 }
 
 QString bold(const QString &html)
@@ -43,24 +43,24 @@ QString helpText(int blankLine)
         QStringLiteral("<p style=\"margin-top:0px; margin-bottom:%1px\">%2</p>").arg(blankLine);
     const QString heading = QStringLiteral("<span style=\"font-size:%1pt\">%2</span>")
                                 .arg(HeadingPointSize)
-                                .arg(bold(escaped("Postup komunikace s VRK-04")));
+                                .arg(bold(escaped(Form3::tr("Postup komunikace s VRK-04"))));
     const QString transfers =
-        escaped("Zvolte volný port COM, na kterém je připojen kablík a otestujte komunikaci "
-                "tlačítkem TEST (možno opakovaně).")
-        + QStringLiteral("<br>") + bold(escaped("PC -> VRK-04")) + QLatin1Char(' ')
-        + escaped("provádí zápis nastavení do VRK-04") + QStringLiteral("<br>")
-        + bold(escaped("PC <- VRK-04")) + QLatin1Char(' ') + escaped("načítá nastavení z VRK-04");
+        escaped(Form3::tr("Zvolte volný port COM, na kterém je připojen kablík a otestujte komunikaci "
+                "tlačítkem TEST (možno opakovaně)."))
+        + QStringLiteral("<br>") + bold(escaped(Form3::tr("PC -> VRK-04"))) + QLatin1Char(' ')
+        + escaped(Form3::tr("provádí zápis nastavení do VRK-04")) + QStringLiteral("<br>")
+        + bold(escaped(Form3::tr("PC <- VRK-04"))) + QLatin1Char(' ') + escaped(Form3::tr("načítá nastavení z VRK-04"));
     const QString operation =
-        bold(escaped("Do provozu se VRK-04 uvádí") + QLatin1Char(' ')
-             + QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(escaped("vytažením kablíku"))
-             + QLatin1Char(' ') + escaped("z konektoru GSM pageru - ukončí servisní režim."));
+        bold(escaped(Form3::tr("Do provozu se VRK-04 uvádí")) + QLatin1Char(' ')
+             + QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(escaped(Form3::tr("vytažením kablíku")))
+             + QLatin1Char(' ') + escaped(Form3::tr("z konektoru GSM pageru - ukončí servisní režim.")));
 
     return paragraph.arg(heading)
-           + paragraph.arg(escaped("Připojte kablík do volného portu PC a VRK-04, zapněte jej – "
-                                   "s připojeným kablíkem najede do servisního režimu."))
+           + paragraph.arg(escaped(Form3::tr("Připojte kablík do volného portu PC a VRK-04, zapněte jej – "
+                                   "s připojeným kablíkem najede do servisního režimu.")))
            + paragraph.arg(transfers)
-           + paragraph.arg(escaped("V případě chyby přenosu doporučujeme uzavřít aplikace "
-                                   "zatěžující procesor (u starých PC)."))
+           + paragraph.arg(escaped(Form3::tr("V případě chyby přenosu doporučujeme uzavřít aplikace "
+                                   "zatěžující procesor (u starých PC).")))
            + QStringLiteral("<p style=\"margin:0px\">%1</p>").arg(operation);
 }
 
@@ -105,25 +105,21 @@ void Form3::buildWindow()
     setPalette(white);
     setAutoFillBackground(true);
 
-    ui.Image1 = new QLabel(this);
-    place(ui.Image1, Form3Layout, "Image1");
+    ui.Image1 = makePlaced<QLabel>(this, Form3Layout, "Image1");
     ui.Image1->setFont(serifFont(HelpPointSize));
     ui.Image1->setTextFormat(Qt::RichText);
     ui.Image1->setWordWrap(true);
     ui.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.Image1->setText(helpText(QFontMetrics(ui.Image1->font()).lineSpacing()));
 
-    ui.Line1 = new QFrame(this);
-    place(ui.Line1, Form3Layout, "Line1");
+    ui.Line1 = makePlaced<QFrame>(this, Form3Layout, "Line1");
     ui.Line1->setFrameShape(QFrame::HLine);
     ui.Line1->setFrameShadow(QFrame::Plain);
 
-    ui.Label1 = new QLabel(QStringLiteral("Technické dotazy :     ") + MakerDetails::Contact, this);
-    place(ui.Label1, Form3Layout, "Label1");
+    ui.Label1 = makePlaced<QLabel>(this, Form3Layout, "Label1", tr("Technické dotazy :     ") + MakerDetails::Contact);
     ui.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    ui.Command1 = new QPushButton(QStringLiteral("CLOSE"), this);
-    place(ui.Command1, Form3Layout, "Command1");
+    ui.Command1 = makePlaced<QPushButton>(this, Form3Layout, "Command1", QStringLiteral("CLOSE"));
     setButtonColour(ui.Command1, Palette::LightRed);
     connect(ui.Command1, &QPushButton::clicked, this, &QWidget::close);
 }

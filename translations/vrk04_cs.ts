@@ -1,0 +1,1066 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="cs_CZ">
+<context>
+    <name>ConfigFileActions</name>
+    <message>
+        <source>Uložit konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otevřít konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obraz konfigurace (*.bin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Všechny soubory (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Konfigurace zůstává beze změny.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze dekódovat na pozici %2.
+Konfigurace zůstává beze změny.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Načteno ze souboru %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Soubor nebyl uložen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Ověření neproběhlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace jako JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace jako CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace (*.bin *.json *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWords</name>
+    <message>
+        <source>Tvar SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výchozí stav RELE%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozice %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozice %1 až %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Délka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS je delší než 32 znaků.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak „˙“, který modul nedokáže uložit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: čas „%2“ není celé číslo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: čas %2 s je mimo rozsah -32 až 95 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1, text SMS, znak %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výchozí stavy výstupů, bajt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>čas a oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1, záznam, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výplň</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>za koncem obrazu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pozice %1 (%2): %3 %4, %5 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, povoleno je nejvýše %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je to složka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přístup odepřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, konfigurační obraz má nejméně %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bajt 0x%1 na pozici %2 (%3) nelze dekódovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 není konfigurační obraz: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>složka %1 neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do složky %1 nelze zapisovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis se nedokončil (plný disk?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis selhal (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Výchozí stavy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>setup utility v %1 , build 4.1.2006</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VRK-04 server setup utility     </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka SMS Povelů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výchozí stavy výstupů uložené v EEPROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Při každé změně povelem se nastavení přepisuje !!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tovární nastavení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC &lt;--&gt; GSM Pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos dat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolte sériový port, na kterém je připojen převodník PC-PAGER a otestujte propojení mezi PC a Pagerem tlačítkem TEST .. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rychlost přenosu je závislá na CPU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výrobce :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podpora :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HELP - jak postupovat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..:: KONEC ::..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otevřít…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Načíst konfiguraci ze souboru (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit konfiguraci z tabulky do souboru (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověřit po
+zápisu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověřit po zápisu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověřit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program spuštěn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Obraz dat nebyl vytvořen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutno vložit platná data !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
+Opravdu ji zapsat do modulu?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopii z modulu nelze uložit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopie z modulu uložena do %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulka byla od posledního vyčtení, otevření, uložení nebo zápisu změněna.
+Uložit změny do souboru?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná konfigurace a modul by čekal na zbytek obrazu.
+Přesto skončit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jiný port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Editace a vkládání povelu do tabulky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Povel č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>potvrdit prozvoněním</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sms ve tvaru #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>provede na</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Délka impulsu :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-90 sek. / 0 = 0,5s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vložit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Postup komunikace s VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolte volný port COM, na kterém je připojen kablík a otestujte komunikaci tlačítkem TEST (možno opakovaně).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC -&gt; VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>provádí zápis nastavení do VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC &lt;- VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>načítá nastavení z VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do provozu se VRK-04 uvádí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vytažením kablíku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z konektoru GSM pageru - ukončí servisní režim.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Připojte kablík do volného portu PC a VRK-04, zapněte jej – s připojeným kablíkem najede do servisního režimu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V případě chyby přenosu doporučujeme uzavřít aplikace zatěžující procesor (u starých PC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technické dotazy :     </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkText</name>
+    <message>
+        <source>TEST OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEST ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prenos OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba v prenosu!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba komunikace!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicitni prijem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos již probíhá, počkejte na jeho konec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis přerušen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul ukončil zápis předčasně, po %1. bajtu z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření: první rozdíl, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>očekáváno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 byl zavřen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port COM%1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port není otevřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port je již otevřen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení nemá linku RTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení neexistuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přístup odepřen (přidejte uživatele do skupiny dialout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port používá jiný program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zařízení bylo odpojeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je to složka, ne sériové zařízení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>není sériové zařízení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba portu: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test přerušen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModuleCopies</name>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortCombo</name>
+    <message>
+        <source>(systém nenabízí žádný sériový port, zadejte cestu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortPicker</name>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortPlatform</name>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Ve Správci zařízení otevřete port, Nastavení portu → Upřesnit, a nastavte Latency Timer na 1 ms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Snižte ji na 1 ms pravidlem udev 99-vrk04-ftdi-latency.rules z dokumentace programu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Ano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextRefusal</name>
+    <message>
+        <source>řádek %1 (povel %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>řádek %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>čas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oznam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>výchozí stavy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text není v kódování UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybný zápis JSON u znaku %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není objekt JSON ({…})</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není seznam JSON ([…])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není text v uvozovkách</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není vrk04-config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tento program nezná (čte verzi 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámá položka %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí položka %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí sloupec %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>záhlaví má být %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uvozovky nejsou uzavřeny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>polí je %1, má jich být 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>řádek navíc (výchozí stavy už byly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povelů je %1, má jich být 20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 neodpovídá pořadí povelu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není SYSTEM ani RELE1 až RELE5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není akce výstupu %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není ANO ani NE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>znak „˙“ modul neuloží</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 není celé číslo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah -32..95</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí řádek výchozích stavů (defaults a pět 0/1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jsou %1, má jich být 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 není 0 ani 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>obraz nelze dekódovat (pozice %1), text ho neudrží</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolText</name>
+    <message>
+        <source>port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tvar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po zápisu obraz nevyčítat a neporovnávat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na chybový výstup psát jen chyby.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše tuto nápovědu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše verzi programu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jeden z příkazů níže.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor s obrazem EEPROM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[soubor...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí příkaz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý příkaz „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz %1 chce %2 soubor(y), zadáno %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>příkaz %1 nepoužívá port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar „%1“ (text, csv, json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--no-verify patří jen k write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obraz z modulu není konfigurační obraz: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1 (%2 B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>otevře se</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nelze otevřít: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>má %1 B, celý konfigurační obraz má %2 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis dokončen; ověření vynecháno, program byl přerušen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup nelze zapsat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format patří jen k show, read a convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1118 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="cs_CZ">
+<context>
+    <name>ConfigFileActions</name>
+    <message>
+        <source>Uložit konfiguraci</source>
+        <translation>Save configuration</translation>
+    </message>
+    <message>
+        <source>Otevřít konfiguraci</source>
+        <translation>Open configuration</translation>
+    </message>
+    <message>
+        <source>Obraz konfigurace (*.bin)</source>
+        <translation>Configuration image (*.bin)</translation>
+    </message>
+    <message>
+        <source>Všechny soubory (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>
+Konfigurace zůstává beze změny.</source>
+        <translation>
+The configuration stays unchanged.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze dekódovat na pozici %2.
+Konfigurace zůstává beze změny.</source>
+        <translation>File %1 cannot be decoded at position %2.
+The configuration stays unchanged.</translation>
+    </message>
+    <message>
+        <source>Načteno ze souboru %1</source>
+        <translation>Loaded from file %1</translation>
+    </message>
+    <message>
+        <source>
+Soubor nebyl uložen.</source>
+        <translation>
+The file was not saved.</translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1</source>
+        <translation>Saved to file %1</translation>
+    </message>
+    <message>
+        <source>
+Ověření neproběhlo.</source>
+        <translation>
+No verification took place.</translation>
+    </message>
+    <message>
+        <source>Konfigurace jako JSON (*.json)</source>
+        <translation>Configuration as JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Konfigurace jako CSV (*.csv)</source>
+        <translation>Configuration as CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Konfigurace (*.bin *.json *.csv)</source>
+        <translation>Configuration (*.bin *.json *.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWords</name>
+    <message>
+        <source>Tvar SMS</source>
+        <translation>SMS text</translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Čas/s</source>
+        <translation>Time/s</translation>
+    </message>
+    <message>
+        <source>Oznam</source>
+        <translation>Notify</translation>
+    </message>
+    <message>
+        <source>Povel %1, %2</source>
+        <translation>Command %1, %2</translation>
+    </message>
+    <message>
+        <source>Výchozí stav RELE%1</source>
+        <translation>Default state RELE%1</translation>
+    </message>
+    <message>
+        <source>Pozice %1 (%2)</source>
+        <translation>Position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pozice %1 až %2 (%3)</source>
+        <translation>Positions %1 to %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Délka</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Povel %1</source>
+        <translation>Command %1</translation>
+    </message>
+    <message>
+        <source>%1: text SMS je delší než 32 znaků.</source>
+        <translation>%1: the SMS text is longer than 32 characters.</translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.</source>
+        <translation>%1: the SMS text contains a character that cannot be stored in the Windows-1250 character set.</translation>
+    </message>
+    <message>
+        <source>%1: text SMS obsahuje znak „˙“, který modul nedokáže uložit.</source>
+        <translation>%1: the SMS text contains the character “˙”, which the module cannot store.</translation>
+    </message>
+    <message>
+        <source>%1: čas „%2“ není celé číslo.</source>
+        <translation>%1: the time “%2” is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: čas %2 s je mimo rozsah -32 až 95 s.</source>
+        <translation>%1: the time %2 s is outside the range -32 to 95 s.</translation>
+    </message>
+    <message>
+        <source>povel %1, text SMS, znak %2</source>
+        <translation>command %1, SMS text, character %2</translation>
+    </message>
+    <message>
+        <source>výchozí stavy výstupů, bajt %1</source>
+        <translation>default output states, byte %1</translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation>action</translation>
+    </message>
+    <message>
+        <source>čas a oznam</source>
+        <translation>time and notify</translation>
+    </message>
+    <message>
+        <source>povel %1, záznam, %2</source>
+        <translation>command %1, record, %2</translation>
+    </message>
+    <message>
+        <source>výplň</source>
+        <translation>fill</translation>
+    </message>
+    <message>
+        <source>za koncem obrazu</source>
+        <translation>past the end of the image</translation>
+    </message>
+    <message>
+        <source>chybí</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>pozice %1 (%2): %3 %4, %5 %6</source>
+        <translation>position %1 (%2): %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2.</source>
+        <translation>File %1 cannot be saved: %2.</translation>
+    </message>
+    <message>
+        <source>má %1 B, povoleno je nejvýše %2 B</source>
+        <translation>it has %1 B, at most %2 B are allowed</translation>
+    </message>
+    <message>
+        <source>je to složka</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>soubor neexistuje</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>přístup odepřen</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>má %1 B, konfigurační obraz má nejméně %2 B</source>
+        <translation>it has %1 B, a configuration image has at least %2 B</translation>
+    </message>
+    <message>
+        <source>bajt 0x%1 na pozici %2 (%3) nelze dekódovat</source>
+        <translation>byte 0x%1 at position %2 (%3) cannot be decoded</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2.</source>
+        <translation>File %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není konfigurační obraz: %2.</source>
+        <translation>File %1 is not a configuration image: %2.</translation>
+    </message>
+    <message>
+        <source>složka %1 neexistuje</source>
+        <translation>folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>do složky %1 nelze zapisovat</source>
+        <translation>folder %1 is not writable</translation>
+    </message>
+    <message>
+        <source>zápis se nedokončil (plný disk?)</source>
+        <translation>the write did not complete (disk full?)</translation>
+    </message>
+    <message>
+        <source>zápis selhal (%1)</source>
+        <translation>the write failed (%1)</translation>
+    </message>
+    <message>
+        <source>není to obyčejný soubor, ale zařízení, roura nebo soket</source>
+        <translation>it is not a regular file but a device, a pipe or a socket</translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>
+Výchozí stavy: </source>
+        <translation>
+Default states: </translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>setup utility v %1 , build 4.1.2006</source>
+        <translation>setup utility v %1 , build 4.1.2006</translation>
+    </message>
+    <message>
+        <source>VRK-04 server setup utility     </source>
+        <translation>VRK-04 server setup utility     </translation>
+    </message>
+    <message>
+        <source>Tabulka SMS Povelů</source>
+        <translation>SMS Command Table</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Výchozí stavy výstupů uložené v EEPROM</source>
+        <translation>Default output states stored in EEPROM</translation>
+    </message>
+    <message>
+        <source>Při každé změně povelem se nastavení přepisuje !!</source>
+        <translation>Every change by a command overwrites the settings !!</translation>
+    </message>
+    <message>
+        <source>Tovární nastavení</source>
+        <translation>Factory settings</translation>
+    </message>
+    <message>
+        <source>PC &lt;--&gt; GSM Pager</source>
+        <translation>PC &lt;--&gt; GSM Pager</translation>
+    </message>
+    <message>
+        <source>Status box</source>
+        <translation>Status box</translation>
+    </message>
+    <message>
+        <source>Přenos dat</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>Info box</source>
+        <translation>Info box</translation>
+    </message>
+    <message>
+        <source>Zvolte sériový port, na kterém je připojen převodník PC-PAGER a otestujte propojení mezi PC a Pagerem tlačítkem TEST .. </source>
+        <translation>Choose the serial port the PC-PAGER converter is connected to and test the link between the PC and the Pager with the TEST button .. </translation>
+    </message>
+    <message>
+        <source>Rychlost přenosu je závislá na CPU</source>
+        <translation>The transfer speed depends on the CPU</translation>
+    </message>
+    <message>
+        <source>Výrobce :</source>
+        <translation>Maker :</translation>
+    </message>
+    <message>
+        <source>Podpora :</source>
+        <translation>Support :</translation>
+    </message>
+    <message>
+        <source>HELP - jak postupovat</source>
+        <translation>HELP - how to proceed</translation>
+    </message>
+    <message>
+        <source>..:: KONEC ::..</source>
+        <translation>..:: EXIT ::..</translation>
+    </message>
+    <message>
+        <source>Otevřít…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Načíst konfiguraci ze souboru (Ctrl+O)</source>
+        <translation>Load a configuration from a file (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Uložit…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Uložit konfiguraci z tabulky do souboru (Ctrl+S)</source>
+        <translation>Save the table’s configuration to a file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>ověřit po
+zápisu</source>
+        <translation>verify
+after write</translation>
+    </message>
+    <message>
+        <source>ověřit po zápisu</source>
+        <translation>verify after write</translation>
+    </message>
+    <message>
+        <source>Po úspěšném zápisu do modulu jeho obsah hned vyčíst a porovnat</source>
+        <translation>After a successful write, read the module back at once and compare</translation>
+    </message>
+    <message>
+        <source>Ověřit</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění</source>
+        <translation>Read the module and compare it with the table; the table does not change</translation>
+    </message>
+    <message>
+        <source>Program spuštěn</source>
+        <translation>Program started</translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>
+Obraz dat nebyl vytvořen.</source>
+        <translation>
+No data image was made.</translation>
+    </message>
+    <message>
+        <source>Nutno vložit platná data !</source>
+        <translation>Valid data must be entered !</translation>
+    </message>
+    <message>
+        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
+Data nebyla převzata.</source>
+        <translation>Character %1 at position %2 cannot be converted to the Windows-1250 character set.
+The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
+        <translation>The data are too short: %1 characters, at least %2 are needed.</translation>
+    </message>
+    <message>
+        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
+        <translation>The character at position %1 is not a valid command code (a digit is expected).</translation>
+    </message>
+    <message>
+        <source>
+Data nebyla převzata.</source>
+        <translation>
+The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
+Opravdu ji zapsat do modulu?</source>
+        <translation>The table was not read from the module, opened from a file or edited: it is empty.
+Write it to the module all the same?</translation>
+    </message>
+    <message>
+        <source>Kopii z modulu nelze uložit: %1</source>
+        <translation>The copy from the module cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>Kopie z modulu uložena do %1</source>
+        <translation>Copy from the module saved to %1</translation>
+    </message>
+    <message>
+        <source>Tabulka byla od posledního vyčtení, otevření, uložení nebo zápisu změněna.
+Uložit změny do souboru?</source>
+        <translation>The table has changed since it was last read, opened, saved or written.
+Save the changes to a file?</translation>
+    </message>
+    <message>
+        <source>Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná konfigurace a modul by čekal na zbytek obrazu.
+Přesto skončit?</source>
+        <translation>A write to the module is running. If the program ends now, the module keeps an incomplete configuration and waits for the rest of the image.
+Exit all the same?</translation>
+    </message>
+    <message>
+        <source>Jiný port:</source>
+        <translation>Other port:</translation>
+    </message>
+    <message>
+        <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
+        <translation>A serial port other than COM1 to COM6, such as a USB adapter; pick it from the list or type its path and press Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Editace a vkládání povelu do tabulky</source>
+        <translation>Editing a command and inserting it into the table</translation>
+    </message>
+    <message>
+        <source>Povel č.</source>
+        <translation>Cmd no.</translation>
+    </message>
+    <message>
+        <source>potvrdit prozvoněním</source>
+        <translation>confirm by call</translation>
+    </message>
+    <message>
+        <source>sms ve tvaru #</source>
+        <translation>sms as #</translation>
+    </message>
+    <message>
+        <source>provede na</source>
+        <translation>acts on</translation>
+    </message>
+    <message>
+        <source>akci</source>
+        <translation>action</translation>
+    </message>
+    <message>
+        <source>Délka impulsu :</source>
+        <translation>Pulse length :</translation>
+    </message>
+    <message>
+        <source>1-90 sek. / 0 = 0,5s</source>
+        <translation>1-90 sec. / 0 = 0.5s</translation>
+    </message>
+    <message>
+        <source>Vložit</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Postup komunikace s VRK-04</source>
+        <translation>How to communicate with the VRK-04</translation>
+    </message>
+    <message>
+        <source>Zvolte volný port COM, na kterém je připojen kablík a otestujte komunikaci tlačítkem TEST (možno opakovaně).</source>
+        <translation>Choose the free COM port the cable is connected to and test the communication with the TEST button (it may be repeated).</translation>
+    </message>
+    <message>
+        <source>PC -&gt; VRK-04</source>
+        <translation>PC -&gt; VRK-04</translation>
+    </message>
+    <message>
+        <source>provádí zápis nastavení do VRK-04</source>
+        <translation>writes the settings to the VRK-04</translation>
+    </message>
+    <message>
+        <source>PC &lt;- VRK-04</source>
+        <translation>PC &lt;- VRK-04</translation>
+    </message>
+    <message>
+        <source>načítá nastavení z VRK-04</source>
+        <translation>reads the settings from the VRK-04</translation>
+    </message>
+    <message>
+        <source>Do provozu se VRK-04 uvádí</source>
+        <translation>The VRK-04 is put into operation</translation>
+    </message>
+    <message>
+        <source>vytažením kablíku</source>
+        <translation>by pulling the cable</translation>
+    </message>
+    <message>
+        <source>z konektoru GSM pageru - ukončí servisní režim.</source>
+        <translation>out of the GSM pager’s connector - this ends the service mode.</translation>
+    </message>
+    <message>
+        <source>Připojte kablík do volného portu PC a VRK-04, zapněte jej – s připojeným kablíkem najede do servisního režimu.</source>
+        <translation>Connect the cable to a free port of the PC and to the VRK-04, then switch the VRK-04 on – with the cable connected it starts in its service mode.</translation>
+    </message>
+    <message>
+        <source>V případě chyby přenosu doporučujeme uzavřít aplikace zatěžující procesor (u starých PC).</source>
+        <translation>If a transfer fails, we recommend closing applications that load the processor (on old PCs).</translation>
+    </message>
+    <message>
+        <source>Technické dotazy :     </source>
+        <translation>Tech support :     </translation>
+    </message>
+</context>
+<context>
+    <name>LinkText</name>
+    <message>
+        <source>TEST OK</source>
+        <translation>TEST OK</translation>
+    </message>
+    <message>
+        <source>TEST ERROR</source>
+        <translation>TEST ERROR</translation>
+    </message>
+    <message>
+        <source>Prenos OK</source>
+        <translation>Transfer OK</translation>
+    </message>
+    <message>
+        <source>chyba v prenosu!</source>
+        <translation>transfer error!</translation>
+    </message>
+    <message>
+        <source>chyba komunikace!</source>
+        <translation>communication error!</translation>
+    </message>
+    <message>
+        <source>duplicitni prijem</source>
+        <translation>duplicate receipt</translation>
+    </message>
+    <message>
+        <source>Ověření OK</source>
+        <translation>Verify OK</translation>
+    </message>
+    <message>
+        <source>Přenos již probíhá, počkejte na jeho konec.</source>
+        <translation>A transfer is already running; wait for it to end.</translation>
+    </message>
+    <message>
+        <source>Vyčítání START</source>
+        <translation>Read START</translation>
+    </message>
+    <message>
+        <source>Zápis START</source>
+        <translation>Write START</translation>
+    </message>
+    <message>
+        <source>Ověření START</source>
+        <translation>Verify START</translation>
+    </message>
+    <message>
+        <source>Vyčítání přerušeno</source>
+        <translation>Read interrupted</translation>
+    </message>
+    <message>
+        <source>Zápis přerušen</source>
+        <translation>Write interrupted</translation>
+    </message>
+    <message>
+        <source>Ověření přerušeno</source>
+        <translation>Verify interrupted</translation>
+    </message>
+    <message>
+        <source>Modul ukončil zápis předčasně, po %1. bajtu z %2.</source>
+        <translation>The module ended the write early, after byte %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Ověření: první rozdíl, </source>
+        <translation>Verify: first difference, </translation>
+    </message>
+    <message>
+        <source>modul</source>
+        <translation>module</translation>
+    </message>
+    <message>
+        <source>očekáváno</source>
+        <translation>expected</translation>
+    </message>
+    <message>
+        <source>Port %1 byl zavřen: %2</source>
+        <translation>Port %1 was closed: %2</translation>
+    </message>
+    <message>
+        <source>Port COM%1 nelze otevřít: %2</source>
+        <translation>Port COM%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>port není otevřen</source>
+        <translation>the port is not open</translation>
+    </message>
+    <message>
+        <source>port je již otevřen</source>
+        <translation>the port is already open</translation>
+    </message>
+    <message>
+        <source>zařízení nemá linku RTS</source>
+        <translation>the device has no RTS line</translation>
+    </message>
+    <message>
+        <source>zařízení neexistuje</source>
+        <translation>the device does not exist</translation>
+    </message>
+    <message>
+        <source>přístup odepřen (přidejte uživatele do skupiny dialout)</source>
+        <translation>access denied (add the user to the dialout group)</translation>
+    </message>
+    <message>
+        <source>port používá jiný program</source>
+        <translation>another program is using the port</translation>
+    </message>
+    <message>
+        <source>zařízení bylo odpojeno</source>
+        <translation>the device was disconnected</translation>
+    </message>
+    <message>
+        <source>je to složka, ne sériové zařízení</source>
+        <translation>it is a folder, not a serial device</translation>
+    </message>
+    <message>
+        <source>není sériové zařízení</source>
+        <translation>not a serial device</translation>
+    </message>
+    <message>
+        <source>chyba portu: %1</source>
+        <translation>port error: %1</translation>
+    </message>
+    <message>
+        <source>Test přerušen</source>
+        <translation>Test interrupted</translation>
+    </message>
+    <message>
+        <source>Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.</source>
+        <translation>The module is waiting for the rest of the image: switch it off and on before the next operation, then write again.</translation>
+    </message>
+    <message>
+        <source>Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.</source>
+        <translation>The module’s memory is empty (all 0xFF): the module holds no configuration.</translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
+        <translation>The module’s data are no configuration: the transfer went through, but the contents cannot be decoded.</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleCopies</name>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation>Folder %1 cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>PortCombo</name>
+    <message>
+        <source>(systém nenabízí žádný sériový port, zadejte cestu)</source>
+        <translation>(the system offers no serial port; type a path)</translation>
+    </message>
+</context>
+<context>
+    <name>PortPicker</name>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1 (%2)</source>
+        <translation>Port from the last run chosen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Zvolen port z minulého spuštění: %1</source>
+        <translation>Port from the last run chosen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortPlatform</name>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Ve Správci zařízení otevřete port, Nastavení portu → Upřesnit, a nastavte Latency Timer na 1 ms.</source>
+        <translation>The module answers slowly (%1 ms a byte on average): the USB adapter’s latency holds the transfer up. In Device Manager open the port, Port Settings → Advanced, and set the Latency Timer to 1 ms.</translation>
+    </message>
+    <message>
+        <source>Modul odpovídá pomalu (průměrně %1 ms na bajt): přenos zdržuje latence USB převodníku. Snižte ji na 1 ms pravidlem udev 99-vrk04-ftdi-latency.rules z dokumentace programu.</source>
+        <translation>The module answers slowly (%1 ms a byte on average): the USB adapter’s latency holds the transfer up. Lower it to 1 ms with the udev rule 99-vrk04-ftdi-latency.rules from the program’s documentation.</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TextRefusal</name>
+    <message>
+        <source>řádek %1 (povel %2)</source>
+        <translation>line %1 (command %2)</translation>
+    </message>
+    <message>
+        <source>řádek %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation>command %1</translation>
+    </message>
+    <message>
+        <source>verze</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>číslo</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>text SMS</source>
+        <translation>SMS text</translation>
+    </message>
+    <message>
+        <source>výstup</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>akce</source>
+        <translation>action</translation>
+    </message>
+    <message>
+        <source>čas</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>oznam</source>
+        <translation>notify</translation>
+    </message>
+    <message>
+        <source>výchozí stavy</source>
+        <translation>default states</translation>
+    </message>
+    <message>
+        <source>text není v kódování UTF-8</source>
+        <translation>the text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>chybný zápis JSON u znaku %1</source>
+        <translation>invalid JSON at character %1</translation>
+    </message>
+    <message>
+        <source>%1 není objekt JSON ({…})</source>
+        <translation>%1 is not a JSON object ({…})</translation>
+    </message>
+    <message>
+        <source>%1 není seznam JSON ([…])</source>
+        <translation>%1 is not a JSON array ([…])</translation>
+    </message>
+    <message>
+        <source>%1 není text v uvozovkách</source>
+        <translation>%1 is not a quoted text</translation>
+    </message>
+    <message>
+        <source>%1 není číslo</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 není vrk04-config</source>
+        <translation>%1 is not vrk04-config</translation>
+    </message>
+    <message>
+        <source>%1 tento program nezná (čte verzi 1)</source>
+        <translation>this program does not know %1 (it reads version 1)</translation>
+    </message>
+    <message>
+        <source>neznámá položka %1</source>
+        <translation>unknown member %1</translation>
+    </message>
+    <message>
+        <source>chybí položka %1</source>
+        <translation>member %1 is missing</translation>
+    </message>
+    <message>
+        <source>chybí sloupec %1</source>
+        <translation>column %1 is missing</translation>
+    </message>
+    <message>
+        <source>záhlaví má být %1</source>
+        <translation>the header must be %1</translation>
+    </message>
+    <message>
+        <source>uvozovky nejsou uzavřeny</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>polí je %1, má jich být 6</source>
+        <translation>%1 fields, there must be 6</translation>
+    </message>
+    <message>
+        <source>řádek navíc (výchozí stavy už byly)</source>
+        <translation>an extra line (the default states came already)</translation>
+    </message>
+    <message>
+        <source>povelů je %1, má jich být 20</source>
+        <translation>%1 commands, there must be 20</translation>
+    </message>
+    <message>
+        <source>%1 neodpovídá pořadí povelu</source>
+        <translation>%1 does not match the command’s place</translation>
+    </message>
+    <message>
+        <source>%1 není SYSTEM ani RELE1 až RELE5</source>
+        <translation>%1 is neither SYSTEM nor RELE1 to RELE5</translation>
+    </message>
+    <message>
+        <source>%1 není akce výstupu %2 (%3)</source>
+        <translation>%1 is not an action of output %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 není ANO ani NE</source>
+        <translation>%1 is neither ANO nor NE</translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše 32</source>
+        <translation>%1 has %2 characters, at most 32</translation>
+    </message>
+    <message>
+        <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
+        <translation>character “%1” cannot be stored in the Windows-1250 character set</translation>
+    </message>
+    <message>
+        <source>znak „˙“ modul neuloží</source>
+        <translation>the module cannot store the character “˙”</translation>
+    </message>
+    <message>
+        <source>%1 není celé číslo</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah -32..95</source>
+        <translation>%1 is outside the range -32..95</translation>
+    </message>
+    <message>
+        <source>chybí řádek výchozích stavů (defaults a pět 0/1)</source>
+        <translation>the line of default states is missing (defaults and five 0/1)</translation>
+    </message>
+    <message>
+        <source>jsou %1, má jich být 5</source>
+        <translation>there are %1, there must be 5</translation>
+    </message>
+    <message>
+        <source>%1: %2 není 0 ani 1</source>
+        <translation>%1: %2 is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>obraz nelze dekódovat (pozice %1), text ho neudrží</source>
+        <translation>the image cannot be decoded (position %1), a text cannot hold it</translation>
+    </message>
+    <message>
+        <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation>form %1 cannot hold the image exactly (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ToolText</name>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>tvar</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>Po zápisu obraz nevyčítat a neporovnávat.</source>
+        <translation>Do not read the image back and compare it after a write.</translation>
+    </message>
+    <message>
+        <source>Na chybový výstup psát jen chyby.</source>
+        <translation>Write only errors to standard error.</translation>
+    </message>
+    <message>
+        <source>Vypíše tuto nápovědu.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Vypíše verzi programu.</source>
+        <translation>Displays the program’s version.</translation>
+    </message>
+    <message>
+        <source>příkaz</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>Jeden z příkazů níže.</source>
+        <translation>One of the commands below.</translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Soubor s obrazem EEPROM.</source>
+        <translation>A file holding an EEPROM image.</translation>
+    </message>
+    <message>
+        <source>[soubor...]</source>
+        <translation>[file...]</translation>
+    </message>
+    <message>
+        <source>chybí příkaz</source>
+        <translation>a command is missing</translation>
+    </message>
+    <message>
+        <source>neznámý příkaz „%1“</source>
+        <translation>unknown command “%1”</translation>
+    </message>
+    <message>
+        <source>příkaz %1 chce %2 soubor(y), zadáno %3</source>
+        <translation>command %1 takes %2 file(s), %3 given</translation>
+    </message>
+    <message>
+        <source>příkaz %1 nepoužívá port</source>
+        <translation>command %1 uses no port</translation>
+    </message>
+    <message>
+        <source>neznámý tvar „%1“ (text, csv, json)</source>
+        <translation>unknown format “%1” (text, csv, json)</translation>
+    </message>
+    <message>
+        <source>--no-verify patří jen k write</source>
+        <translation>--no-verify goes with write only</translation>
+    </message>
+    <message>
+        <source>Obraz z modulu není konfigurační obraz: %1.</source>
+        <translation>The module’s image is not a configuration image: %1.</translation>
+    </message>
+    <message>
+        <source>Uloženo do souboru %1 (%2 B)</source>
+        <translation>Saved to file %1 (%2 B)</translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>otevře se</source>
+        <translation>opens</translation>
+    </message>
+    <message>
+        <source>nelze otevřít: </source>
+        <translation>cannot be opened: </translation>
+    </message>
+    <message>
+        <source>Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.</source>
+        <translation>File %1 stays unchanged; the module’s bytes are in file %2.</translation>
+    </message>
+    <message>
+        <source>má %1 B, celý konfigurační obraz má %2 B</source>
+        <translation>it has %1 B, a whole configuration image has %2 B</translation>
+    </message>
+    <message>
+        <source>Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.</source>
+        <translation>The file has %1 B: padded with fill bytes 0xFF to %2 B.</translation>
+    </message>
+    <message>
+        <source>Zápis dokončen; ověření vynecháno, program byl přerušen.</source>
+        <translation>Write finished; verify left out, the program was interrupted.</translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation>The write goes on to its end so that the module is not left half written: %1 B to go, about %2 s. Another Ctrl+C interrupts the write.</translation>
+    </message>
+    <message>
+        <source>Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.</source>
+        <translation>Write stopped after byte %1 of %2: the module now holds an incomplete configuration.</translation>
+    </message>
+    <message>
+        <source>Výstup nelze zapsat: %1</source>
+        <translation>The output cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.
+Without --port the one USB adapter connected is used.</translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation>
+Commands:
+  ports                              ports COM1 to COM6 (device, whether it opens),
+                                     then the system&apos;s other serial ports: USB
+                                     adapter or -, device, name in /dev/serial/by-id,
+                                     description, maker, serial number, VID:PID
+  test   [--port P]                  tests the link with the module
+  read   [--port P] FILE             reads the image from the module and saves it
+                                     to the file as it came; lists the table
+  write  [--port P] FILE [--no-verify]
+                                     writes the file to the module, then reads it
+                                     back and compares
+  verify [--port P] FILE             compares the module with the file
+  show   FILE [--format F]           twenty commands and five default states
+  diff   FILE1 FILE2                 differences by command and field
+  convert IN OUT [--format F]        converts between image, JSON and CSV
+                                     (the form of OUT by its suffix or --format)
+
+A file is an EEPROM image byte by byte, or a configuration as text (JSON or
+CSV in the form show writes); the form is told by the content. read saves
+text to a .json or .csv file, but an image that cannot be converted exactly
+always as it came. Data go to standard output, time-stamped status lines to
+standard error.
+
+Exit codes:
+  %1  done
+  %2  the link failed (the module does not answer, a transfer error, the port
+      cannot be opened)
+  %3  wrong usage, also when --port is left out and not exactly one USB adapter
+      is connected
+  %4  verify or diff found a difference; a text cannot hold the image exactly
+      (convert, read)
+  %5  a file cannot be read or written, or it is neither a configuration image
+      nor a configuration as text that can be written; also output that could
+      not be written
+  %6  read: the module&apos;s image is no configuration; an existing file stays,
+      the module&apos;s bytes are in a new file beside it
+  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
+      the first Ctrl+C
+</translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <translation>unknown file form “%1” (bin, json, csv)</translation>
+    </message>
+    <message>
+        <source>--format patří jen k show, read a convert</source>
+        <translation>--format goes with show, read and convert only</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation>File %1 was not saved: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation>File %1 holds the image as it came: %2.</translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation>Port: the one USB adapter connected, %1</translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation>--port is missing and no USB adapter is connected</translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation>--port is missing and %1 USB adapters are connected</translation>
+    </message>
+</context>
+</TS>
