@@ -116,13 +116,26 @@ QString SerialComm::reasonFor(QSerialPort::SerialPortError error) const
         // Qt reports a port locked by another program as a permission error too.
         const QFileInfo device(m_port.portName().startsWith(u'/') ? m_port.portName()
                                                                    : deviceName());
+#ifdef Q_OS_WIN
+        // Windows lets one program at a time open a port, and denies any
+        // other access; a folder is denied the same way.
+        if (device.isDir())
+            return systemReason();
+#else
         if (device.exists() && !(device.isReadable() && device.isWritable()))
             return QStringLiteral("přístup odepřen (přidejte uživatele do skupiny dialout)");
+#endif
         return QStringLiteral("port používá jiný program");
     }
     case QSerialPort::OpenError:
         return QStringLiteral("port používá jiný program");
     case QSerialPort::ResourceError:
+#ifdef Q_OS_WIN
+        // Windows refuses the port calls on a device that is no serial port
+        // (NUL, a printer) as on an invalid handle, while it is being opened.
+        if (!m_port.isOpen())
+            return systemReason(NotSerial::Yes);
+#endif
         return QStringLiteral("zařízení bylo odpojeno");
     default:
         return systemReason();
@@ -131,13 +144,13 @@ QString SerialComm::reasonFor(QSerialPort::SerialPortError error) const
 
 // The system's own words for the common cases, in Czech; anything else as
 // the system says it.
-QString SerialComm::systemReason() const
+QString SerialComm::systemReason(NotSerial notSerial) const
 {
     const QFileInfo device(deviceName());
     const QString text = m_port.errorString();
     if (device.isDir())
         return QStringLiteral("je to složka, ne sériové zařízení");
-    if (text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
+    if (notSerial == NotSerial::Yes || text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
         return QStringLiteral("není sériové zařízení");
     if (text.contains(QLatin1String("No such device")) || text.contains(QLatin1String("No such file")))
         return QStringLiteral("zařízení neexistuje");

@@ -46,7 +46,9 @@ signals:
 private:
     bool fail(const QString &reason);
     QString reasonFor(QSerialPort::SerialPortError error) const;
-    QString systemReason() const;
+    // Yes: the device opened but refused the serial port calls.
+    enum class NotSerial { Unknown, Yes };
+    QString systemReason(NotSerial notSerial = NotSerial::Unknown) const;
 
     QSerialPort m_port;
     int m_number = 1;

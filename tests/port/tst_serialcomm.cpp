@@ -22,9 +22,15 @@ void TestSerialComm::reasonForNoSerialDevice_data()
 
     QTest::newRow("a directory") << QStringLiteral("directory") << QStringLiteral("je to složka, ne sériové zařízení");
     QTest::newRow("a file") << QStringLiteral("file") << QStringLiteral("není sériové zařízení");
+#ifdef Q_OS_WIN
+    QTest::newRow("a device that is no serial port") << QStringLiteral("NUL")
+                                                     << QStringLiteral("není sériové zařízení");
+    QTest::newRow("no such port") << QStringLiteral("COM99") << QStringLiteral("zařízení neexistuje");
+#else
     QTest::newRow("a character device that is no terminal") << QStringLiteral("/dev/null")
                                                             << QStringLiteral("není sériové zařízení");
     QTest::newRow("no such device") << QStringLiteral("/nonexistent/ttyUSB9") << QStringLiteral("zařízení neexistuje");
+#endif
 }
 
 void TestSerialComm::reasonForNoSerialDevice()
