@@ -78,16 +78,16 @@ vrk04_windows_package() {
 # run PROGRAM ARGS...: PROGRAM is a path or the name of a built .exe.
 vrk04_windows_run() {
     [ $# -ge 1 ] || { echo "usage: $0 run PROGRAM [ARGS...]" >&2; exit 2; }
-    local program="$1"
+    local name="$1" program="$1"
     shift
     if [ ! -f "$program" ]; then
-        program=$(find "$VRK04_WINDOWS_BUILD" -name "$program" -path '*/bin/*' -o -name "$program" \
-                  -not -path '*/_CPack_Packages/*' | head -n1)
-        [ -n "$program" ] || { echo "$1: no such program in $VRK04_WINDOWS_BUILD" >&2; exit 2; }
+        program=$(find "$VRK04_WINDOWS_BUILD" -name "$program" -not -path '*/_CPack_Packages/*' | head -n1)
+        [ -n "$program" ] || { echo "no program $name in $VRK04_WINDOWS_BUILD" >&2; exit 2; }
     fi
     vrk04_wine_prepare
+    vrk04_wine_dll_path "$(vrk04_windows_qt)/bin"
     vrk04_wine_map_ports
-    vrk04_wine_exec "$program" "$@"
+    "$WINELOADER" "$program" "$@"
 }
 
 case "${1:-}" in

@@ -21,7 +21,6 @@ set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "VRK-04")
 set(CPACK_PACKAGE_EXECUTABLES vrk04-setup "${VRK04_WINDOWS_NAME}")
 set(CPACK_STRIP_FILES ON)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 
 # NSIS builds a 32-bit installer unless told otherwise; a 32-bit one would
 # also put the programs under "Program Files (x86)".

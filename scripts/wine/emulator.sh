@@ -10,14 +10,9 @@ vrk04_install_missing() { :; } # the project's Wine is built by windows.sh test
 vrk04_wine_prepare
 
 # The Qt DLLs and the MinGW runtime are found through Windows' PATH.
-qt_bin="$1"
+vrk04_wine_dll_path "$1"
 program="$2"
 shift 2
-WINEPATH="$(winepath_of "$qt_bin")"
-for dll in libstdc++-6.dll libwinpthread-1.dll; do
-    WINEPATH+=";$(winepath_of "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
-done
-export WINEPATH
 for name in QT_QPA_PLATFORM QT_NO_GLIB; do
     [ -n "${!name:-}" ] && export "WINE$name=${!name}"
 done

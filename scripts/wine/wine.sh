@@ -129,12 +129,18 @@ vrk04_wine_map_ports() {
     "$WINESERVER" -w
 }
 
-winepath_of() {
-    echo "Z:${1//\//\\}"
+# vrk04_wine_dll_path QT_BIN: Windows' PATH finds the Qt DLLs in QT_BIN
+# (their plugins beside them) and the MinGW runtime where MinGW keeps it.
+vrk04_wine_dll_path() {
+    WINEPATH="$(winepath_of "$1")"
+    local dll
+    for dll in libstdc++-6.dll libwinpthread-1.dll; do
+        WINEPATH+=";$(winepath_of "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
+    done
+    export WINEPATH
 }
 
-# vrk04_wine_exec PROGRAM ARGS...: runs a Windows program under the project's
-# Wine with the Qt plugins and DLLs beside it; its exit code is returned.
-vrk04_wine_exec() {
-    "$WINELOADER" "$@"
+# The Windows path of a Linux path (drive Z: is the root).
+winepath_of() {
+    echo "Z:${1//\//\\}"
 }
