@@ -21,6 +21,7 @@ class TestGraceTimer : public QObject
 private slots:
     void tick_data();
     void tick();
+    void resolutionRaisedOnlyWhileArmed();
 };
 
 void TestGraceTimer::tick_data()
@@ -88,6 +89,26 @@ void TestGraceTimer::tick()
     device.arrive(arriving);
     QCOMPARE(ticks, ticksAtByte);
     QCOMPARE(grace.isArmed(), ticksAtByte == 0 && !disarm);
+}
+
+// Windows' system timer runs at 1 ms from an operation's first step to its
+// end, and not a moment longer; other systems need nothing.
+void TestGraceTimer::resolutionRaisedOnlyWhileArmed()
+{
+#ifdef Q_OS_WIN
+    const bool whileArmed = true;
+#else
+    const bool whileArmed = false;
+#endif
+    FakeDevice device;
+    QTimer timer;
+    GraceTimer grace(timer, device);
+    QVERIFY(!grace.resolution().isRaised());
+    grace.arm(Forever, 0, AnyByte);
+    grace.arm(Forever, 0, AnyByte);
+    QCOMPARE(grace.resolution().isRaised(), whileArmed);
+    grace.disarm();
+    QVERIFY(!grace.resolution().isRaised());
 }
 
 QTEST_GUILESS_MAIN(TestGraceTimer)
