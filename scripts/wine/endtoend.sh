@@ -53,7 +53,7 @@ started=$SECONDS
 windows_tool read "$work/windows.bin"
 [ "$status" -eq 0 ] || fail "read: exit code $status"
 read_seconds=$((SECONDS - started))
-"$linux_tool" read --port "$pty" "$work/linux.bin" 2>/dev/null || fail "the Linux tool did not read"
+"$linux_tool" read --port "$pty" "$work/linux.bin" >/dev/null 2>&1 || fail "the Linux tool did not read"
 cmp "$work/windows.bin" "$work/linux.bin" || fail "read: the image differs from the Linux tool's"
 
 cp "$work/windows.bin" "$work/changed.bin"

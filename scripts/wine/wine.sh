@@ -37,21 +37,7 @@ vrk04_wine_build() {
     local started=$SECONDS
     vrk04_install_missing "${VRK04_WINE_BUILD_PACKAGES[@]}"
     echo "Building the project's Wine (ntdll.so with scripts/wine/*.patch) in $dir"
-    mkdir -p "$sources/parts" "$sources/lists/partial"
-    local apt=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$sources/parts"
-               -o Dir::State::Lists="$sources/lists")
-    if [ ! -f "$sources/wine_$VRK04_WINE_VERSION.dsc" ]; then
-        sed -n '/^Signed-By:/{p;q}' /etc/apt/sources.list.d/debian.sources >"$sources/signed-by"
-        {
-            echo "Types: deb-src"
-            sed -n '/^URIs:/{p;q}' /etc/apt/sources.list.d/debian.sources
-            echo "Suites: bookworm"
-            echo "Components: main"
-            cat "$sources/signed-by"
-        } >"$sources/parts/src.sources"
-        apt-get "${apt[@]}" update -qq
-        (cd "$sources" && apt-get "${apt[@]}" source --download-only -qq "wine=$VRK04_WINE_VERSION")
-    fi
+    vrk04_debian_source wine "$VRK04_WINE_VERSION" "$sources"
     rm -rf "$dir" && mkdir -p "$dir"
     dpkg-source -x "$sources/wine_$VRK04_WINE_VERSION.dsc" "$dir/src" >/dev/null
     (
@@ -88,6 +74,26 @@ vrk04_wine_build() {
     rm -rf "$dir/src"
     touch "$dir/.complete"
     echo "The project's Wine built in $((SECONDS - started)) s"
+}
+
+# vrk04_debian_source PACKAGE VERSION FOLDER: downloads a Debian source
+# package into FOLDER, once, through a deb-src entry and package lists of its
+# own: the system's apt sources and lists stay as they are.
+vrk04_debian_source() {
+    local package="$1" version="$2" folder="$3"
+    [ -f "$folder/${package}_$version.dsc" ] && return 0
+    mkdir -p "$folder/parts" "$folder/lists/partial"
+    {
+        echo "Types: deb-src"
+        sed -n '/^URIs:/{p;q}' /etc/apt/sources.list.d/debian.sources
+        echo "Suites: bookworm"
+        echo "Components: main"
+        sed -n '/^Signed-By:/{p;q}' /etc/apt/sources.list.d/debian.sources
+    } >"$folder/parts/src.sources"
+    local apt=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$folder/parts"
+               -o Dir::State::Lists="$folder/lists")
+    apt-get "${apt[@]}" update -qq
+    (cd "$folder" && apt-get "${apt[@]}" source --download-only -qq "$package=$version")
 }
 
 # Sets WINELOADER, WINEPREFIX and friends for the project's Wine, building it
