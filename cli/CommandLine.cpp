@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Console.h"
 #include "ExitCode.h"
 
 #include <QCoreApplication>
@@ -41,9 +42,7 @@ const QString VersionOption = QStringLiteral("version");
 
 void print(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    Console::writeOut(text);
 }
 
 } // namespace
@@ -91,13 +90,19 @@ Návratové kódy:
   %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
   %3  chybné použití
   %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
+     také výstup, který nešlo zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
 )")
         .arg(toInt(ExitCode::Done))
         .arg(toInt(ExitCode::LinkFailed))
         .arg(toInt(ExitCode::BadUsage))
         .arg(toInt(ExitCode::Different))
-        .arg(toInt(ExitCode::FileProblem));
+        .arg(toInt(ExitCode::FileProblem))
+        .arg(toInt(ExitCode::NotConfiguration))
+        .arg(QStringLiteral("128+N"));
 }
 
 CommandLine::Result CommandLine::refuse(const QString &error)

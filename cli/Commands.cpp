@@ -6,9 +6,14 @@
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "PortReport.h"
+#include "StopSignals.h"
 #include "TableFormat.h"
 
+#include <QDateTime>
 #include <QEventLoop>
+#include <QFileInfo>
+
+#include <csignal>
 
 namespace {
 
@@ -60,7 +65,7 @@ ExitCode Commands::test()
     if (!openLink())
         return ExitCode::LinkFailed;
     const Outcome outcome = perform(0, [this] { m_link->testLink(); });
-    return outcome == Outcome::Succeeded ? ExitCode::Done : ExitCode::LinkFailed;
+    return outcome == Outcome::Succeeded ? ExitCode::Done : linkFailure();
 }
 
 ExitCode Commands::read()
@@ -71,35 +76,65 @@ ExitCode Commands::read()
     if (!openLink())
         return ExitCode::LinkFailed;
     const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this] { m_link->readFromModule(); });
-    if (outcome == Outcome::Succeeded) {
-        const QByteArray image = m_link->configuration().ConfigImage;
-        if (!save(path, image))
+    const QByteArray received = m_link->lastReadImage();
+    if (outcome == Outcome::Succeeded && received.size() >= ConfigImageLayout::ImageSize) {
+        if (!save(path, received))
             return ExitCode::FileProblem;
-        m_console.data(formatTable(decodeImage(image, CommandTable::emptyTable()), m_request.format));
+        m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
         return ExitCode::Done;
     }
-    if (outcome != Outcome::Failed || !m_link->lastReadComplete())
-        return ExitCode::LinkFailed;
-    // The module answered in full, but not with a configuration image (an
-    // erased module, say): its bytes are still worth keeping.
-    const QByteArray received = m_link->lastReadImage();
-    if (!save(path, received))
+    if (outcome == Outcome::Interrupted || !m_link->lastReadComplete())
+        return linkFailure();
+    return keepModuleBytes(path, received);
+}
+
+// The module answered in full, but not with a whole configuration (an erased
+// module, or one that ended early). Its bytes are worth keeping, yet not in
+// place of the file the read was meant to refresh: that is often the last
+// good backup.
+ExitCode Commands::keepModuleBytes(const QString &path, const QByteArray &received)
+{
+    QString target = path;
+    const QFileInfo existing(path);
+    if (existing.exists() || existing.isSymLink()) {
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        target = QStringLiteral("%1.module-%2.bin").arg(path, stamp);
+        for (int n = 2; QFileInfo::exists(target); ++n)
+            target = QStringLiteral("%1.module-%2-%3.bin").arg(path, stamp).arg(n);
+        m_console.error(tr("Soubor %1 zůstává beze změny; bajty z modulu jsou v souboru %2.")
+                            .arg(ImageFile::quoted(path), ImageFile::quoted(target)));
+    }
+    if (!save(target, received))
         return ExitCode::FileProblem;
-    m_console.error(QStringLiteral("Obraz z modulu není konfigurační obraz: %1.")
-                        .arg(ImageFile::problemWith(received, ImageFile::WindowMaximum)));
-    return ExitCode::FileProblem;
+    QString problem = ImageFile::problemWith(received, ImageFile::WindowMaximum);
+    if (problem.isEmpty())
+        problem = tr("má %1 B, celý konfigurační obraz má %2 B").arg(received.size()).arg(ConfigImageLayout::ImageSize);
+    m_console.error(QStringLiteral("Obraz z modulu není konfigurační obraz: %1.").arg(problem));
+    return ExitCode::NotConfiguration;
 }
 
 ExitCode Commands::write()
 {
-    const auto image = load(m_request.files.at(0), ImageFile::WriteMaximum);
+    auto image = load(m_request.files.at(0), ImageFile::WriteMaximum);
     if (!image)
         return ExitCode::FileProblem;
+    // The module takes exactly a whole image: a shorter one would leave it
+    // waiting for the rest, to be taken from the next command's bytes.
+    if (image->size() < ConfigImageLayout::ImageSize) {
+        m_console.status(tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
+                             .arg(image->size())
+                             .arg(ConfigImageLayout::ImageSize));
+        image->append(QByteArray(ConfigImageLayout::ImageSize - image->size(), ConfigImageLayout::FillByte));
+    }
     if (!openLink())
         return ExitCode::LinkFailed;
     const Outcome outcome = perform(int(image->size()) + 1, [this, &image] { m_link->writeImage(*image); });
     if (outcome != Outcome::Succeeded)
-        return ExitCode::LinkFailed;
+        return linkFailure();
+    if (m_finishWrite) {
+        m_console.error(tr("Zápis dokončen; ověření vynecháno, program byl přerušen."));
+        return signalExit(m_finishWrite);
+    }
     if (m_request.verify == Request::Verify::Skip)
         return ExitCode::Done;
     return compareWith(*image);
@@ -176,6 +211,9 @@ bool Commands::openLink()
     });
     QObject::connect(m_link.get(), &ModuleLink::progressChanged, m_link.get(),
                      [this](double value) { m_progress.update(value); });
+    m_stops = std::make_unique<StopSignals>();
+    QObject::connect(m_stops.get(), &StopSignals::requested, m_link.get(),
+                     [this](int number) { stopRequested(number); });
     QString reason;
     if (m_link->openPort(m_request.port, &reason))
         return true;
@@ -198,6 +236,7 @@ ModuleLink::Outcome Commands::perform(int progressTotal, const std::function<voi
     m_held.clear();
     if (progressTotal > 0)
         m_progress.start(progressTotal);
+    m_clock.start();
     start();
     if (!ended)
         loop.exec();
@@ -220,8 +259,47 @@ ExitCode Commands::compareWith(const QByteArray &expected)
     if (outcome == Outcome::Succeeded)
         return ExitCode::Done;
     if (outcome != Outcome::Failed || m_link->verifyDifference() == 0)
-        return ExitCode::LinkFailed;
+        return linkFailure();
     for (const ConfigDifference &difference : configDifferences(expected, m_link->verifiedImage()))
         m_console.data(difference.line() + u'\n');
     return ExitCode::Different;
+}
+
+// A write stopped half-way leaves the module waiting for the rest of the
+// image, so the first Ctrl+C lets it finish; a second one, or a request to
+// terminate, abandons it. Anything else stops at once. Either way the port is
+// closed, which gives the line back its settings.
+void Commands::stopRequested(int number)
+{
+    if (!m_link->isBusy() || m_stoppedBy)
+        return;
+    const LinkProtocol &protocol = m_link->protocol();
+    const bool writing = protocol.runningOperation() == ModuleLink::Operation::Write;
+    const int total = int(protocol.ImageBuffer().size());
+    const int written = protocol.writtenBytes();
+    if (writing && number == SIGINT && !m_finishWrite) {
+        m_finishWrite = number;
+        const int left = total - written;
+        // Until the first byte has been answered, the line's own pace: two
+        // bytes of ten bits at 19200 bit/s per image byte.
+        const double msPerByte = written > 0 ? double(m_clock.elapsed()) / written : 20.0 / 19.2;
+        m_console.error(tr("Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. "
+                           "Dalším Ctrl+C zápis přerušíte.")
+                            .arg(left)
+                            .arg(qMax(1, qRound(left * msPerByte / 1000))));
+        return;
+    }
+    m_stoppedBy = number;
+    if (writing) {
+        m_console.error(tr("Zápis zastaven po bajtu %1 z %2: modul teď drží neúplnou konfiguraci.")
+                            .arg(written)
+                            .arg(total));
+    }
+    m_link->abandon();
+    m_link->comm().setPortOpen(false);
+}
+
+ExitCode Commands::linkFailure() const
+{
+    return m_stoppedBy ? signalExit(m_stoppedBy) : ExitCode::LinkFailed;
 }

@@ -6,18 +6,23 @@
 #include "Request.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class Console;
+class StopSignals;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
 // module through one ModuleLink, tables through TableFormat. Files are checked
 // before the port is opened, so nothing reaches the module after a file error.
 class Commands
 {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+
 public:
     Commands(const Request &request, Console &console);
     ~Commands();
@@ -40,10 +45,20 @@ private:
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);
     ExitCode compareWith(const QByteArray &expected);
+    // What a read that is not a whole configuration leaves: never in place of a file.
+    ExitCode keepModuleBytes(const QString &path, const QByteArray &received);
+    // A stop request during perform(): the first Ctrl+C lets a write finish.
+    void stopRequested(int number);
+    // The exit code of an operation that did not succeed: 128 + signal when stopped.
+    ExitCode linkFailure() const;
 
     const Request &m_request;
     Console &m_console;
     ProgressLine m_progress;
     std::unique_ptr<ModuleLink> m_link;
     QStringList m_held; // the running operation's status lines, kept back while quiet
+    std::unique_ptr<StopSignals> m_stops;
+    QElapsedTimer m_clock;    // since the running operation started
+    int m_finishWrite = 0;    // the signal that asked to stop once the write is done
+    int m_stoppedBy = 0;      // the signal that stopped an operation
 };

@@ -3,6 +3,9 @@
 #include "ProgressLine.h"
 #include "StatusLine.h"
 
+#include <QCoreApplication>
+
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -11,11 +14,14 @@
 
 namespace {
 
-void write(std::FILE *stream, const QString &text)
+QString lostOutput;
+
+// False when the stream did not take every byte.
+bool write(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool whole = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && whole;
 }
 
 } // namespace
@@ -31,7 +37,23 @@ Console::Console(Verbosity verbosity)
 
 void Console::data(const QString &text)
 {
-    write(stdout, text);
+    writeOut(text);
+}
+
+void Console::writeOut(const QString &text)
+{
+    if (write(stdout, text) || !lostOutput.isEmpty())
+        return;
+    // A reader that went away (| head) wanted no more: nothing was lost.
+    if (errno == EPIPE)
+        return;
+    lostOutput = qt_error_string(errno);
+    std::clearerr(stdout);
+}
+
+QString Console::outputLost()
+{
+    return lostOutput;
 }
 
 void Console::status(const QString &message)

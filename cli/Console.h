@@ -22,6 +22,12 @@ public:
     // A usage error, with the hint to --help; always written.
     void usage(const QString &message);
 
+    // Writes to stdout; a failed write other than to a closed pipe is
+    // remembered, so that lost output is not reported as success.
+    static void writeOut(const QString &text);
+    // Why output to stdout was lost; empty when none was.
+    static QString outputLost();
+
     bool quiet() const { return m_verbosity == Verbosity::Quiet; }
     // The progress bar that status lines clear first, or none.
     void setProgressLine(ProgressLine *line) { m_progress = line; }

@@ -7,7 +7,14 @@ enum class ExitCode {
     BadUsage = 2,
     Different = 3,    // verify or diff found a difference
     FileProblem = 4,  // a file that cannot be read or written, or is not a configuration image
+    NotConfiguration = 5, // read: the module's image is not a configuration; no file was replaced
 };
+
+// Ended by a signal (Ctrl+C is SIGINT, 2): 128 + its number, as a shell reports it.
+constexpr ExitCode signalExit(int number)
+{
+    return static_cast<ExitCode>(128 + number);
+}
 
 constexpr int toInt(ExitCode code)
 {

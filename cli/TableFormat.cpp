@@ -18,14 +18,20 @@ QList<int> defaults(const ImageDecoding &decoded)
     return states;
 }
 
-// Control characters would break the columns: they are shown as their
-// pictures (U+2400 ...), which no SMS text holds.
+// Control characters (C0, DEL, C1) would break the columns or act on the
+// terminal: they are shown escaped as \xHH, and a backslash as \\, so that
+// the text stays unambiguous.
 QString visible(const QString &text)
 {
-    QString shown = text;
-    for (QChar &ch : shown) {
-        if (ch.unicode() < 0x20)
-            ch = QChar(0x2400 + ch.unicode());
+    QString shown;
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            shown += QStringLiteral("\\x") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
+        else if (code == u'\\')
+            shown += QStringLiteral("\\\\");
+        else
+            shown += ch;
     }
     return shown;
 }

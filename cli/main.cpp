@@ -5,6 +5,20 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// Data that never reached stdout (a full disk) is a failure, whatever the command found.
+ExitCode outputChecked(ExitCode code)
+{
+    const QString lost = Console::outputLost();
+    if (lost.isEmpty())
+        return code;
+    Console().error(QCoreApplication::translate("vrk04", "Výstup nelze zapsat: %1").arg(lost));
+    return ExitCode::FileProblem;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Qt's own event dispatcher keeps sub-millisecond timer precision; the
@@ -17,7 +31,7 @@ int main(int argc, char *argv[])
     CommandLine commandLine;
     switch (commandLine.parse(QCoreApplication::arguments())) {
     case CommandLine::Result::Answered:
-        return toInt(ExitCode::Done);
+        return toInt(outputChecked(ExitCode::Done));
     case CommandLine::Result::BadUsage:
         Console().usage(commandLine.error());
         return toInt(ExitCode::BadUsage);
@@ -26,5 +40,5 @@ int main(int argc, char *argv[])
     }
     const Request &request = commandLine.request();
     Console console(request.quiet ? Console::Verbosity::Quiet : Console::Verbosity::Normal);
-    return toInt(Commands(request, console).run());
+    return toInt(outputChecked(Commands(request, console).run()));
 }

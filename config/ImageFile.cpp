@@ -3,6 +3,7 @@
 #include "ImageCodec.h"
 #include "ImageDiff.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,6 +68,8 @@ Loaded load(const QString &path, qsizetype maximum)
         return result;
     };
     const QString unreadable = QStringLiteral("Soubor %1 nelze přečíst: %2.");
+    if (const QString special = notRegularFile(path); !special.isEmpty())
+        return fail(unreadable, special);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return fail(unreadable, readFailure(file));
     // One byte past the maximum tells that the file is too long.
@@ -90,6 +93,8 @@ QString unsavable(const QString &path)
     QString reason;
     if (target.isDir())
         reason = QStringLiteral("je to složka");
+    else if (const QString special = notRegularFile(path); !special.isEmpty())
+        reason = special;
     else if (!folder.isDir())
         reason = QStringLiteral("složka %1 neexistuje").arg(quoted(folder.filePath()));
     else if (!folder.isWritable())
@@ -119,6 +124,14 @@ bool save(const QString &path, const QByteArray &bytes, QString *problem)
     if (!file.commit())
         return fail(cannotSave(path, QStringLiteral("zápis selhal (%1)").arg(file.errorString())));
     return true;
+}
+
+QString notRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return {};
+    return QCoreApplication::translate("ImageFile", "není to obyčejný soubor, ale zařízení, roura nebo soket");
 }
 
 QString quoted(const QString &path)

@@ -41,6 +41,12 @@ QString unsavable(const QString &path);
 // a sentence naming the file (when problem is given) on failure.
 bool save(const QString &path, const QByteArray &bytes, QString *problem = nullptr);
 
+// Why path is no place for a configuration file: it exists but is neither a
+// regular file (nor a symbolic link to one) nor a folder, such as a FIFO, which
+// would block an open() for ever, or a device node, which a save would
+// replace. Empty otherwise.
+QString notRegularFile(const QString &path);
+
 // A path as the sentences above name it: „path“, with the platform's separators.
 QString quoted(const QString &path);
 

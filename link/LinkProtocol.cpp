@@ -1,6 +1,7 @@
 #include "LinkProtocol.h"
 
 #include "Comm.h"
+#include "ConfigImage.h"
 #include "Configuration.h"
 #include "ImageDiff.h"
 #include "LinkTimer.h"
@@ -114,8 +115,27 @@ void LinkProtocol::interruptTransfer()
     const Operation operation = runningOperation();
     log(operation == Operation::Write    ? QStringLiteral("Zápis přerušen")
         : operation == Operation::Verify ? QStringLiteral("Ověření přerušeno")
-                                         : QStringLiteral("Vyčítání přerušeno"));
+        : operation == Operation::Read   ? QStringLiteral("Vyčítání přerušeno")
+                                         : tr("Test přerušen"));
+    // The module keeps waiting for the rest of the image and would store the
+    // next operation's bytes as that rest.
+    if (operation == Operation::Write)
+        log(tr("Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu."));
     emit operationEnded(operation, Outcome::Interrupted);
+}
+
+void LinkProtocol::abandon()
+{
+    if (!isBusy())
+        return;
+    m_timer.disarm();
+    m_linkState = Idle;
+    interruptTransfer();
+}
+
+int LinkProtocol::writtenBytes() const
+{
+    return m_transferMode == WriteMode && m_linkState == DataPhase ? int(m_progress) : 0;
 }
 
 void LinkProtocol::readFromModule()
@@ -214,9 +234,17 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, const QString &fa
     if (step == Step::Continue)
         return;
     // A verify that found a difference has said so already.
-    if (step == Step::Failed) {
+    if (step == Step::Failed || step == Step::NotConfiguration) {
         log(failureMessage);
         m_linkState = Idle;
+    }
+    // The cable worked: the user is told that the module itself holds no
+    // configuration.
+    if (step == Step::NotConfiguration) {
+        const bool erased = !m_lastReadImage.isEmpty()
+                            && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
+        log(erased ? tr("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.")
+                   : tr("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."));
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }
@@ -307,7 +335,7 @@ LinkProtocol::Step LinkProtocol::finishRead()
     m_config.ConfigImage = m_imageBuffer;
     // The decoder is all or nothing: when it fails the table stays as it was
     // and ConfigImage keeps the received bytes.
-    return m_config.ImageToTable() ? Step::Done : Step::Failed;
+    return m_config.ImageToTable() ? Step::Done : Step::NotConfiguration;
 }
 
 // The module's bytes go into a buffer of their own: the configuration stays

@@ -48,6 +48,8 @@ public:
 
     // An operation is under way: the link is out of its idle state.
     bool isBusy() const;
+    // The operation that runs, or ran last.
+    Operation runningOperation() const;
 
     // The last read received its bytes up to the end mark (whether or not
     // they decoded); lastReadImage() holds them.
@@ -57,6 +59,13 @@ public:
     // where they differ from the expected image (0: equal or not compared).
     const QByteArray &verifiedImage() const { return m_verifiedImage; }
     int verifyDifference() const { return m_verifyDifference; }
+    // The image bytes a write has sent so far.
+    int writtenBytes() const;
+
+    // Stops the running operation where it stands: no further byte goes out,
+    // the timer is off, and it ends as Interrupted with one line in the log
+    // (for a write, also what to do with the half-written module).
+    void abandon();
 
     // The buttons. While a read, write or verify is under way (from its 3
     // until it ends) the transfer buttons leave it alone and log one line;
@@ -97,7 +106,7 @@ protected:
     qint16 m_idleTicks = 0;
 
 private:
-    enum class Step { Continue, Done, Failed, Differs };
+    enum class Step { Continue, Done, Failed, Differs, NotConfiguration };
 
     template<typename Transition>
     void runStep(qint16 mode, Transition transition, const QString &failureMessage);
@@ -119,7 +128,6 @@ private:
     Step countIdleStep();
     bool setProgress(double value);
     void log(const QString &message);
-    Operation runningOperation() const;
     void endOperation(Operation operation, Outcome outcome);
     bool transferUnderWay() const;
     bool startTransfer(const QString &startMessage);

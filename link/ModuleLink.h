@@ -58,6 +58,8 @@ public:
 
     // An operation is under way (the link is out of its idle state).
     bool isBusy() const;
+    // Stops the running operation at once (LinkProtocol::abandon).
+    void abandon() { m_protocol.abandon(); }
 
     bool lastReadComplete() const { return m_protocol.lastReadComplete(); }
     const QByteArray &lastReadImage() const { return m_protocol.lastReadImage(); }

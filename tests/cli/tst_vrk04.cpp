@@ -6,10 +6,16 @@
 #include "TestBytes.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -40,14 +46,20 @@ private slots:
     void withModule_data();
     void withModule();
     void diffOfTwoFiles();
+    void keepsConfigurations_data();
+    void keepsConfigurations();
+    void firstCtrlCLetsTheWriteFinish();
 
 private:
     Run vrk04(const QStringList &arguments, const QString &folder,
-              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+              const QString &stdoutFile = {})
     {
         QProcess process;
         process.setWorkingDirectory(folder);
         process.setProcessEnvironment(environment);
+        if (!stdoutFile.isEmpty())
+            process.setStandardOutputFile(stdoutFile);
         process.start(QStringLiteral(VRK04_CLI_PATH), arguments);
         Run run;
         if (!process.waitForFinished(120000)) {
@@ -86,8 +98,8 @@ void TestVrk04::withModule_data()
                           << args({" --> Vyčítání START", " --> Prenos OK", "Uloženo do souboru „file.bin“ (2048 B)"})
                           << args({"#OTEVŘI BRÁNU", "RELE2", "IMPULS", "RELE1 1, RELE2 0, RELE3 1, RELE4 0, RELE5 0"})
                           << module << module << false;
-    QTest::newRow("read of an erased module is saved, exit 4")
-        << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, file}) << 4
+    QTest::newRow("read of an erased module is saved where no file stood, exit 5")
+        << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, file}) << 5
         << args({"Prenos OK", "chyba v prenosu!", "není konfigurační obraz: bajt 0xff na pozici 656 (povel 1, záznam, výstup)"}) << none
         << QByteArray(2048, char(0xFF)) << module << false;
     QTest::newRow("read through COM1") << none << QByteArray() << args({"read", "-q", "--port", "COM1", file})
@@ -194,6 +206,138 @@ void TestVrk04::diffOfTwoFiles()
                                            "Povel 5, Oznam: ANO -> NE\n"
                                            "Výchozí stav RELE2: 0 -> 1\n"
                                            "Pozice 2048 (výplň): FF -> 00\n"));
+}
+
+// Ways in which a configuration used to be lost: each row names its fault.
+// file.bin holds a backup first unless told otherwise; "fifo" is a FIFO.
+void TestVrk04::keepsConfigurations_data()
+{
+    QTest::addColumn<QStringList>("simulator");
+    QTest::addColumn<QByteArray>("file");        // file.bin beforehand, unless empty
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("stdoutTo");       // a file for stdout instead of a pipe
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::addColumn<QString>("stdoutHas");
+    QTest::addColumn<QByteArray>("moduleBytes"); // the new file beside file.bin; empty: none
+    QTest::addColumn<QByteArray>("moduleAfter"); // module.bin afterwards; empty: unchanged
+
+    const QByteArray backup = referenceCommandImage();
+    const QByteArray erased(2048, char(0xFF));
+    QByteArray controls = referenceResetImage();
+    controls.replace(0, 6, "A\x1B" "B\x07\x7F\\");
+    const QString file = QStringLiteral("file.bin");
+    const QString none;
+    auto args = [](std::initializer_list<QString> list) { return QStringList(list); };
+
+    QTest::newRow("erased module: backup kept, bytes beside it")
+        << args({"--erased"}) << backup << args({"read", "--port", Device, file}) << none << 5
+        << "Soubor „file.bin“ zůstává beze změny" << none << erased << QByteArray();
+    QTest::newRow("read ends after 99 bytes: backup kept")
+        << args({"--end-at", "100"}) << backup << args({"read", "--port", Device, file}) << none << 5
+        << "není konfigurační obraz: má 99 B" << none << ModuleImage::defaultImage().left(99) << QByteArray();
+    QTest::newRow("short file padded with fill to 2048 bytes")
+        << QStringList() << backup.left(1000) << args({"write", "--port", Device, file}) << none << 0
+        << "doplněn výplňovými bajty 0xFF na 2048 B" << none << QByteArray()
+        << backup.left(1000) + QByteArray(1048, char(0xFF));
+#ifdef Q_OS_UNIX
+    QTest::newRow("FIFO to show") << QStringList() << QByteArray() << args({"show", "fifo"}) << none << 4
+                                  << "„fifo“ nelze přečíst: není to obyčejný soubor" << none << QByteArray()
+                                  << QByteArray();
+    QTest::newRow("FIFO to read into") << QStringList() << QByteArray() << args({"read", "--port", Device, "fifo"})
+                                       << none << 4 << "„fifo“ nelze uložit: není to obyčejný soubor" << none
+                                       << QByteArray() << QByteArray();
+    QTest::newRow("table to a full disk") << QStringList() << backup << args({"show", file, "--format", "csv"})
+                                          << "/dev/full" << 4 << "Výstup nelze zapsat" << none << QByteArray()
+                                          << QByteArray();
+    QTest::newRow("help to a full disk") << QStringList() << QByteArray() << args({"--help"}) << "/dev/full" << 4
+                                         << "Výstup nelze zapsat" << none << QByteArray() << QByteArray();
+#endif
+    QTest::newRow("control characters escaped") << QStringList() << controls << args({"show", file}) << none << 0
+                                                << none << "#A\\x1BB\\x07\\x7F\\\\  " << QByteArray()
+                                                << QByteArray();
+}
+
+void TestVrk04::keepsConfigurations()
+{
+    QFETCH(QStringList, simulator);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stdoutTo);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHas);
+    QFETCH(QString, stdoutHas);
+    QFETCH(QByteArray, moduleBytes);
+    QFETCH(QByteArray, moduleAfter);
+
+    QTemporaryDir folder;
+    const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
+    const QString filePath = folder.filePath(QStringLiteral("file.bin"));
+    put(modulePath, ModuleImage::defaultImage());
+    if (!file.isEmpty())
+        put(filePath, file);
+#ifdef Q_OS_UNIX
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+#endif
+    SimulatorProcess sim;
+    QVERIFY(sim.start(simulator + QStringList{"--baud", "0", "--image", modulePath}));
+    arguments.replaceInStrings(Device, sim.devicePath());
+
+    const Run run = vrk04(arguments, folder.path(), QProcessEnvironment::systemEnvironment(), stdoutTo);
+    sim.stop();
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+    QVERIFY2(run.out.contains(stdoutHas), qPrintable(run.out));
+    QCOMPARE(contents(filePath), file.isEmpty() ? QByteArray("(missing)") : file);
+    const QStringList beside = QDir(folder.path()).entryList({QStringLiteral("file.bin.module-*.bin")});
+    QCOMPARE(beside.size(), moduleBytes.isEmpty() ? 0 : 1);
+    if (!moduleBytes.isEmpty()) {
+        QVERIFY2(run.err.contains(beside.first()), qPrintable(run.err));
+        QCOMPARE(contents(folder.filePath(beside.first())), moduleBytes);
+    }
+    QCOMPARE(contents(modulePath), moduleAfter.isEmpty() ? ModuleImage::defaultImage() : moduleAfter);
+}
+
+// Ctrl+C in the middle of a write: the write goes on to its end rather than
+// leave the module waiting for the rest, and a verify that follows finds
+// exactly the new image.
+void TestVrk04::firstCtrlCLetsTheWriteFinish()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Sends SIGINT, which only Unix has.");
+#else
+    QTemporaryDir folder;
+    const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
+    const QByteArray image = referenceCommandImage();
+    put(modulePath, ModuleImage::defaultImage());
+    put(folder.filePath(QStringLiteral("file.bin")), image);
+    SimulatorProcess sim;
+    // At the line's pace a write takes more than two seconds.
+    QVERIFY(sim.start({"--image", modulePath}));
+
+    QProcess write;
+    write.setWorkingDirectory(folder.path());
+    write.setReadChannel(QProcess::StandardError);
+    write.start(QStringLiteral(VRK04_CLI_PATH), {"write", "--port", sim.devicePath(), "file.bin"});
+    QByteArray err;
+    while (!err.contains("Zápis START") && write.waitForReadyRead(30000))
+        err += write.readAllStandardError();
+    QTRY_VERIFY_WITH_TIMEOUT(sim.events().contains(QStringLiteral("attention")), 30000);
+    QTest::qWait(300);
+    QVERIFY(write.state() == QProcess::Running && write.processId() > 0);
+    QCOMPARE(::kill(pid_t(write.processId()), SIGINT), 0);
+    QVERIFY(write.waitForFinished(120000));
+    err += write.readAllStandardError();
+    QCOMPARE(write.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(write.exitCode(), 130);
+    QVERIFY2(QString::fromUtf8(err).contains(QStringLiteral("Zápis se dokončí")), err.constData());
+    QVERIFY2(err.contains("Prenos OK"), err.constData());
+
+    const Run verify = vrk04({"verify", "--port", sim.devicePath(), "file.bin"}, folder.path());
+    sim.stop();
+    QCOMPARE(verify.exitCode, 0);
+    QCOMPARE(contents(modulePath), image);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestVrk04)

@@ -3,6 +3,7 @@
 // The main window on COM1, COM1 being the module simulator's pseudo-terminal.
 
 #include "Form1.h"
+#include "Questions.h"
 #include "SimulatorProcess.h"
 #include "StatusBox.h"
 #include "TestBytes.h"
@@ -12,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -20,10 +22,15 @@ class EndToEnd
 {
 public:
     // Starts the simulator with options, the window with COM1 mapped to it,
-    // and chooses COM1.
+    // and chooses COM1. The window's questions are answered "Ano" and
+    // "Zahodit"; its copies of modules go to the test's data folder.
     bool start(const QStringList &simulatorOptions)
     {
         window.reset();
+        QStandardPaths::setTestModeEnabled(true);
+        questionBox() = [](QWidget *, const QString &, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton) {
+            return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        };
         if (!simulator.start(simulatorOptions))
             return false;
         qputenv("VRK04_COM1", simulator.devicePath().toLocal8Bit());
@@ -75,14 +82,17 @@ public:
         return window->link().protocol().LinkState() == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
     }
 
-    // The logged messages without their times, oldest first.
+    // The logged messages without their times, oldest first; the path in the
+    // line that names a module's copy is left out.
     QStringList messages() const
     {
         QStringList lines = window->findChild<StatusBox *>("Text2")->text().split(QStringLiteral("\r\n"),
                                                                                   Qt::SkipEmptyParts);
         QStringList result;
-        for (auto it = lines.crbegin(); it != lines.crend(); ++it)
-            result << it->section(QStringLiteral(" --> "), 1);
+        for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+            const QString message = it->section(QStringLiteral(" --> "), 1);
+            result << (message.startsWith(CopyLine) ? CopyLine : message);
+        }
         return result;
     }
 
@@ -99,6 +109,16 @@ public:
     }
 
     int barValue() const { return window->findChild<QProgressBar *>("bar")->value(); }
+
+    // The newest line that names a module's copy, as logged.
+    QString copyLine() const
+    {
+        const QString log = window->findChild<StatusBox *>("Text2")->text();
+        const qsizetype at = log.indexOf(CopyLine);
+        return at < 0 ? QString() : log.mid(at).section(QStringLiteral("\r\n"), 0, 0);
+    }
+
+    static inline const QString CopyLine = QStringLiteral("Kopie z modulu uložena do ");
 
     SimulatorProcess simulator;
     std::unique_ptr<Form1> window;

@@ -5,8 +5,11 @@
 #include "EndToEnd.h"
 #include "FlexGrid.h"
 #include "ImageCodec.h"
+#include "ModuleCopies.h"
 #include "ModuleImage.h"
+#include "TestFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 using namespace ConfigImageLayout;
@@ -33,6 +36,7 @@ private slots:
     void testInterruptsWrite();
     void staleAckAfterFailedStep();
     void earlyEndOfWrite();
+    void leavingDuringWriteAsks();
 
 private:
     EndToEnd e2e;
@@ -61,11 +65,22 @@ void TestEndToEnd::readShowsModuleConfiguration()
 {
     const QString log = dir.filePath(QStringLiteral("read.log"));
     QVERIFY(e2e.start({"--log", log}));
+    // A full folder of copies: the oldest goes.
+    QDir copies(ModuleCopies::folder());
+    QVERIFY(copies.removeRecursively() && copies.mkpath(QStringLiteral(".")));
+    for (int k = 0; k < ModuleCopies::Kept; ++k)
+        put(copies.filePath(QStringLiteral("2000-01-01_00-00-00-%1.bin").arg(k, 3, 10, QChar(u'0'))), "old");
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
-    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK"}));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
 
     const QByteArray image = ModuleImage::defaultImage();
+    // The window keeps its own copy of every image read.
+    const QString copy = e2e.copyLine().mid(EndToEnd::CopyLine.size());
+    QVERIFY2(copy.startsWith(QDir::toNativeSeparators(ModuleCopies::folder())), qPrintable(copy));
+    QCOMPARE(fileBytes(copy), image);
+    QCOMPARE(copies.entryList(QDir::Files).size(), ModuleCopies::Kept);
+    QVERIFY(!copies.exists(QStringLiteral("2000-01-01_00-00-00-000.bin")));
     Configuration &config = e2e.window->configuration();
     QCOMPARE(config.ConfigImage, image);
     const ImageDecoding expected = decodeImage(image, CommandTable());
@@ -108,7 +123,11 @@ void TestEndToEnd::faults_data()
     QTest::addColumn<bool>("decoded");
 
     const QStringList readFailed{"chyba v prenosu!"};
-    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!"};
+    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!",
+                                   "Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."};
+    const QStringList erased{"Prenos OK", "chyba v prenosu!",
+                             "Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci."};
+    const QStringList readOk{"Prenos OK", EndToEnd::CopyLine};
     const QStringList writeFailed{"chyba komunikace!"};
     QTest::newRow("read, silent") << QStringList{"--silent"} << "Command1" << readFailed << -1 << false;
     for (int step = 1; step <= 3; ++step)
@@ -119,9 +138,9 @@ void TestEndToEnd::faults_data()
     QTest::newRow("read, 25 early in the data")
         << QStringList{"--end-at", "100"} << "Command1" << decodeFailed << 99 << false;
     QTest::newRow("read, 25 after the records")
-        << QStringList{"--end-at", "1000"} << "Command1" << QStringList{"Prenos OK"} << 999 << true;
-    QTest::newRow("read, erased module") << QStringList{"--erased"} << "Command1" << decodeFailed << 2048 << false;
-    QTest::newRow("read, 715 bytes") << QStringList{"--size", "715"} << "Command1" << QStringList{"Prenos OK"}
+        << QStringList{"--end-at", "1000"} << "Command1" << readOk << 999 << true;
+    QTest::newRow("read, erased module") << QStringList{"--erased"} << "Command1" << erased << 2048 << false;
+    QTest::newRow("read, 715 bytes") << QStringList{"--size", "715"} << "Command1" << readOk
                                      << 715 << true;
     QTest::newRow("read, 714 bytes") << QStringList{"--size", "714"} << "Command1" << decodeFailed << 714 << false;
     // %1: the simulator's device.
@@ -133,7 +152,7 @@ void TestEndToEnd::faults_data()
     // Power-up noise ahead of an ACK that an adapter holds back for 16 ms.
     QTest::newRow("read, noise before a late ACK of the attention")
         << QStringList{"--noise", "00F0", "--late-at", "1", "--late-ms", "16"} << "Command1"
-        << QStringList{"Prenos OK"} << 2048 << true;
+        << readOk << 2048 << true;
 
     QTest::newRow("write, silent") << QStringList{"--silent"} << "Command2" << writeFailed << -1 << false;
     QTest::newRow("write, no ACK at set-up step 2")
@@ -226,9 +245,11 @@ void TestEndToEnd::testInterruptsWrite()
     e2e.click("Command3");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     const QStringList messages = e2e.messages();
-    QCOMPARE(messages.size(), 4);
+    QCOMPARE(messages.size(), 5);
     QVERIFY2(messages.at(2).contains(QStringLiteral("přeruš")), qPrintable(messages.at(2)));
-    QVERIFY(messages.at(3).startsWith(QStringLiteral("TEST ")));
+    // What to do with a module left waiting for the rest of the image.
+    QVERIFY2(messages.at(3).contains(QStringLiteral("vypněte a zapněte")), qPrintable(messages.at(3)));
+    QVERIFY(messages.at(4).startsWith(QStringLiteral("TEST ")));
 }
 
 // The ACK of a failed attention comes after the read gave up; the next read
@@ -265,6 +286,30 @@ void TestEndToEnd::earlyEndOfWrite()
     QCOMPARE(e2e.barValue(), 1001);
     QCOMPARE(e2e.writtenImage(saved, 1000),
              referenceResetImage().left(1000) + ModuleImage::defaultImage().mid(1000));
+}
+
+// "..:: KONEC ::.." and the window's frame ask first while a write runs;
+// "Ne" lets the write go on to its end.
+void TestEndToEnd::leavingDuringWriteAsks()
+{
+    const QString saved = dir.filePath(QStringLiteral("left.bin"));
+    QVERIFY(e2e.start({"--save", saved}));
+    QStringList asked;
+    questionBox() = [&asked](QWidget *, const QString &text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+        asked << text;
+        // The first question is about writing start-up's empty table.
+        return asked.size() == 1 ? QMessageBox::Yes : QMessageBox::No;
+    };
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.click("Command4");
+    QVERIFY(!e2e.window->close());
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    QCOMPARE(asked.size(), 3);
+    QVERIFY2(asked.at(1).startsWith(QStringLiteral("Probíhá zápis")), qPrintable(asked.at(1)));
+    QCOMPARE(asked.at(2), asked.at(1));
+    QCOMPARE(e2e.messages().last(), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
 }
 
 QTEST_MAIN(TestEndToEnd)

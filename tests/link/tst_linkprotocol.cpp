@@ -28,6 +28,11 @@ const QString Duplicate = QStringLiteral("duplicitni prijem");
 const QString AlreadyRunning = QStringLiteral("Přenos již probíhá, počkejte na jeho konec.");
 const QString ReadInterrupted = QStringLiteral("Vyčítání přerušeno");
 const QString WriteInterrupted = QStringLiteral("Zápis přerušen");
+const QString SwitchOffAndOn =
+    QStringLiteral("Modul čeká na zbytek obrazu: před další operací ho vypněte a zapněte, pak zapište znovu.");
+const QString Erased = QStringLiteral("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.");
+const QString NotConfiguration =
+    QStringLiteral("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.");
 
 const char FF = char(0xFF);
 const QByteArray Ack("\x06");
@@ -339,10 +344,10 @@ void TestLinkProtocol::takeOver_data()
         << QStringList{ReadStart, ReadInterrupted};
     QTest::newRow("test pressed during a write at 35 starts over")
         << Write << 35 << Test << none << bytes({3}) << 25 << Test << 500
-        << QStringList{WriteStart, WriteInterrupted};
+        << QStringList{WriteStart, WriteInterrupted, SwitchOffAndOn};
     QTest::newRow("test pressed during a write at 25 evaluates at once")
         << Write << 25 << Test << Ack << none << 0 << Test << -1
-        << QStringList{WriteStart, WriteInterrupted, TestOk};
+        << QStringList{WriteStart, WriteInterrupted, SwitchOffAndOn, TestOk};
     QTest::newRow("test pressed during a test evaluates at once")
         << Test << 25 << Test << none << none << 0 << Test << -1 << QStringList{TestError};
     // While TEST waits for its answer, a transfer continues from 25.
@@ -448,7 +453,7 @@ void TestLinkProtocol::readExchange()
     QCOMPARE(rig.link.LinkState(), 0);
     QCOMPARE(rig.ended, 1);
     QCOMPARE(rig.log, (decodes ? QStringList{ReadStart, TransferOk}
-                               : QStringList{ReadStart, TransferOk, ReadFailure}));
+                               : QStringList{ReadStart, TransferOk, ReadFailure, NotConfiguration}));
     QCOMPARE(rig.timer.intervals, (QList<int>{5, 5, 5} + QList<int>(n + 1, 1)));
 
     QList<double> progress;
@@ -475,7 +480,7 @@ void TestLinkProtocol::endOfDataInsideImageEndsRead()
     QVERIFY(!rig.tick(QByteArray("CD")));
     QCOMPARE(rig.config.ConfigImage, QByteArray("AB"));
     QCOMPARE(rig.link.progress(), 2.0);
-    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure}));
+    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, NotConfiguration}));
 }
 
 void TestLinkProtocol::writeExchangeOfEncodedTable()
@@ -788,15 +793,18 @@ void TestLinkProtocol::writeProgressRange()
 void TestLinkProtocol::readWhoseDecodeFails_data()
 {
     QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("why"); // the line after the failure: a blank module, or other bytes
 
-    QTest::newRow("image of 700 bytes") << validImage().left(700);
-    QTest::newRow("image of 714 bytes") << validImage().left(714);
-    QTest::newRow("erased module") << QByteArray(2048, FF);
+    QTest::newRow("image of 700 bytes") << validImage().left(700) << NotConfiguration;
+    QTest::newRow("image of 714 bytes") << validImage().left(714) << NotConfiguration;
+    QTest::newRow("erased module") << QByteArray(2048, FF) << Erased;
+    QTest::newRow("erased, but shorter") << QByteArray(1000, FF) << Erased;
 }
 
 void TestLinkProtocol::readWhoseDecodeFails()
 {
     QFETCH(QByteArray, image);
+    QFETCH(QString, why);
 
     Rig rig;
     rig.config.CommandTable.setRow(7, {QStringLiteral("PŮVODNÍ"), QStringLiteral("RELE3"),
@@ -811,7 +819,7 @@ void TestLinkProtocol::readWhoseDecodeFails()
     QVERIFY(rig.feed(image));
     QVERIFY(rig.tick(End));
 
-    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure}));
+    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, why}));
     QCOMPARE(rig.config.ConfigImage, image);
     QCOMPARE(rig.config.CommandTable, tableBefore);
     QCOMPARE(rig.config.DefaultStateByte1, quint8(0x31));

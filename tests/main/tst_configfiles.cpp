@@ -3,6 +3,7 @@
 #include "ConfigFileActions.h"
 #include "FlexGrid.h"
 #include "Form1.h"
+#include "ModuleCopies.h"
 #include "StatusBox.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
@@ -13,8 +14,13 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 class TestConfigFiles : public QObject
 {
@@ -32,6 +38,8 @@ private slots:
     void failedSaveLeavesNoFile_data();
     void failedSaveLeavesNoFile();
     void newControlsInFreeRoomAndFocusOrder();
+    void asksBeforeLosingTheTable_data();
+    void asksBeforeLosingTheTable();
 
 private:
     void newWindow();
@@ -50,6 +58,7 @@ private:
 void TestConfigFiles::initTestCase()
 {
     mapPortsToNothing();
+    QStandardPaths::setTestModeEnabled(true);
     m_dialog = fileChooser();
     QVERIFY(m_dir.isValid());
 }
@@ -148,6 +157,10 @@ void TestConfigFiles::refusedFileChangesNothing_data()
     QTest::newRow("erased module") << QByteArray(2048, FF) << "bajt 0xff na pozici 656";
     QTest::newRow("no such file") << QByteArray("(none)") << "soubor neexistuje";
     QTest::newRow("a folder") << QByteArray("(folder)") << "je to složka";
+#ifdef Q_OS_UNIX
+    // Opened, it would block the window for ever.
+    QTest::newRow("a FIFO") << QByteArray("(fifo)") << "není to obyčejný soubor";
+#endif
 }
 
 void TestConfigFiles::refusedFileChangesNothing()
@@ -157,6 +170,10 @@ void TestConfigFiles::refusedFileChangesNothing()
     const QString path = m_dir.filePath(QStringLiteral("refused-%1").arg(QTest::currentDataTag()));
     if (bytes == "(folder)")
         QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+    else if (bytes == "(fifo)")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     else if (bytes != "(none)")
         put(path, bytes);
     Configuration &config = m_window->configuration();
@@ -168,11 +185,13 @@ void TestConfigFiles::refusedFileChangesNothing()
     const QString lastLine = newestLogLine();
 
     choose(path);
-    const auto seen = answerNextMessageBox();
+    // First the question about the edits, then the reason.
+    const auto boxes = answerMessageBoxes({QMessageBox::Discard, QMessageBox::Ok});
+    const SeenMessageBox *seen = &boxes->last();
     click("CommandOpen");
     QTRY_VERIFY(seen->seen);
     QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
-    QCOMPARE(seen->title, QStringLiteral("VRK-04 setup"));
+    QCOMPARE(seen->title, QStringLiteral("VRK-04 setup*"));
     QCOMPARE(config.ConfigImage, QByteArray("kept"));
     QVERIFY(config.CommandTable == before);
     QCOMPARE(cell(4, 1), QStringLiteral(" #tri"));
@@ -245,6 +264,72 @@ void TestConfigFiles::newControlsInFreeRoomAndFocusOrder()
             chain << w->objectName();
     }
     QCOMPARE(chain, QStringList{"Command4"} + added);
+}
+
+// What a click does to a table that is at stake: start-up's empty table about
+// to be written, or edits about to be replaced or dropped.
+void TestConfigFiles::asksBeforeLosingTheTable_data()
+{
+    using Box = QMessageBox;
+    QTest::addColumn<bool>("edited");          // RELE2's default clicked first
+    QTest::addColumn<QString>("action");       // a button, or "close" for the window's frame
+    QTest::addColumn<Box::StandardButton>("answer"); // NoButton: no question expected
+    QTest::addColumn<QString>("logged");       // in the log afterwards; "!text": not in it
+    QTest::addColumn<QString>("title");
+
+    const QString asIs = QStringLiteral("VRK-04 setup");
+    const QString edited = QStringLiteral("VRK-04 setup*");
+    QTest::newRow("untouched table, write, Ne") << false << "Command2" << Box::No << "!Zápis START" << asIs;
+    QTest::newRow("untouched table, write, Ano") << false << "Command2" << Box::Yes << "Zápis START" << asIs;
+    QTest::newRow("edited table, write asks nothing") << true << "Command2" << Box::NoButton << "Zápis START"
+                                                      << edited;
+    QTest::newRow("edits, read, Zrušit") << true << "Command1" << Box::Cancel << "!Vyčítání START" << edited;
+    QTest::newRow("edits, read, Zahodit") << true << "Command1" << Box::Discard << "Vyčítání START" << edited;
+    QTest::newRow("edits, read, Uložit") << true << "Command1" << Box::Save << "Uloženo do souboru „saved.bin“"
+                                         << "saved.bin – VRK-04 setup";
+    QTest::newRow("edits, open, Zahodit") << true << "CommandOpen" << Box::Discard
+                                          << "Načteno ze souboru „golden.bin“" << "golden.bin – VRK-04 setup";
+    QTest::newRow("edits, KONEC, Zrušit") << true << "Command4" << Box::Cancel << "!Uloženo" << edited;
+    QTest::newRow("edits, closing, Zrušit") << true << "close" << Box::Cancel << "!Uloženo" << edited;
+    QTest::newRow("edits, closing, Zahodit") << true << "close" << Box::Discard << "!Uloženo" << edited;
+}
+
+void TestConfigFiles::asksBeforeLosingTheTable()
+{
+    QFETCH(bool, edited);
+    QFETCH(QString, action);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QString, logged);
+    QFETCH(QString, title);
+    const QString golden = m_dir.filePath(QStringLiteral("golden.bin"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.bin"));
+    put(golden, referenceCommandImage());
+    QFile::remove(saved);
+    QString folderOffered;
+    const QString chosen = action == u"CommandOpen" ? golden : saved;
+    fileChooser() = [&](QWidget *, FileDialogMode, const QString &folder) {
+        folderOffered = folder;
+        return chosen;
+    };
+    if (edited)
+        click("Command9");
+
+    const auto seen = answer == QMessageBox::NoButton ? std::make_shared<SeenMessageBox>()
+                                                      : answerNextMessageBox(answer);
+    if (action == u"close")
+        QCOMPARE(m_window->close(), answer == QMessageBox::Discard);
+    else
+        click(action.toLatin1().constData());
+    QCOMPARE(seen->seen, answer != QMessageBox::NoButton);
+    QCOMPARE(bool(seen->buttons & QMessageBox::Yes), answer == QMessageBox::Yes || answer == QMessageBox::No);
+    const QString log = m_window->findChild<StatusBox *>("Text2")->text();
+    if (logged.startsWith(u'!'))
+        QVERIFY2(!log.contains(logged.mid(1)), qPrintable(log));
+    else
+        QVERIFY2(log.contains(logged), qPrintable(log));
+    QCOMPARE(m_window->windowTitle(), title);
+    if (action == u"CommandOpen")
+        QCOMPARE(folderOffered, ModuleCopies::folder()); // nothing opened before
 }
 
 QTEST_MAIN(TestConfigFiles)

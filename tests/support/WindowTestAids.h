@@ -25,23 +25,34 @@ struct SeenMessageBox
     bool seen = false;
 };
 
-// Answers the next modal message box with OK and records what it showed.
-inline std::shared_ptr<SeenMessageBox> answerNextMessageBox()
+// Answers the next modal message boxes, one button each in turn, and records
+// what each showed (seen stays false until a box came). A box without the
+// button is closed with Escape.
+inline std::shared_ptr<QList<SeenMessageBox>> answerMessageBoxes(const QList<QMessageBox::StandardButton> &buttons)
 {
-    auto seen = std::make_shared<SeenMessageBox>();
+    auto seen = std::make_shared<QList<SeenMessageBox>>(buttons.size());
     auto *poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [seen, poll] {
+    QObject::connect(poll, &QTimer::timeout, poll, [seen, poll, buttons, next = qsizetype(0)]() mutable {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->isVisible())
             return;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->buttons = box->standardButtons();
-        seen->seen = true;
-        box->button(QMessageBox::Ok)->click();
-        poll->deleteLater();
+        SeenMessageBox &entry = (*seen)[next];
+        entry = {box->windowTitle(), box->text(), box->standardButtons(), true};
+        if (QAbstractButton *button = box->button(buttons.at(next)))
+            button->click();
+        else
+            box->reject();
+        if (++next == buttons.size())
+            poll->deleteLater();
     });
     poll->start();
     return seen;
+}
+
+// Answers the next modal message box with button (OK unless told) and records what it showed.
+inline std::shared_ptr<SeenMessageBox> answerNextMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    const auto all = answerMessageBoxes({button});
+    return std::shared_ptr<SeenMessageBox>(all, &all->first());
 }

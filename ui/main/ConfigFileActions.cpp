@@ -2,6 +2,7 @@
 
 #include "ImageCodec.h"
 #include "ImageFile.h"
+#include "ModuleCopies.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -58,16 +59,19 @@ ConfigFileActions::ConfigFileActions(QWidget &window, ModuleLink &link)
 
 void ConfigFileActions::open()
 {
-    const QString path = fileChooser()(&m_window, FileDialogMode::Open, m_folder);
+    if (!m_mayReplace())
+        return;
+    // Until a file has been opened or saved, the copies of the modules read.
+    const QString folder = m_folder.isEmpty() ? ModuleCopies::folder() : m_folder;
+    const QString path = fileChooser()(&m_window, FileDialogMode::Open, folder);
     if (!path.isEmpty())
         openFile(path);
 }
 
-void ConfigFileActions::save()
+bool ConfigFileActions::save()
 {
     const QString path = fileChooser()(&m_window, FileDialogMode::Save, m_folder);
-    if (!path.isEmpty())
-        saveFile(path);
+    return !path.isEmpty() && saveFile(path);
 }
 
 bool ConfigFileActions::openFile(const QString &path)
@@ -90,6 +94,7 @@ bool ConfigFileActions::openFile(const QString &path)
     }
     m_folder = QFileInfo(path).absolutePath();
     emit logged(QStringLiteral("Načteno ze souboru %1").arg(named(path)));
+    emit tableKept(path);
     return true;
 }
 
@@ -107,6 +112,7 @@ bool ConfigFileActions::saveFile(const QString &path)
     }
     m_folder = QFileInfo(path).absolutePath();
     emit logged(QStringLiteral("Uloženo do souboru %1").arg(named(path)));
+    emit tableKept(path);
     return true;
 }
 
@@ -157,7 +163,10 @@ bool ConfigFileActions::eventFilter(QObject *watched, QEvent *event)
             return false;
         drop->acceptProposedAction();
         // After the drag has ended: a message box must not open inside it.
-        QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, path] {
+            if (m_mayReplace())
+                openFile(path);
+        }, Qt::QueuedConnection);
         return true;
     }
     return false;

@@ -31,7 +31,7 @@ public:
     ConfigFileActions(QWidget &window, ModuleLink &link);
 
     void open(); // "Otevřít…"
-    void save(); // "Uložit…"
+    bool save(); // "Uložit…"; false when cancelled or failed
     // All or nothing: on any problem the table, the default states and
     // ConfigImage stay as they were.
     bool openFile(const QString &path);
@@ -41,9 +41,13 @@ public:
     // and ConfigImage stay as they are.
     void verify();
     void setAfterWrite(AfterWrite afterWrite) { m_afterWrite = afterWrite; }
+    // Asked before "Otevřít…" or a dropped file replaces the table; false keeps it.
+    void setReplaceCheck(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
 
 signals:
     void logged(const QString &message);
+    // The table was opened from or saved to path.
+    void tableKept(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,4 +60,5 @@ private:
     ModuleLink &m_link;
     AfterWrite m_afterWrite = AfterWrite::Nothing;
     QString m_folder;
+    std::function<bool()> m_mayReplace = [] { return true; };
 };

@@ -10,7 +10,9 @@
 #include "Layout.h"
 #include "LinkLabel.h"
 #include "MakerDetails.h"
+#include "ModuleCopies.h"
 #include "OpenLink.h"
+#include "Questions.h"
 #include "SpreadLabel.h"
 #include "StatusBox.h"
 #include "TabControl.h"
@@ -18,6 +20,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -164,6 +168,10 @@ Form1::Form1(QWidget *parent)
     connect(&m_portChoice, &PortChoice::logged, this, &Form1::LogStatus);
 
     startUp();
+    // Start-up's empty table is no edit.
+    connect(&m_config, &Configuration::tableChanged, this, &Form1::markEdited);
+    connect(m_files, &ConfigFileActions::tableKept, this, &Form1::markKept);
+    m_files->setReplaceCheck([this] { return mayReplaceTable(); });
 }
 
 Form1::~Form1()
@@ -369,9 +377,101 @@ void Form1::connectLink()
     connect(&m_link, &ModuleLink::logged, this, &Form1::LogStatus);
     connect(&m_link, &ModuleLink::progressChanged, this, &Form1::followProgress);
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::showProgress);
+    connect(&m_link, &ModuleLink::operationEnded, this, &Form1::followOperation);
     connect(ui.Command3, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
-    connect(ui.Command1, &QPushButton::clicked, &m_link, &ModuleLink::readFromModule);
-    connect(ui.Command2, &QPushButton::clicked, &m_link, &ModuleLink::writeToModule);
+    connect(ui.Command1, &QPushButton::clicked, this, &Form1::readFromModule);
+    connect(ui.Command2, &QPushButton::clicked, this, &Form1::writeToModule);
+}
+
+void Form1::readFromModule()
+{
+    if (!m_link.isBusy() && !mayReplaceTable())
+        return;
+    m_link.readFromModule();
+}
+
+// One click must not write start-up's empty table over a configured module.
+void Form1::writeToModule()
+{
+    if (!m_table.touched && !m_link.isBusy()) {
+        const QString text = tr("Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.\n"
+                                "Opravdu ji zapsat do modulu?");
+        if (questionBox()(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        m_table.touched = true;
+    }
+    m_link.writeToModule();
+}
+
+// A successful read also goes to a copy of its own: the module's
+// configuration survives whatever is written to the module later.
+void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome)
+{
+    if (outcome != ModuleLink::Outcome::Succeeded)
+        return;
+    if (operation == ModuleLink::Operation::Write) {
+        m_table.modified = false;
+        showTitle();
+    }
+    if (operation != ModuleLink::Operation::Read)
+        return;
+    markKept({});
+    QString problem;
+    const QString copy = ModuleCopies::keep(m_link.lastReadImage(), &problem);
+    LogStatus(copy.isEmpty() ? tr("Kopii z modulu nelze uložit: %1").arg(problem)
+                             : tr("Kopie z modulu uložena do %1").arg(QDir::toNativeSeparators(copy)));
+}
+
+void Form1::markEdited()
+{
+    m_table.modified = true;
+    m_table.touched = true;
+    showTitle();
+}
+
+void Form1::markKept(const QString &path)
+{
+    m_table = {path, false, true};
+    showTitle();
+}
+
+// "golden.bin* – VRK-04 setup": the file the table belongs to, and a star
+// while it has unsaved edits.
+void Form1::showTitle()
+{
+    const QString star = m_table.modified ? QStringLiteral("*") : QString();
+    if (m_table.file.isEmpty())
+        setWindowTitle(Title + star);
+    else
+        setWindowTitle(QStringLiteral("%1%2 – %3").arg(QFileInfo(m_table.file).fileName(), star, Title));
+}
+
+bool Form1::mayReplaceTable()
+{
+    if (!m_table.modified)
+        return true;
+    const QString text = tr("Tabulka byla od posledního vyčtení, otevření, uložení nebo zápisu změněna.\n"
+                            "Uložit změny do souboru?");
+    switch (questionBox()(this, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                          QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return m_files->save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::mayLeave()
+{
+    if (m_link.isBusy() && m_link.protocol().runningOperation() == ModuleLink::Operation::Write) {
+        const QString text = tr("Probíhá zápis do modulu. Po ukončení programu by v modulu zůstala neúplná "
+                                "konfigurace a modul by čekal na zbytek obrazu.\nPřesto skončit?");
+        if (questionBox()(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return false;
+    }
+    return mayReplaceTable();
 }
 
 void Form1::followProgress()
@@ -440,6 +540,7 @@ void Form1::toggleDefaultButton(int output)
     else if (caption == u"0")
         setDefaultButton(output, 1);
     ButtonsToDefaults();
+    markEdited();
 }
 
 void Form1::setDefaultButton(int output, int v)
@@ -531,6 +632,10 @@ void Form1::showHelp()
 // help window go with it rather than keep the program running on their own.
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     if (m_editor)
         m_editor->close();
     if (m_help)
@@ -540,7 +645,8 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::endProgram()
 {
-    QCoreApplication::exit(0);
+    if (mayLeave())
+        QCoreApplication::exit(0);
 }
 
 QRadioButton *Form1::option(int k) const

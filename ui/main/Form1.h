@@ -61,6 +61,19 @@ private:
     void startUp();
     void followProgress();
     void showProgress();
+    void followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
+
+    // The transfer buttons, after asking when the table is at stake.
+    void readFromModule();
+    void writeToModule();
+    // The table was edited, or it now matches a module or file (path, or empty).
+    void markEdited();
+    void markKept(const QString &path);
+    void showTitle();
+    // Unsaved edits: "Uložit", "Zahodit" or "Zrušit"; true when the table may go.
+    bool mayReplaceTable();
+    // A write under way, then unsaved edits; true when the program may end.
+    bool mayLeave();
 
     void toggleDefaultButton(int output);
     void setDefaultButton(int output, int v);
@@ -147,4 +160,11 @@ private:
     QPointer<Form2> m_editor;
     QPointer<Form3> m_help;
     ConfigFileActions *m_files = nullptr;
+    // Where the table shown came from, and whether it was edited since.
+    struct TableState
+    {
+        QString file;          // the file opened or saved last; empty for a module's or none
+        bool modified = false; // edited since it was read, opened, saved or written
+        bool touched = false;  // read, opened or edited since start-up
+    } m_table;
 };
