@@ -18,8 +18,6 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$VRK04_ROOT/scripts/wine/wine.sh"
 
-VRK04_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build
-                        qt6-translations-l10n xvfb xauth)
 VRK04_WINDOWS_BUILD="$VRK04_ROOT/build-windows"
 VRK04_TOOLCHAINS="${VRK04_TOOLCHAINS:-$VRK04_ROOT/../shared/toolchains}"
 VRK04_QT_VERSION=6.4.2

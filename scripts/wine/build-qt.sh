@@ -23,7 +23,7 @@ fi
 
 {
     started=$SECONDS
-    vrk04_install_missing g++-mingw-w64-x86-64-posix ninja-build cmake qt6-base-dev qt6-base-dev-tools dpkg-dev
+    vrk04_install_missing "${VRK04_WINDOWS_PACKAGES[@]}" dpkg-dev
     echo "Building Qt 6.4.2 for Windows in $dir (about 40 minutes on two cores)"
     vrk04_debian_source qt6-base "$qtbase_version" "$VRK04_CACHE/qtbase-source"
     rm -rf "$dir" && mkdir -p "$dir"

@@ -4,9 +4,8 @@
 # output reaches ctest only through a file here, and Qt's variables only with
 # Wine's WINE prefix (which Wine strips).
 set -uo pipefail
-VRK04_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/../common.sh"
 source "$VRK04_ROOT/scripts/wine/wine.sh"
-vrk04_install_missing() { :; } # the project's Wine is built by windows.sh test
 vrk04_wine_prepare
 
 # The Qt DLLs and the MinGW runtime are found through Windows' PATH.

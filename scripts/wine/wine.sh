@@ -4,8 +4,6 @@
 
 VRK04_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/vrk04"
 VRK04_WINE_VERSION=8.0~repack-4
-# What configure and make need to build ntdll.so, besides Debian's Wine itself.
-VRK04_WINE_BUILD_PACKAGES=(wine64 libwine autoconf bison flex gcc make perl dpkg-dev)
 # Wine without the drivers and libraries that ntdll.so does not use.
 VRK04_WINE_CONFIGURE=(--enable-win64 --disable-tests --without-mingw
     --libdir=/usr/lib/x86_64-linux-gnu/wine --bindir=/usr/lib/wine --datarootdir=/usr/share/wine
