@@ -71,6 +71,8 @@ vrk04_wine_build() {
     cp "$dir/src/dlls/ntdll/ntdll.so" "$dir/root/$lib/x86_64-unix/"
     rm -rf "$dir/src"
     touch "$dir/.complete"
+    # Wines built from earlier patches, with their prefixes.
+    find "$VRK04_CACHE" -maxdepth 1 -name 'wine-????????????????' ! -path "$dir" -exec rm -rf {} +
     echo "The project's Wine built in $((SECONDS - started)) s"
 }
 
