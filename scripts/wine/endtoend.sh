@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows tool end to end: vrk04.exe under the project's Wine, on COM1
 # mapped to the pseudo-terminal of the Linux module simulator. Tests the link,
-# reads the image (byte for byte what the Linux tool reads), writes a changed
+# reads the image (byte for byte what the Linux tool reads; its table printed
+# with Windows line ends, in UTF-8), writes a changed
 # image with verify (the simulator must store exactly it), verifies it, and
 # verifies a file with a planted difference (exit code 3, its address named).
 #
@@ -55,6 +56,8 @@ windows_tool read "$work/windows.bin"
 read_seconds=$((SECONDS - started))
 "$linux_tool" read --port "$pty" "$work/linux.bin" >/dev/null 2>&1 || fail "the Linux tool did not read"
 cmp "$work/windows.bin" "$work/linux.bin" || fail "read: the image differs from the Linux tool's"
+# The table it prints: Windows line ends, Czech in UTF-8 (what the console is told).
+grep -q $'^Výchozí stavy: .*\r$' "$work/out.txt" || fail "read: the table is not in UTF-8 with CRLF line ends"
 
 cp "$work/windows.bin" "$work/changed.bin"
 plant "$work/changed.bin" 1000 00
