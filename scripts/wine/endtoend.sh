@@ -2,9 +2,9 @@
 # The Windows tool end to end: vrk04.exe under the project's Wine, on COM1
 # mapped to the pseudo-terminal of the Linux module simulator. Tests the link,
 # reads the image (byte for byte what the Linux tool reads; its table printed
-# with Windows line ends, in UTF-8), writes a changed
-# image with verify (the simulator must store exactly it), verifies it, and
-# verifies a file with a planted difference (exit code 3, its address named).
+# with Windows line ends, in UTF-8), writes a changed image with verify (the
+# simulator must store exactly it), verifies it, and verifies a file with a
+# planted difference (exit code 3, its address named).
 #
 #   endtoend.sh VRK04_SIM LINUX_VRK04
 set -euo pipefail
