@@ -31,7 +31,13 @@ void GraceTimer::disarm()
 {
     m_inGrace = false;
     m_timer.stop();
-    m_resolution.release();
+    // Every tick disarms and its step arms again at once: the resolution goes
+    // back only when the timer is still off after this event, at the end of
+    // an operation, not between two steps.
+    QMetaObject::invokeMethod(this, [this] {
+        if (!m_timer.isActive())
+            m_resolution.release();
+    }, Qt::QueuedConnection);
 }
 
 bool GraceTimer::isArmed() const

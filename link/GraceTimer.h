@@ -26,7 +26,7 @@ public:
     bool isArmed() const override;
 
     // The system timer runs at its finest from the first arm() of an
-    // operation to its disarm() (Windows only).
+    // operation until the timer is found disarmed after an event (Windows only).
     const TimerResolution &resolution() const { return m_resolution; }
 
 signals:
