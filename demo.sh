@@ -23,5 +23,5 @@ for _ in $(seq 100); do
 done
 [ -n "$device" ] || { echo "The module simulator did not report its device." >&2; exit 1; }
 
-echo "Simulated VRK-04 on $device as COM1: choose COM1, press TEST, then PC <- VRK-04."
+echo "Simulated VRK-04 on $device, also as COM1: choose COM1 (or type $device into \"Jiný port\" and press Enter), press TEST, then PC <- VRK-04."
 VRK04_COM1="$device" "$VRK04_ROOT/build/app/vrk04-setup"

@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     // GLib one rounds every wait up to whole milliseconds, which doubles the
     // time of a transfer paced by one-millisecond ticks.
     qputenv("QT_NO_GLIB", "1");
+    QApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QApplication::setApplicationName(QStringLiteral("vrk04-setup"));
     QApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 

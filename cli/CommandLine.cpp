@@ -52,7 +52,8 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
         {{QStringLiteral("p"), PortOption},
-         QStringLiteral("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení."),
+         QStringLiteral("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
+                        "Bez --port se použije jediný připojený USB převodník."),
          QStringLiteral("port")},
         {{QStringLiteral("f"), FormatOption},
          QStringLiteral("Tvar výpisu tabulky (show, read): text, csv nebo json."), QStringLiteral("tvar"),
@@ -71,14 +72,16 @@ QString CommandLine::helpText() const
 {
     return m_parser.helpText() + QStringLiteral(R"(
 Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře)
-                                     a další sériové porty systému
-  test   --port P                    test spojení s modulem
-  read   --port P SOUBOR             vyčte obraz z modulu a uloží ho do souboru
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
                                      tak, jak přišel; vypíše tabulku
-  write  --port P SOUBOR [--no-verify]
+  write  [--port P] SOUBOR [--no-verify]
                                      zapíše soubor do modulu, pak ho vyčte a porovná
-  verify --port P SOUBOR             porovná modul se souborem
+  verify [--port P] SOUBOR           porovná modul se souborem
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
 
@@ -88,7 +91,7 @@ stavová hlášení s časem na chybový výstup.
 Návratové kódy:
   %1  hotovo
   %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
   %4  ověření nebo diff našly rozdíl
   %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
      také výstup, který nešlo zapsat
@@ -147,9 +150,8 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     m_request.files = positional;
 
     if (entry->usesPort) {
+        // Without it the tool looks for a lone USB adapter.
         m_request.port = m_parser.value(PortOption);
-        if (m_request.port.isEmpty())
-            return refuse(QStringLiteral("příkaz %1 chce --port").arg(name));
     } else if (m_parser.isSet(PortOption)) {
         return refuse(QStringLiteral("příkaz %1 nepoužívá port").arg(name));
     }

@@ -5,6 +5,7 @@
 #include "Console.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
+#include "PortCatalog.h"
 #include "PortReport.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
@@ -35,6 +36,8 @@ Commands::~Commands()
 
 ExitCode Commands::run()
 {
+    if (usesPort() && !choosePort())
+        return ExitCode::BadUsage;
     switch (m_request.command) {
     case Request::Command::Ports:
         return ports();
@@ -200,6 +203,46 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
     return true;
 }
 
+bool Commands::usesPort() const
+{
+    switch (m_request.command) {
+    case Request::Command::Test:
+    case Request::Command::Read:
+    case Request::Command::Write:
+    case Request::Command::Verify:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Without --port the one USB-serial adapter present is the port: a laptop
+// has no other. None or several need the user's choice.
+bool Commands::choosePort()
+{
+    m_port = m_request.port;
+    if (!m_port.isEmpty())
+        return true;
+    const QList<PortRecord> ports = PortCatalog::available();
+    QList<PortRecord> adapters;
+    for (const PortRecord &port : ports) {
+        if (port.isUsbAdapter())
+            adapters << port;
+    }
+    if (adapters.size() == 1) {
+        m_port = adapters.first().device;
+        m_console.status(tr("Port: jediný připojený USB převodník, %1").arg(PortCatalog::entryText(adapters.first())));
+        return true;
+    }
+    m_console.usage(adapters.isEmpty() ? tr("chybí --port a není připojen žádný USB převodník")
+                                       : tr("chybí --port a USB převodníků je připojeno %1").arg(adapters.size()));
+    QString list;
+    for (const QString &line : PortCatalog::report(ports).split(u'\n', Qt::SkipEmptyParts))
+        list += QStringLiteral("  ") + line + u'\n';
+    m_console.lines(list);
+    return false;
+}
+
 bool Commands::openLink()
 {
     m_link = std::make_unique<ModuleLink>();
@@ -215,9 +258,9 @@ bool Commands::openLink()
     QObject::connect(m_stops.get(), &StopSignals::requested, m_link.get(),
                      [this](int number) { stopRequested(number); });
     QString reason;
-    if (m_link->openPort(m_request.port, &reason))
+    if (m_link->openPort(m_port, &reason))
         return true;
-    m_console.error(QStringLiteral("Port %1 nelze otevřít: %2").arg(m_request.port, reason));
+    m_console.error(QStringLiteral("Port %1 nelze otevřít: %2").arg(m_port, reason));
     return false;
 }
 

@@ -41,6 +41,8 @@ private:
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
+    bool usesPort() const;
+    bool choosePort();
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);
@@ -56,6 +58,7 @@ private:
     Console &m_console;
     ProgressLine m_progress;
     std::unique_ptr<ModuleLink> m_link;
+    QString m_port; // --port, or the one USB adapter present
     QStringList m_held; // the running operation's status lines, kept back while quiet
     std::unique_ptr<StopSignals> m_stops;
     QElapsedTimer m_clock;    // since the running operation started

@@ -72,6 +72,13 @@ void Console::usage(const QString &message)
     writeErr(QStringLiteral("vrk04: %1 (vrk04 --help)").arg(message));
 }
 
+void Console::lines(const QString &text)
+{
+    if (m_progress)
+        m_progress->clear();
+    write(stderr, text);
+}
+
 void Console::writeErr(const QString &line)
 {
     if (m_progress)

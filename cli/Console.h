@@ -21,6 +21,8 @@ public:
     void error(const QString &message);
     // A usage error, with the hint to --help; always written.
     void usage(const QString &message);
+    // Lines that belong to the error before, as they are; always written.
+    void lines(const QString &text);
 
     // Writes to stdout; a failed write other than to a closed pipe is
     // remembered, so that lost output is not reported as success.

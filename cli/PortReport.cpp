@@ -1,20 +1,10 @@
 #include "PortReport.h"
 
+#include "PortCatalog.h"
 #include "PortChoice.h"
 #include "SerialComm.h"
 
-#include <QSerialPortInfo>
 #include <QSet>
-#include <QStringList>
-
-namespace {
-
-QString hex4(quint16 value)
-{
-    return QStringLiteral("%1").arg(value, 4, 16, QChar(u'0'));
-}
-
-} // namespace
 
 QString portReport()
 {
@@ -31,13 +21,7 @@ QString portReport()
         text += QStringLiteral("COM%1\t%2\t%3\n").arg(k).arg(comm.deviceName(), state);
         listed << comm.deviceName();
     }
-    for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts()) {
-        if (listed.contains(port.systemLocation()) || listed.contains(port.portName()))
-            continue;
-        const QString ids = port.hasVendorIdentifier() && port.hasProductIdentifier()
-                                ? hex4(port.vendorIdentifier()) + u':' + hex4(port.productIdentifier())
-                                : QString();
-        text += QStringList{port.systemLocation(), port.description(), ids}.join(u'\t') + u'\n';
-    }
-    return text;
+    QList<PortRecord> others = PortCatalog::available();
+    others.removeIf([&listed](const PortRecord &port) { return listed.contains(port.device); });
+    return text + PortCatalog::report(others);
 }

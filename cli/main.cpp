@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
     // GLib one rounds every wait up to whole milliseconds.
     qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 

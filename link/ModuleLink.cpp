@@ -11,12 +11,16 @@ ModuleLink::ModuleLink(QObject *parent)
     , m_ticker(m_timer1, m_comm.serialPort(), this)
     , m_config(this)
     , m_protocol(m_comm, m_ticker, m_config, this)
+    , m_answerPace(this)
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_ticker, &GraceTimer::ticked, &m_protocol, &LinkProtocol::TimerTick);
     connect(&m_protocol, &LinkProtocol::logged, this, &ModuleLink::logged);
     connect(&m_protocol, &LinkProtocol::progressChanged, this, &ModuleLink::progressChanged);
     connect(&m_protocol, &LinkProtocol::operationEnded, this, &ModuleLink::operationEnded);
+    connect(&m_protocol, &LinkProtocol::progressChanged, &m_answerPace, &AnswerPace::progressed);
+    connect(&m_answerPace, &AnswerPace::slow, this,
+            [this](int averageMs) { emit logged(PortPlatform::latencyAdvice(averageMs)); });
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
         emit logged(QStringLiteral("Port %1 byl zavřen: %2").arg(portName(), reason));
     });
@@ -27,7 +31,7 @@ ModuleLink::ModuleLink(QObject *parent)
 QString ModuleLink::portName() const
 {
     const QString device = m_comm.deviceName();
-    if (m_usesDevicePath)
+    if (m_comm.usesDevice())
         return device;
     const QString port = QStringLiteral("COM%1").arg(m_comm.CommPort());
     return device == port ? port : QStringLiteral("%1 (%2)").arg(port, device);
@@ -41,13 +45,10 @@ bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
         m_comm.setPortOpen(false);
     const QRegularExpressionMatch match = comName.match(portOrDevice);
     const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
-    m_usesDevicePath = number < 1 || number > PortChoice::PortCount;
-    if (!m_usesDevicePath) {
-        m_comm.useDevice({});
+    if (number >= 1 && number <= PortChoice::PortCount)
         m_comm.setCommPort(number);
-    } else {
+    else
         m_comm.useDevice(portOrDevice);
-    }
     if (!m_comm.setPortOpen(true)) {
         if (reason)
             *reason = m_comm.failureReason();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnswerPace.h"
 #include "Configuration.h"
 #include "GraceTimer.h"
 #include "LinkProtocol.h"
@@ -67,8 +68,9 @@ public:
     int verifyDifference() const { return m_protocol.verifyDifference(); }
 
 signals:
-    // Every status line, as the window logs it, and one line naming the port
-    // and the reason when the port closes on its own.
+    // Every status line, as the window logs it, one line naming the port
+    // and the reason when the port closes on its own, and one line in a
+    // transfer whose answers come slowly (PortPlatform::latencyAdvice).
     void logged(const QString &message);
     void progressChanged(double value);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
@@ -81,5 +83,5 @@ private:
     GraceTimer m_ticker;
     Configuration m_config;
     LinkProtocol m_protocol;
-    bool m_usesDevicePath = false;
+    AnswerPace m_answerPace;
 };

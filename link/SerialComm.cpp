@@ -18,10 +18,16 @@ SerialComm::SerialComm(QObject *parent)
                                             || (error != QSerialPort::NoError && !m_inCall);
                          if (fatal && m_port.isOpen()) {
                              m_reason = reasonFor(QSerialPort::ResourceError);
-                             m_port.close();
+                             closePort();
                              emit closedOnItsOwn(m_reason);
                          }
                      });
+}
+
+SerialComm::~SerialComm()
+{
+    if (m_port.isOpen())
+        closePort();
 }
 
 QString SerialComm::deviceFor(int number)
@@ -42,21 +48,23 @@ bool SerialComm::setPortOpen(bool open)
     if (!open) {
         if (!m_port.isOpen())
             return fail(QStringLiteral("port není otevřen"));
-        m_port.close();
+        closePort();
         return true;
     }
     if (m_port.isOpen())
         return fail(QStringLiteral("port je již otevřen"));
-    m_port.setPortName(deviceName());
+    // One device under two names (a by-id link and ttyUSB0) must get one lock.
+    m_port.setPortName(PortPlatform::deviceBehind(deviceName()));
     if (!m_port.open(QIODevice::ReadWrite))
         return fail(reasonFor(m_port.error()));
+    m_platform.tune(m_port);
     const bool configured = m_port.setBaudRate(BaudRate) && m_port.setDataBits(QSerialPort::Data8)
                             && m_port.setParity(QSerialPort::NoParity)
                             && m_port.setStopBits(QSerialPort::OneStop)
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         const QString reason = reasonFor(m_port.error());
-        m_port.close();
+        closePort();
         return fail(reason);
     }
     m_port.clear();
@@ -99,6 +107,12 @@ bool SerialComm::Output(const QByteArray &bytes)
     // Hand the bytes to the driver now rather than at the next event-loop pass.
     m_port.flush();
     return true;
+}
+
+void SerialComm::closePort()
+{
+    m_platform.restore(m_port);
+    m_port.close();
 }
 
 bool SerialComm::fail(const QString &reason)

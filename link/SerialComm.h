@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Comm.h"
+#include "PortPlatform.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -18,11 +19,17 @@ public:
     static constexpr qint32 BaudRate = 19200;
 
     explicit SerialComm(QObject *parent = nullptr);
+    ~SerialComm() override;
 
     static QString deviceFor(int number);
 
     int CommPort() const override { return m_number; }
-    void setCommPort(int number) override { m_number = number; }
+    // Choosing a port number also ends the use of a device path.
+    void setCommPort(int number) override
+    {
+        m_number = number;
+        m_device.clear();
+    }
     bool PortOpen() const override { return m_port.isOpen(); }
     bool setPortOpen(bool open) override;
     bool setRTSEnable(bool on) override;
@@ -33,6 +40,7 @@ public:
     // Opens device (a path such as /dev/ttyUSB0) instead of the one the port
     // number maps to; empty brings the mapping back.
     void useDevice(const QString &device) { m_device = device; }
+    bool usesDevice() const { return !m_device.isEmpty(); }
     QString failureReason() const override { return m_reason; }
 
     // The underlying port, for the transfer timer that waits on its readyRead.
@@ -45,12 +53,14 @@ signals:
 
 private:
     bool fail(const QString &reason);
+    void closePort();
     QString reasonFor(QSerialPort::SerialPortError error) const;
     // Yes: the device opened but refused the serial port calls.
     enum class NotSerial { Unknown, Yes };
     QString systemReason(NotSerial notSerial = NotSerial::Unknown) const;
 
     QSerialPort m_port;
+    PortPlatform m_platform;
     int m_number = 1;
     QString m_device;
     QString m_reason;

@@ -2,12 +2,14 @@
 // simulator on a pseudo-terminal: exit codes, the bytes in the files and on
 // the line, data on stdout and status lines on stderr.
 #include "ModuleImage.h"
+#include "PortCatalog.h"
 #include "SimulatorProcess.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +137,13 @@ void TestVrk04::withModule_data()
                                    << args({"vrk04 --help"}) << none << QByteArray() << module << true;
     QTest::newRow("unknown option") << none << reset << args({"write", "--port", Device, "--fast", file}) << 2
                                     << args({"fast"}) << none << reset << module << true;
+    // The row holds where no USB-serial adapter is plugged in.
+    const QList<PortRecord> ports = PortCatalog::available();
+    if (std::none_of(ports.cbegin(), ports.cend(), [](const PortRecord &port) { return port.isUsbAdapter(); })) {
+        QTest::newRow("no port and no USB adapter") << none << QByteArray() << args({"test"}) << 2
+                                                    << args({"vrk04: chybí --port a není připojen žádný USB převodník"})
+                                                    << none << QByteArray() << module << true;
+    }
     QTest::newRow("format of a write") << none << reset
                                        << args({"write", "--port", Device, "--format", "csv", file}) << 2
                                        << args({"--format"}) << none << reset << module << true;
@@ -181,7 +190,8 @@ void TestVrk04::withModule()
         QCOMPARE(contents(linePath), QByteArray());
     // Every status line has the window's form: "time --> message".
     for (const QString &line : run.err.split(u'\n', Qt::SkipEmptyParts)) {
-        if (!line.startsWith(QStringLiteral("vrk04: ")))
+        // Usage errors, and the list of ports that follows one, are no status lines.
+        if (!line.startsWith(QStringLiteral("vrk04: ")) && !line.startsWith(QStringLiteral("  ")))
             QVERIFY2(line.contains(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d --> "))),
                      qPrintable(line));
     }

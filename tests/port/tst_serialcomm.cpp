@@ -1,7 +1,9 @@
 // The serial port's reasons for not opening, in Czech, for paths that are no
-// serial device.
+// serial device, and one device under two names.
 #include "SerialComm.h"
+#include "SpareTerminal.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -13,6 +15,7 @@ class TestSerialComm : public QObject
 private slots:
     void reasonForNoSerialDevice_data();
     void reasonForNoSerialDevice();
+    void secondOpeningThroughAnAliasIsRefused();
 };
 
 void TestSerialComm::reasonForNoSerialDevice_data()
@@ -47,6 +50,27 @@ void TestSerialComm::reasonForNoSerialDevice()
     comm.useDevice(path);
     QVERIFY(!comm.setPortOpen(true));
     QCOMPARE(comm.failureReason(), reason);
+}
+
+// A /dev/serial/by-id link and ttyUSB0 are one adapter: the second opening
+// finds it held, also for root.
+void TestSerialComm::secondOpeningThroughAnAliasIsRefused()
+{
+    SpareTerminal pty;
+    QTemporaryDir dir;
+    QVERIFY(pty.isValid() && dir.isValid());
+    const QString alias = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+    QVERIFY(QFile::link(pty.path(), alias));
+
+    SerialComm first;
+    SerialComm second;
+    first.useDevice(pty.path());
+    second.useDevice(alias);
+    QVERIFY(first.setPortOpen(true));
+    QVERIFY(!second.setPortOpen(true));
+    QCOMPARE(second.failureReason(), QStringLiteral("port používá jiný program"));
+    QVERIFY(first.setPortOpen(false));
+    QVERIFY(second.setPortOpen(true));
 }
 
 QTEST_GUILESS_MAIN(TestSerialComm)

@@ -12,6 +12,9 @@
 #include "MakerDetails.h"
 #include "ModuleCopies.h"
 #include "OpenLink.h"
+#include "PortCombo.h"
+#include "PortPicker.h"
+#include "RememberedChoices.h"
 #include "Questions.h"
 #include "SpreadLabel.h"
 #include "StatusBox.h"
@@ -90,6 +93,9 @@ constexpr TwipsRect Form1Layout[] = {
     // Verify, in Frame4 left of the transfer buttons
     {"CheckVerify", 120, 300, 1140, 420},
     {"CommandVerify", 120, 720, 1095, 375},
+    // Any other serial port, under the frame "Port" (page controls)
+    {"LabelPort", 240, 3060, 1215, 255},
+    {"ComboPort", 240, 3300, 1215, 315},
 };
 
 // Grid column widths in twips, columns 0 to 5; every row has the grid's
@@ -162,6 +168,7 @@ Form1::Form1(QWidget *parent)
     setFocusOrder();
     connectLink();
     buildFileControls();
+    buildOtherPort();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
@@ -352,6 +359,8 @@ void Form1::buildFileControls()
     connect(ui.CheckVerify, &QCheckBox::toggled, m_files, [this](bool on) {
         m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
     });
+    ui.CheckVerify->setChecked(RememberedChoices::verifyAfterWrite());
+    connect(ui.CheckVerify, &QCheckBox::toggled, this, &RememberedChoices::setVerifyAfterWrite);
 
     ui.CommandVerify = make<QPushButton>(ui.Frame4, "CommandVerify", QStringLiteral("Ověřit"));
     ui.CommandVerify->setToolTip(QStringLiteral("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
@@ -360,6 +369,23 @@ void Form1::buildFileControls()
     QWidget *const order[] = {ui.Command4, ui.CheckVerify, ui.CommandVerify, ui.CommandOpen, ui.CommandSave};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// "Jiný port" under the frame "Port", in the focus order after the options.
+void Form1::buildOtherPort()
+{
+    QWidget *page = ui.Frame2->parentWidget();
+    ui.otherPortLabel = makeOnPage<QLabel>(ui.SSTab1, page, "LabelPort", tr("Jiný port:"));
+    ui.otherPortBox = makeOnPage<PortCombo>(ui.SSTab1, page, "ComboPort");
+    ui.otherPortBox->setToolTip(tr("Sériový port mimo COM1 až COM6, například USB převodník; "
+                                   "vyberte ho ze seznamu nebo napište cestu a stiskněte Enter"));
+    ui.otherPortLabel->setBuddy(ui.otherPortBox);
+    setTabOrder(ui.Option6, ui.otherPortBox);
+    setTabOrder(ui.otherPortBox, ui.Command3);
+
+    const QList<QRadioButton *> options{ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6};
+    m_portPicker = new PortPicker(m_link, m_portChoice, *ui.otherPortBox, options, this);
+    connect(m_portPicker, &PortPicker::logged, this, &Form1::LogStatus);
 }
 
 void Form1::setFocusOrder()
@@ -500,6 +526,7 @@ void Form1::startUp()
     ButtonsToDefaults();
     RefreshGrid();
     m_portChoice.ScanPorts();
+    m_portPicker->restore();
 }
 
 void Form1::LogStatus(const QString &message)

@@ -13,6 +13,8 @@ class Form2;
 class Form3;
 class ImageTextBox;
 class LinkLabel;
+class PortCombo;
+class PortPicker;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -56,6 +58,7 @@ private:
     void centreNamesOverButtons();
     void buildLinkPage();
     void buildFileControls();
+    void buildOtherPort();
     void setFocusOrder();
     void connectLink();
     void startUp();
@@ -149,6 +152,10 @@ private:
         QPushButton *CommandSave;   // "Uložit…": the configuration to a file
         QCheckBox *CheckVerify;     // "ověřit po zápisu": verify after each write
         QPushButton *CommandVerify; // "Ověřit": the module against the table
+
+        // Any other serial port, under the frame "Port"
+        QLabel *otherPortLabel;     // "Jiný port:"
+        PortCombo *otherPortBox;    // the system's ports, or a typed path
     } ui{};
 
     QRadioButton *option(int k) const;
@@ -167,4 +174,5 @@ private:
         bool modified = false; // edited since it was read, opened, saved or written
         bool touched = false;  // read, opened or edited since start-up
     } m_table;
+    PortPicker *m_portPicker = nullptr;
 };

@@ -1,0 +1,121 @@
+// "Jiný port" in the main window and the port remembered between runs,
+// offscreen, against the module simulator and a pseudo-terminal. Settings go
+// to a folder of the test's own.
+#include "Form1.h"
+#include "PortCombo.h"
+#include "SimulatorProcess.h"
+#include "SpareTerminal.h"
+#include "StatusBox.h"
+#include "WindowTestAids.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class TestPortEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void typedPathCarriesTheTest();
+    void rememberedPortIsChosenAtStart();
+
+private:
+    std::unique_ptr<Form1> startWindow();
+    void enter(const QString &path);
+    QStringList log() const;
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestPortEntry::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("vrk04-test"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    mapPortsToNothing();
+}
+
+std::unique_ptr<Form1> TestPortEntry::startWindow()
+{
+    auto window = std::make_unique<Form1>();
+    window->show();
+    return window;
+}
+
+void TestPortEntry::enter(const QString &path)
+{
+    auto *box = m_window->findChild<PortCombo *>("ComboPort");
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), path);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+}
+
+// The newest line first, without the times.
+QStringList TestPortEntry::log() const
+{
+    QStringList lines = m_window->findChild<StatusBox *>("Text2")->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.section(QStringLiteral(" --> "), 1);
+    return lines;
+}
+
+void TestPortEntry::typedPathCarriesTheTest()
+{
+    SimulatorProcess module;
+    QVERIFY(module.start());
+    SpareTerminal com2;
+    qputenv("VRK04_COM2", com2.path().toLocal8Bit());
+    m_window = startWindow();
+    auto *option2 = m_window->findChild<QRadioButton *>("Option2");
+    QTest::mouseClick(option2, Qt::LeftButton);
+
+    enter(module.devicePath());
+    QVERIFY(!option2->isChecked());
+    QVERIFY(m_window->comm().PortOpen());
+    QCOMPARE(m_window->comm().deviceName(), module.devicePath());
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(log().value(0), QStringLiteral("TEST OK"), 10000);
+
+    QTest::mouseClick(option2, Qt::LeftButton);
+    QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), QString());
+    QCOMPARE(m_window->comm().deviceName(), com2.path());
+    enter(QStringLiteral("/nonexistent/ttyUSB9"));
+    QCOMPARE(log().value(0), QStringLiteral("Port /nonexistent/ttyUSB9 nelze otevřít: zařízení neexistuje"));
+    mapPortsToNothing();
+}
+
+// Chosen again when it opens, with one line; nothing when it has gone.
+void TestPortEntry::rememberedPortIsChosenAtStart()
+{
+    auto device = std::make_unique<SpareTerminal>();
+    const QString path = device->path();
+    m_window = startWindow();
+    enter(path);
+    m_window->findChild<QCheckBox *>("CheckVerify")->click();
+
+    m_window.reset();
+    m_window = startWindow();
+    QVERIFY(m_window->comm().PortOpen());
+    QCOMPARE(m_window->comm().deviceName(), path);
+    QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), path);
+    QCOMPARE(log(), (QStringList{"Zvolen port z minulého spuštění: " + path, "Program spuštěn"}));
+    QVERIFY(m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
+
+    m_window.reset();
+    device.reset();
+    m_window = startWindow();
+    QVERIFY(!m_window->comm().PortOpen());
+    QCOMPARE(log(), QStringList{"Program spuštěn"});
+}
+
+QTEST_MAIN(TestPortEntry)
+#include "tst_portentry.moc"

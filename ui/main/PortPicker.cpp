@@ -1,0 +1,74 @@
+#include "PortPicker.h"
+
+#include "ModuleLink.h"
+#include "PortChoice.h"
+#include "PortCombo.h"
+#include "RememberedChoices.h"
+
+#include <QRadioButton>
+
+PortPicker::PortPicker(ModuleLink &link, PortChoice &choice, PortCombo &box, const QList<QRadioButton *> &options,
+                       QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_choice(choice)
+    , m_box(box)
+    , m_options(options)
+{
+    // Connected after the options' own SelectPort, so this runs once the port is chosen.
+    for (int k = 1; k <= m_options.size(); ++k)
+        connect(m_options.at(k - 1), &QRadioButton::clicked, this, [this, k] { optionChosen(k); });
+    connect(&m_box, &PortCombo::portEntered, this, &PortPicker::otherPortEntered);
+}
+
+void PortPicker::optionChosen(int k)
+{
+    m_box.clearEditText();
+    RememberedChoices::setPort(QStringLiteral("COM%1").arg(k));
+}
+
+void PortPicker::otherPortEntered(const QString &path)
+{
+    clearOptions();
+    QString reason;
+    if (!m_link.openPort(path, &reason))
+        emit logged(tr("Port %1 nelze otevřít: %2").arg(path, reason));
+    // Like an option's choice: the next one closes this port first.
+    m_choice.PortOpened = 1;
+    RememberedChoices::setPort(path);
+}
+
+void PortPicker::clearOptions()
+{
+    for (QRadioButton *option : std::as_const(m_options)) {
+        if (!option->isChecked())
+            continue;
+        // A group of exclusive options never lets the last one go by itself.
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void PortPicker::restore()
+{
+    const QString port = RememberedChoices::port();
+    if (port.isEmpty())
+        return;
+    for (int k = 1; k <= m_options.size(); ++k) {
+        if (port != QStringLiteral("COM%1").arg(k))
+            continue;
+        QRadioButton *option = m_options.at(k - 1);
+        if (!option->isEnabled())
+            return;
+        option->click();
+        if (m_link.comm().PortOpen())
+            emit logged(tr("Zvolen port z minulého spuštění: %1 (%2)").arg(port, m_link.comm().deviceName()));
+        return;
+    }
+    if (!m_link.openPort(port))
+        return;
+    m_choice.PortOpened = 1;
+    m_box.setEditText(port);
+    emit logged(tr("Zvolen port z minulého spuštění: %1").arg(port));
+}

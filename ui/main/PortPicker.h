@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class ModuleLink;
+class PortChoice;
+class PortCombo;
+class QRadioButton;
+
+// The window's port beyond the six options: "Jiný port" and the port
+// remembered from the last run. A port entered in the box clears the options
+// and opens as a chosen option does; an option chosen clears the box. Either
+// is remembered.
+class PortPicker : public QObject
+{
+    Q_OBJECT
+
+public:
+    PortPicker(ModuleLink &link, PortChoice &choice, PortCombo &box, const QList<QRadioButton *> &options,
+               QObject *parent = nullptr);
+
+    // At start-up, after the scan: chooses the remembered port again when it
+    // opens, with one line; otherwise nothing is chosen.
+    void restore();
+
+signals:
+    void logged(const QString &message);
+
+private:
+    void optionChosen(int k);
+    void otherPortEntered(const QString &path);
+    void clearOptions();
+
+    ModuleLink &m_link;
+    PortChoice &m_choice;
+    PortCombo &m_box;
+    QList<QRadioButton *> m_options;
+};

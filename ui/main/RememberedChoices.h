@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What the window keeps between runs in QSettings (the application's
+// organization and name decide where; a program without an organization
+// keeps nothing): the last port chosen and whether a write is verified.
+namespace RememberedChoices {
+
+// "COM3" for an option, or a device path; empty when none was chosen.
+QString port();
+void setPort(const QString &port);
+
+bool verifyAfterWrite();
+void setVerifyAfterWrite(bool on);
+
+} // namespace RememberedChoices
