@@ -29,6 +29,7 @@ const QHash<QString, CommandSpec> &commands()
         {QStringLiteral("verify"), {Command::Verify, 1, true}},
         {QStringLiteral("show"), {Command::Show, 1, false}},
         {QStringLiteral("diff"), {Command::Diff, 2, false}},
+        {QStringLiteral("convert"), {Command::Convert, 2, false}},
     };
     return table;
 }
@@ -56,7 +57,9 @@ CommandLine::CommandLine()
                         "Bez --port se použije jediný připojený USB převodník."),
          QStringLiteral("port")},
         {{QStringLiteral("f"), FormatOption},
-         QStringLiteral("Tvar výpisu tabulky (show, read): text, csv nebo json."), QStringLiteral("tvar"),
+         QCoreApplication::translate("CommandLine", "Tvar výpisu tabulky (show, read): text, csv nebo json; "
+                                                   "tvar souboru (convert): bin, json nebo csv."),
+         QStringLiteral("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, QStringLiteral("Po zápisu obraz nevyčítat a neporovnávat.")},
         {{QStringLiteral("q"), QuietOption}, QStringLiteral("Na chybový výstup psát jen chyby.")},
@@ -84,17 +87,23 @@ Příkazy:
   verify [--port P] SOUBOR           porovná modul se souborem
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
 
-Soubor je obraz EEPROM bajt po bajtu. Data jdou na standardní výstup,
-stavová hlášení s časem na chybový výstup.
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
 
 Návratové kódy:
   %1  hotovo
   %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
   %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz;
-     také výstup, který nešlo zapsat
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
   %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
      bajty z modulu jsou v novém souboru vedle něj
   %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
@@ -156,9 +165,18 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         return refuse(QStringLiteral("příkaz %1 nepoužívá port").arg(name));
     }
 
-    if (m_parser.isSet(FormatOption)) {
+    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert) {
+        static const QHash<QString, ConfigText::Form> forms = {{QStringLiteral("bin"), ConfigText::Form::Image},
+                                                                {QStringLiteral("json"), ConfigText::Form::Json},
+                                                                {QStringLiteral("csv"), ConfigText::Form::Csv}};
+        const QString format = m_parser.value(FormatOption);
+        if (!forms.contains(format))
+            return refuse(QCoreApplication::translate("CommandLine", "neznámý tvar souboru „%1“ (bin, json, csv)")
+                              .arg(format));
+        m_request.outputForm = forms.value(format);
+    } else if (m_parser.isSet(FormatOption)) {
         if (entry->command != Command::Show && entry->command != Command::Read)
-            return refuse(QStringLiteral("--format patří jen k show a read"));
+            return refuse(QCoreApplication::translate("CommandLine", "--format patří jen k show, read a convert"));
         const QString format = m_parser.value(FormatOption);
         if (format == QStringLiteral("csv"))
             m_request.format = Request::Format::Csv;

@@ -2,6 +2,7 @@
 
 #include "ConfigDiff.h"
 #include "ConfigImage.h"
+#include "ConfigText.h"
 #include "Console.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
@@ -53,6 +54,8 @@ ExitCode Commands::run()
         return show();
     case Request::Command::Diff:
         return diff();
+    case Request::Command::Convert:
+        return convert();
     }
     return ExitCode::BadUsage;
 }
@@ -81,10 +84,10 @@ ExitCode Commands::read()
     const Outcome outcome = perform(ConfigImageLayout::ImageSize, [this] { m_link->readFromModule(); });
     const QByteArray received = m_link->lastReadImage();
     if (outcome == Outcome::Succeeded && received.size() >= ConfigImageLayout::ImageSize) {
-        if (!save(path, received))
-            return ExitCode::FileProblem;
-        m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
-        return ExitCode::Done;
+        const ExitCode saved = saveRead(path, received);
+        if (saved != ExitCode::FileProblem)
+            m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
+        return saved;
     }
     if (outcome == Outcome::Interrupted || !m_link->lastReadComplete())
         return linkFailure();
@@ -172,6 +175,34 @@ ExitCode Commands::diff()
     for (const ConfigDifference &difference : differences)
         m_console.data(difference.line() + u'\n');
     return differences.isEmpty() ? ExitCode::Done : ExitCode::Different;
+}
+
+ExitCode Commands::convert()
+{
+    const auto image = load(m_request.files.at(0), ImageFile::WindowMaximum);
+    if (!image)
+        return ExitCode::FileProblem;
+    const QString &path = m_request.files.at(1);
+    const ConfigText::Rendering rendering =
+        ConfigText::render(*image, m_request.outputForm.value_or(ConfigText::formOfName(path)));
+    if (!rendering.ok()) {
+        m_console.error(tr("Soubor %1 nebyl uložen: %2.")
+                            .arg(ImageFile::quoted(path), rendering.refusal.message(m_request.files.at(0))));
+        return ExitCode::Different;
+    }
+    return save(path, rendering.bytes) ? ExitCode::Done : ExitCode::FileProblem;
+}
+
+ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
+{
+    const ConfigText::Rendering rendering = ConfigText::render(image, ConfigText::formOfName(path));
+    if (!save(path, rendering.ok() ? rendering.bytes : image))
+        return ExitCode::FileProblem;
+    if (rendering.ok())
+        return ExitCode::Done;
+    m_console.error(tr("Soubor %1 obsahuje obraz tak, jak přišel: %2.")
+                        .arg(ImageFile::quoted(path), rendering.refusal.message(QString())));
+    return ExitCode::Different;
 }
 
 std::optional<QByteArray> Commands::load(const QString &path, qsizetype maximum)

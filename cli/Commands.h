@@ -17,8 +17,9 @@ class Console;
 class StopSignals;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
-// module through one ModuleLink, tables through TableFormat. Files are checked
-// before the port is opened, so nothing reaches the module after a file error.
+// module through one ModuleLink, tables through TableFormat, configuration
+// texts through ConfigText. Files are checked before the port is opened, so
+// nothing reaches the module after a file error.
 class Commands
 {
     Q_DECLARE_TR_FUNCTIONS(Commands)
@@ -37,12 +38,16 @@ private:
     ExitCode verify();
     ExitCode show();
     ExitCode diff();
+    ExitCode convert();
 
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
     bool usesPort() const;
     bool choosePort();
+    // Saves image in the form path's suffix names, or raw when a text cannot
+    // hold it exactly: then says so and returns Different.
+    ExitCode saveRead(const QString &path, const QByteArray &image);
     bool openLink();
     // Starts an operation and runs the event loop until the link reports its end.
     ModuleLink::Outcome perform(int progressTotal, const std::function<void()> &start);

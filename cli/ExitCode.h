@@ -5,7 +5,7 @@ enum class ExitCode {
     Done = 0,
     LinkFailed = 1,   // no answer from the module, a transfer error, a port that does not open
     BadUsage = 2,     // also: no --port, and not exactly one USB-serial adapter
-    Different = 3,    // verify or diff found a difference
+    Different = 3,    // verify or diff found a difference; a text cannot hold an image exactly
     FileProblem = 4,  // a file that cannot be read or written, or is not a configuration image
     NotConfiguration = 5, // read: the module's image is not a configuration; no file was replaced
 };

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "ConfigText.h"
+#include "TableFormat.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // One invocation of vrk04, checked for usage: the command with what it needs.
 struct Request
 {
-    enum class Command { Ports, Test, Read, Write, Verify, Show, Diff };
-    enum class Format { Text, Csv, Json };
+    enum class Command { Ports, Test, Read, Write, Verify, Show, Diff, Convert };
+    using Format = TableFormat;
     enum class Verify { AfterWrite, Skip };
 
     Command command = Command::Ports;
     QString port;      // test, read, write, verify
-    QStringList files; // read, write, verify, show: one; diff: two
+    QStringList files; // read, write, verify, show: one; diff, convert: two
     Format format = Format::Text;
+    std::optional<ConfigText::Form> outputForm; // convert --format; else by OUT's suffix
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
 };

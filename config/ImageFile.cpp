@@ -1,5 +1,6 @@
 #include "ImageFile.h"
 
+#include "ConfigText.h"
 #include "ImageCodec.h"
 #include "ImageDiff.h"
 
@@ -73,9 +74,18 @@ Loaded load(const QString &path, qsizetype maximum)
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return fail(unreadable, readFailure(file));
     // One byte past the maximum tells that the file is too long.
-    const QByteArray bytes = file.read(maximum + 1);
+    const QByteArray bytes = file.read(qMax(maximum, ConfigText::MaximumSize) + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(unreadable, file.errorString());
+    if (ConfigText::formOfContent(bytes) != ConfigText::Form::Image && bytes.size() <= ConfigText::MaximumSize) {
+        ConfigText::Reading reading = ConfigText::read(bytes);
+        if (!reading.ok()) {
+            result.problem = reading.refusal.message(QDir::toNativeSeparators(path));
+            return result;
+        }
+        result.bytes = std::move(reading.image);
+        return result;
+    }
     const QString notImage = QStringLiteral("Soubor %1 není konfigurační obraz: %2.");
     if (bytes.size() > maximum)
         return fail(notImage, tooLong(qMax(file.size(), qint64(bytes.size())), maximum));

@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Configuration images kept in files: the raw bytes, as the module holds them.
+// Configuration images kept in files: the raw bytes, as the module holds them,
+// or a configuration text that ConfigText reads into an image.
 // Every problem comes back as a Czech sentence for the user; nothing throws.
 namespace ImageFile {
 
@@ -28,7 +29,8 @@ struct Loaded
 };
 
 // The bytes of path when they are a configuration image of at most maximum
-// bytes; otherwise the reason, and no bytes.
+// bytes, or the 2048-byte image of a configuration text (JSON, CSV);
+// otherwise the reason, and no bytes.
 Loaded load(const QString &path, qsizetype maximum);
 
 // Why path cannot be saved to (a folder, a missing or read-only folder), as

@@ -16,6 +16,7 @@ targets=(
     "fuzz_roundtrip  corpus/image -"
     "fuzz_image_text corpus/text  image_text.dict"
     "fuzz_image_file corpus/image -"
+    "fuzz_config_text corpus/config-text config_text.dict"
 )
 
 vrk04_build "$build" -DVRK04_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++

@@ -6,6 +6,7 @@
 #include "SimulatorProcess.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
+#include "TestTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,8 @@ private slots:
     void withModule_data();
     void withModule();
     void diffOfTwoFiles();
+    void convert_data();
+    void convert();
     void keepsConfigurations_data();
     void keepsConfigurations();
     void firstCtrlCLetsTheWriteFinish();
@@ -144,6 +147,23 @@ void TestVrk04::withModule_data()
                                                     << args({"vrk04: chybí --port a není připojen žádný USB převodník"})
                                                     << none << QByteArray() << module << true;
     }
+    QTest::newRow("write of a JSON file") << none << referenceJson() << args({"write", "--port", Device, file}) << 0
+                                          << args({"Prenos OK", "Ověření OK"}) << none << referenceJson()
+                                          << referenceTextImage() << false;
+    QTest::newRow("CSV refused, nothing sent")
+        << none << referenceCsv().replace(",5,ANO", ",-40,ANO") << args({"verify", "--port", Device, file}) << 4
+        << args({"file.bin, řádek 6 (povel 5), čas: „-40“ je mimo rozsah -32..95"}) << none << QByteArray()
+        << module << true;
+    QTest::newRow("read into JSON") << none << QByteArray() << args({"read", "-q", "--port", Device, "file.json"})
+                                    << 0 << none << args({"#ZAPNI TOPENÍ"}) << QByteArray() << module << false;
+    QTest::newRow("read of a longer image into JSON keeps it raw, exit 3")
+        << args({"--size", "2049"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 3
+        << args({"Soubor „file.json“ obsahuje obraz tak, jak přišel: tvar JSON neudrží obraz přesně ("})
+        << args({"#ZAPNI TOPENÍ"}) << module + char(0xFF) << module << false;
+    QTest::newRow("read of an erased module into CSV keeps it raw, exit 5")
+        << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, "file.csv"}) << 5
+        << args({"Uloženo do souboru „file.csv“ (2048 B)", "není konfigurační obraz"}) << none
+        << QByteArray(2048, char(0xFF)) << module << false;
     QTest::newRow("format of a write") << none << reset
                                        << args({"write", "--port", Device, "--format", "csv", file}) << 2
                                        << args({"--format"}) << none << reset << module << true;
@@ -162,6 +182,9 @@ void TestVrk04::withModule()
     QFETCH(bool, lineQuiet);
 
     QTemporaryDir folder;
+    // The FILE argument is file.bin unless a row names file.json or file.csv.
+    const QString fileName =
+        arguments.filter(QRegularExpression(QStringLiteral("^file\\.(json|csv)$"))).value(0, "file.bin");
     const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
     const QString linePath = folder.filePath(QStringLiteral("line.log"));
     put(modulePath, ModuleImage::defaultImage());
@@ -184,7 +207,11 @@ void TestVrk04::withModule()
     if (exitCode != 0 && exitCode != 3)
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out)); // no data after a failure
     if (!fileAfter.isEmpty())
-        QCOMPARE(contents(folder.filePath(QStringLiteral("file.bin"))), fileAfter);
+        QCOMPARE(contents(folder.filePath(fileName)), fileAfter);
+    if (fileName.endsWith(u"json") && exitCode == 0) { // what was read comes back from its text
+        QCOMPARE(vrk04({"convert", fileName, "back.bin"}, folder.path()).exitCode, 0);
+        QCOMPARE(contents(folder.filePath("back.bin")), moduleAfter);
+    }
     QCOMPARE(contents(modulePath), moduleAfter);
     if (lineQuiet)
         QCOMPARE(contents(linePath), QByteArray());
@@ -216,6 +243,44 @@ void TestVrk04::diffOfTwoFiles()
                                            "Povel 5, Oznam: ANO -> NE\n"
                                            "Výchozí stav RELE2: 0 -> 1\n"
                                            "Pozice 2048 (výplň): FF -> 00\n"));
+}
+
+void TestVrk04::convert_data()
+{
+    QTest::addColumn<QByteArray>("in");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::addColumn<QByteArray>("out"); // the output file afterwards
+
+    const QByteArray notComposed = referenceCommandImage(); // default-state bytes 0xF5 0x00
+    QTest::newRow("image to JSON") << referenceTextImage() << QStringList{"in", "out.json"} << 0 << "„out.json“"
+                                   << referenceJson();
+    QTest::newRow("JSON to CSV") << referenceJson() << QStringList{"in", "out.txt", "--format", "csv"} << 0
+                                 << "„out.txt“" << referenceCsv();
+    QTest::newRow("CSV to image") << referenceCsv() << QStringList{"in", "out.bin"} << 0 << "(2048 B)"
+                                  << referenceTextImage();
+    QTest::newRow("constant bits a text cannot hold")
+        << notComposed << QStringList{"in", "out.csv"} << 3
+        << "tvar CSV neudrží obraz přesně (Pozice 644 (výchozí stavy výstupů, bajt 1): F5 -> 35)"
+        << QByteArray("(missing)");
+    QTest::newRow("unknown form") << referenceCsv() << QStringList{"in", "out", "--format", "xml"} << 2 << "xml"
+                                  << QByteArray("(missing)");
+}
+
+void TestVrk04::convert()
+{
+    QFETCH(QByteArray, in);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHas);
+    QFETCH(QByteArray, out);
+    QTemporaryDir folder;
+    put(folder.filePath("in"), in);
+    const Run run = vrk04(QStringList{"convert"} + arguments, folder.path());
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+    QCOMPARE(contents(folder.filePath(arguments.at(1))), out);
 }
 
 // Ways in which a configuration used to be lost: each row names its fault.

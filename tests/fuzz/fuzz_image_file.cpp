@@ -1,9 +1,11 @@
 // The file loader on any file content: a file is taken exactly when it is a
 // configuration image (715 bytes up to the maximum, decodable), and then with
-// every byte as it was; otherwise there is a reason and no bytes. The check on
+// every byte as it was, or a configuration text, and then as the image it
+// reads to; otherwise there is a reason and no bytes. The check on
 // bytes is tried with the window's and the write's maximum, the file with the
 // write's, which the fuzzed lengths reach.
 #include "ConfigImage.h"
+#include "ConfigText.h"
 #include "FuzzInput.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
@@ -39,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(file.resize(bytes.size()));
     file.close();
     const ImageFile::Loaded loaded = ImageFile::load(path, ImageFile::WriteMaximum);
+    if (ConfigText::formOfContent(bytes) != ConfigText::Form::Image) {
+        // A configuration text stands for the image it encodes to.
+        const ConfigText::Reading reading = ConfigText::read(bytes);
+        FUZZ_CHECK(loaded.ok() == reading.ok() && loaded.bytes == reading.image);
+        return 0;
+    }
     FUZZ_CHECK(loaded.ok() == isImage(bytes, decodes, ImageFile::WriteMaximum));
     if (loaded.ok())
         FUZZ_CHECK(loaded.bytes == bytes);

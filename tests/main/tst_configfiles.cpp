@@ -7,6 +7,7 @@
 #include "StatusBox.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
+#include "TestTexts.h"
 #include "WindowTestAids.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@ private slots:
     void init();
     void cleanup();
 
+    void openSaveAndOpenAgain_data();
     void openSaveAndOpenAgain();
     void droppedFileOpens();
     void refusedFileChangesNothing_data();
@@ -101,29 +103,42 @@ void TestConfigFiles::choose(const QString &path)
     fileChooser() = [path](QWidget *, FileDialogMode, const QString &) { return path; };
 }
 
+void TestConfigFiles::openSaveAndOpenAgain_data()
+{
+    QTest::addColumn<QString>("suffix");  // of both files: the form is saved by it
+    QTest::addColumn<QByteArray>("file"); // opened, then saved the same again
+    QTest::addColumn<QByteArray>("image");
+    QTest::newRow("raw image") << "bin" << referenceCommandImage() << referenceCommandImage();
+    QTest::newRow("CSV") << "csv" << referenceCsv() << referenceTextImage();
+    QTest::newRow("JSON") << "json" << referenceJson() << referenceTextImage();
+}
+
 void TestConfigFiles::openSaveAndOpenAgain()
 {
-    const QString golden = m_dir.filePath(QStringLiteral("golden.bin"));
-    const QString saved = m_dir.filePath(QStringLiteral("saved.bin"));
-    put(golden, referenceCommandImage());
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, image);
+    const QString golden = m_dir.filePath(QStringLiteral("golden.") + suffix);
+    const QString saved = m_dir.filePath(QStringLiteral("saved.") + suffix);
+    put(golden, file);
 
     choose(golden);
     click("CommandOpen");
-    QCOMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QCOMPARE(m_window->configuration().ConfigImage, image);
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(cell(5, 3), QStringLiteral("IMPULS"));
     QCOMPARE(captions(), QStringLiteral("10100"));
-    QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „golden.bin“"));
+    QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „golden.%1“").arg(suffix));
 
     choose(saved);
     click("CommandSave");
-    QCOMPARE(contents(saved), referenceCommandImage());
-    QCOMPARE(newestLogLine(), QStringLiteral("Uloženo do souboru „saved.bin“"));
+    QCOMPARE(contents(saved), file);
+    QCOMPARE(newestLogLine(), QStringLiteral("Uloženo do souboru „saved.%1“").arg(suffix));
 
     newWindow();
     // A button's shortcut clicks it after showing it pressed for a moment.
     QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
-    QTRY_COMPARE(m_window->configuration().ConfigImage, referenceCommandImage());
+    QTRY_COMPARE(m_window->configuration().ConfigImage, image);
     QCOMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(captions(), QStringLiteral("10100"));
 }
@@ -155,6 +170,8 @@ void TestConfigFiles::refusedFileChangesNothing_data()
     QTest::newRow("one byte over 64 KiB") << referenceCommandImage() + QByteArray(64 * 1024 - 2048 + 1, FF)
                                           << "povoleno je nejvýše 65536 B";
     QTest::newRow("erased module") << QByteArray(2048, FF) << "bajt 0xff na pozici 656";
+    QTest::newRow("CSV with an unknown action")
+        << referenceCsv().replace("IMPULS", "BLIK") << "řádek 6 (povel 5), akce: „BLIK“ není akce výstupu RELE3";
     QTest::newRow("no such file") << QByteArray("(none)") << "soubor neexistuje";
     QTest::newRow("a folder") << QByteArray("(folder)") << "je to složka";
 #ifdef Q_OS_UNIX
@@ -204,8 +221,11 @@ void TestConfigFiles::failedSaveLeavesNoFile_data()
     QTest::addColumn<QString>("sms");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen.";
-    QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje";
+    QTest::addColumn<int>("defaultStateByte1");
+    QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen." << 0x3F;
+    QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje" << 0x3F;
+    QTest::newRow("constant bits JSON cannot hold")
+        << "ok" << "new.json" << "„new.json“: tvar JSON neudrží obraz přesně (Pozice 644" << 0xF5;
 }
 
 void TestConfigFiles::failedSaveLeavesNoFile()
@@ -213,11 +233,13 @@ void TestConfigFiles::failedSaveLeavesNoFile()
     QFETCH(QString, sms);
     QFETCH(QString, file);
     QFETCH(QString, reason);
+    QFETCH(int, defaultStateByte1);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
     put(dir.filePath(QStringLiteral("old.bin")), "old");
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     m_window->configuration().CommandTable.setCell(0, CommandTable::SmsText, sms);
+    m_window->configuration().DefaultStateByte1 = quint8(defaultStateByte1);
     const QString lastLine = newestLogLine();
 
     choose(path);

@@ -18,6 +18,7 @@ expected="./usr/bin/vrk04
 ./usr/bin/vrk04-setup
 ./usr/share/applications/$app_id.desktop
 ./usr/share/doc/$package/README.md
+./usr/share/doc/$package/vrk04-config.schema.json
 ./usr/share/doc/$package/examples/99-vrk04-ftdi-latency.rules
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
 ./usr/share/man/man1/vrk04-setup.1.gz

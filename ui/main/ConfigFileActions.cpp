@@ -1,5 +1,6 @@
 #include "ConfigFileActions.h"
 
+#include "ConfigText.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "ModuleCopies.h"
@@ -17,10 +18,23 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
     const bool saving = mode == FileDialogMode::Save;
     QFileDialog dialog(parent, saving ? QStringLiteral("Uložit konfiguraci") : QStringLiteral("Otevřít konfiguraci"),
                        folder);
-    dialog.setNameFilters({QStringLiteral("Obraz konfigurace (*.bin)"), QStringLiteral("Všechny soubory (*)")});
+    // Saving: the filter gives a name without a suffix its suffix, and the
+    // suffix the form. Opening: the content tells the form.
+    const QStringList suffixes = {QStringLiteral("bin"), QStringLiteral("json"), QStringLiteral("csv")};
+    QStringList filters = {ConfigFileActions::tr("Obraz konfigurace (*.bin)"),
+                           ConfigFileActions::tr("Konfigurace jako JSON (*.json)"),
+                           ConfigFileActions::tr("Konfigurace jako CSV (*.csv)")};
+    if (!saving)
+        filters.prepend(ConfigFileActions::tr("Konfigurace (*.bin *.json *.csv)"));
+    dialog.setNameFilters(filters << QStringLiteral("Všechny soubory (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("bin"));
+    dialog.setDefaultSuffix(suffixes.constFirst());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        const qsizetype i = filters.indexOf(filter);
+        if (saving && i >= 0 && i < suffixes.size())
+            dialog.setDefaultSuffix(suffixes.at(i));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -106,7 +120,12 @@ bool ConfigFileActions::saveFile(const QString &path)
         showProblem(problem + QStringLiteral("\nSoubor nebyl uložen."));
         return false;
     }
-    if (!ImageFile::save(path, config.ConfigImage, &problem)) {
+    const ConfigText::Rendering rendering = ConfigText::render(config.ConfigImage, ConfigText::formOfName(path));
+    if (!rendering.ok()) {
+        showProblem(rendering.refusal.message(named(path)) + tr("\nSoubor nebyl uložen."));
+        return false;
+    }
+    if (!ImageFile::save(path, rendering.bytes, &problem)) {
         showProblem(problem);
         return false;
     }

@@ -19,8 +19,10 @@ FileChooser &fileChooser();
 // The main window's configuration files and verify: "Otevřít…", "Uložit…",
 // a file dropped on the window, "Ověřit", and a verify of the written image
 // right after each successful write when asked for. Files hold the raw image
-// bytes, as the command-line tool keeps them. Problems go to a message box on
-// the window, the files opened and saved to the status log through logged().
+// bytes or the configuration as JSON or CSV, as the command-line tool keeps
+// them: opened by content, saved by the name's suffix. Problems go to a
+// message box on the window, the files opened and saved to the status log
+// through logged().
 class ConfigFileActions : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "TableFormat.h"
 
+#include "ConfigText.h"
 #include "DefaultStates.h"
 #include "ImageCodec.h"
 
@@ -7,8 +8,7 @@
 
 namespace {
 
-const QStringList Keys = {QStringLiteral("number"), QStringLiteral("sms"), QStringLiteral("output"),
-                          QStringLiteral("action"), QStringLiteral("time"), QStringLiteral("confirm")};
+using namespace ConfigText;
 
 QList<int> defaults(const ImageDecoding &decoded)
 {
@@ -76,14 +76,17 @@ QString asCsv(const ImageDecoding &decoded)
 {
     // RFC 4180: CR LF between records; a field with a comma, a quote or a
     // line break is quoted, its quotes doubled.
-    QString text = Keys.join(u',') + QStringLiteral("\r\n");
+    QString text = keys().join(u',') + QStringLiteral("\r\n");
     for (int r = 0; r < CommandTable::RowCount; ++r) {
         QStringList fields = {QString::number(r + 1)};
         for (const QString &cell : decoded.table.row(r))
             fields << csvField(cell);
         text += fields.join(u',') + QStringLiteral("\r\n");
     }
-    return text;
+    QStringList states = {DefaultsKey};
+    for (int bit : defaults(decoded))
+        states << QString::number(bit);
+    return text + states.join(u',') + QStringLiteral("\r\n");
 }
 
 QString jsonString(const QString &text)
@@ -115,28 +118,31 @@ QString asJson(const ImageDecoding &decoded)
                                     number ? QString::number(time) : jsonString(cells.at(CommandTable::Time)),
                                     jsonString(cells.at(CommandTable::Confirmation))};
         QStringList members;
-        for (qsizetype i = 0; i < Keys.size(); ++i)
-            members << jsonString(Keys.at(i)) + QStringLiteral(": ") + values.at(i);
+        for (qsizetype i = 0; i < keys().size(); ++i)
+            members << jsonString(keys().at(i)) + QStringLiteral(": ") + values.at(i);
         commands << QStringLiteral("    {") + members.join(QStringLiteral(", ")) + u'}';
     }
     QStringList states;
     for (int bit : defaults(decoded))
         states << QString::number(bit);
-    return QStringLiteral("{\n  \"commands\": [\n") + commands.join(QStringLiteral(",\n"))
-           + QStringLiteral("\n  ],\n  \"defaults\": [") + states.join(QStringLiteral(", "))
+    return QStringLiteral("{\n  \"%1\": %2,\n  \"%3\": %4,\n  \"%5\": [\n")
+               .arg(FormatKey, jsonString(FormatName), VersionKey)
+               .arg(Version)
+               .arg(CommandsKey) + commands.join(QStringLiteral(",\n"))
+           + QStringLiteral("\n  ],\n  \"%1\": [").arg(DefaultsKey) + states.join(QStringLiteral(", "))
            + QStringLiteral("]\n}\n");
 }
 
 } // namespace
 
-QString formatTable(const ImageDecoding &decoded, Request::Format format)
+QString formatTable(const ImageDecoding &decoded, TableFormat format)
 {
     switch (format) {
-    case Request::Format::Text:
+    case TableFormat::Text:
         return asText(decoded);
-    case Request::Format::Csv:
+    case TableFormat::Csv:
         return asCsv(decoded);
-    case Request::Format::Json:
+    case TableFormat::Json:
         return asJson(decoded);
     }
     return {};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+struct ImageDecoding;
+
+enum class TableFormat { Text, Csv, Json };
+
+// The twenty commands and the five default states of a decoded image:
+// - Text: aligned columns for reading;
+// - Csv: a header row, one row per command, then "defaults" and the five 0/1;
+// - Json: {"format": "vrk04-config", "version": 1, "commands": [{"number",
+//   "sms", "output", "action", "time", "confirm"}, ...], "defaults": [five 0/1]}.
+// Csv and Json are what ConfigText reads back.
+QString formatTable(const ImageDecoding &decoded, TableFormat format);
