@@ -1,7 +1,8 @@
 # The Windows installer (NSIS, 64-bit, under Program Files, with a Start-menu
 # entry and an uninstaller) and the portable zip, both from one install tree:
-# the programs, their DLLs and plugins, Qt's Czech texts and the README.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_BINDIR})
+# the programs, their DLLs and plugins, Qt's Czech texts, the README and the
+# JSON schema of a configuration.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md vrk04-config.schema.json DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # CPACK_STRIP_FILES strips the programs only; the DLLs beside them are
 # stripped here, after every other install rule (this folder comes last).
