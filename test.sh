@@ -2,7 +2,9 @@
 # Installs what is missing, builds and runs every test; then builds and runs
 # them again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (VRK04_SANITIZE=0 skips that second pass); then runs each fuzz target for
-# VRK04_FUZZ_SECONDS (default 30) when clang is there (VRK04_FUZZ=0 skips it).
+# VRK04_FUZZ_SECONDS (default 30) when clang is there (VRK04_FUZZ=0 skips it);
+# then builds the Windows programs and tests them under Wine (VRK04_WINDOWS=0
+# skips that).
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 packages=("${VRK04_TEST_PACKAGES[@]}")
@@ -26,5 +28,17 @@ if [ "${VRK04_FUZZ:-1}" != 0 ]; then
         "$VRK04_ROOT/scripts/fuzz.sh"
     else
         echo "clang++ not found: fuzz targets skipped" >&2
+    fi
+fi
+
+# The Windows programs, cross-built with MinGW-w64: their suites and the tool
+# end to end under Wine, then the installer and the zip (scripts/windows.sh).
+# VRK04_WINDOWS=0 skips them; they need Qt for Windows from ../shared/toolchains.
+if [ "${VRK04_WINDOWS:-1}" != 0 ]; then
+    if [ -d "$VRK04_ROOT/../shared/toolchains" ]; then
+        "$VRK04_ROOT/scripts/windows.sh" test
+        "$VRK04_ROOT/scripts/windows.sh" package
+    else
+        echo "../shared/toolchains not found: the Windows stage skipped" >&2
     fi
 fi

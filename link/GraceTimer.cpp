@@ -26,6 +26,8 @@ GraceTimer::GraceTimer(QTimer &timer, QIODevice &device, QObject *parent)
     m_timer.stop();
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a step must never come early.
+    // Qt serves a precise timer on Windows with a multimedia timer of 1 ms
+    // resolution, on other systems to the millisecond.
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &GraceTimer::timerElapsed);
     connect(&m_device, &QIODevice::readyRead, this, &GraceTimer::dataArrived);
@@ -36,6 +38,7 @@ void GraceTimer::arm(int intervalMs, int graceMs, Awaiting awaiting)
     m_inGrace = false;
     m_awaiting = awaiting;
     m_graceMs = m_device.isOpen() ? qMax(graceMs, 0) : 0;
+    m_resolution.raise();
     m_timer.start(qMax(intervalMs, 0));
 }
 
@@ -43,6 +46,13 @@ void GraceTimer::disarm()
 {
     m_inGrace = false;
     m_timer.stop();
+    // Every tick disarms and its step arms again at once: the resolution goes
+    // back only when the timer is still off after this event, at the end of
+    // an operation, not between two steps.
+    QMetaObject::invokeMethod(this, [this] {
+        if (!m_timer.isActive())
+            m_resolution.release();
+    }, Qt::QueuedConnection);
 }
 
 bool GraceTimer::isArmed() const

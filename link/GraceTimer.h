@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LinkTimer.h"
+#include "TimerResolution.h"
 
 #include <QObject>
 
@@ -24,6 +25,10 @@ public:
     void disarm() override;
     bool isArmed() const override;
 
+    // The system timer runs at its finest from the first arm() of an
+    // operation until the timer is found disarmed after an event (Windows only).
+    const TimerResolution &resolution() const { return m_resolution; }
+
 signals:
     // Every tick; the link passes it on to LinkProtocol::TimerTick.
     void ticked();
@@ -39,4 +44,5 @@ private:
     int m_graceMs = 0;
     Awaiting m_awaiting = Awaiting::AnyByte;
     bool m_inGrace = false;
+    TimerResolution m_resolution;
 };

@@ -27,12 +27,15 @@ ModuleLink::ModuleLink(QObject *parent)
     });
 }
 
-// "COM3 (/dev/ttyS2)", or the device path that was opened as it is.
+// "COM3 (/dev/ttyS2)", "COM3" where that is the system's name (Windows), or
+// the device path that was opened as it is.
 QString ModuleLink::portName() const
 {
+    const QString device = m_comm.deviceName();
     if (m_comm.usesDevice())
-        return m_comm.deviceName();
-    return QStringLiteral("COM%1 (%2)").arg(m_comm.CommPort()).arg(m_comm.deviceName());
+        return device;
+    const QString port = QStringLiteral("COM%1").arg(m_comm.CommPort());
+    return device == port ? port : QStringLiteral("%1 (%2)").arg(port, device);
 }
 
 bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)

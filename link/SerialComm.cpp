@@ -136,13 +136,26 @@ SerialComm::Problem SerialComm::problemFor(QSerialPort::SerialPortError error) c
         // Qt reports a port locked by another program as a permission error too.
         const QFileInfo device(m_port.portName().startsWith(u'/') ? m_port.portName()
                                                                    : deviceName());
+#ifdef Q_OS_WIN
+        // Windows lets one program at a time open a port, and denies any
+        // other access; a folder is denied the same way.
+        if (device.isDir())
+            return systemProblem();
+#else
         if (device.exists() && !(device.isReadable() && device.isWritable()))
             return Problem::AccessDenied;
+#endif
         return Problem::InUse;
     }
     case QSerialPort::OpenError:
         return Problem::InUse;
     case QSerialPort::ResourceError:
+#ifdef Q_OS_WIN
+        // Windows refuses the port calls on a device that is no serial port
+        // (NUL, a printer) as on an invalid handle, while it is being opened.
+        if (!m_port.isOpen())
+            return systemProblem(NotSerial::Yes);
+#endif
         return Problem::Disconnected;
     default:
         return systemProblem();
@@ -151,13 +164,13 @@ SerialComm::Problem SerialComm::problemFor(QSerialPort::SerialPortError error) c
 
 // The common cases of the system's own words; anything else as the system
 // says it.
-SerialComm::Problem SerialComm::systemProblem() const
+SerialComm::Problem SerialComm::systemProblem(NotSerial notSerial) const
 {
     const QFileInfo device(deviceName());
     const QString text = m_port.errorString();
     if (device.isDir())
         return Problem::Folder;
-    if (text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
+    if (notSerial == NotSerial::Yes || text.contains(QLatin1String("Inappropriate ioctl")) || device.isFile())
         return Problem::NotSerial;
     if (text.contains(QLatin1String("No such device")) || text.contains(QLatin1String("No such file")))
         return Problem::NoDevice;

@@ -57,7 +57,9 @@ private:
     bool fail(Problem problem);
     void closePort();
     Problem problemFor(QSerialPort::SerialPortError error) const;
-    Problem systemProblem() const;
+    // Yes: the device opened but refused the serial port calls.
+    enum class NotSerial { Unknown, Yes };
+    Problem systemProblem(NotSerial notSerial = NotSerial::Unknown) const;
 
     QSerialPort m_port;
     PortPlatform m_platform;

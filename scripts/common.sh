@@ -12,6 +12,11 @@ VRK04_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Debian package run: validators, man, and dpkg-shlibdeps (dpkg-dev), which
 # CPack calls on the ELF files that `file` finds.
 VRK04_TEST_PACKAGES=(desktop-file-utils appstream man-db dpkg-dev file)
+# The Windows programs (scripts/windows.sh): MinGW-w64 with the posix thread
+# model, Wine to run them, NSIS for the installer, Ninja, Qt's Czech texts.
+VRK04_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build qt6-translations-l10n)
+# What rebuilding the project's Wine's ntdll.so needs (scripts/wine/wine.sh).
+VRK04_WINE_BUILD_PACKAGES=(libwine autoconf bison flex gcc make perl dpkg-dev)
 
 # vrk04_install_missing [more packages...]: VRK04_PACKAGES and the ones given.
 vrk04_install_missing() {

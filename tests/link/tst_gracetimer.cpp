@@ -21,6 +21,7 @@ class TestGraceTimer : public QObject
 private slots:
     void tick_data();
     void tick();
+    void resolutionRaisedOnlyWhileArmed();
 };
 
 void TestGraceTimer::tick_data()
@@ -88,6 +89,30 @@ void TestGraceTimer::tick()
     device.arrive(arriving);
     QCOMPARE(ticks, ticksAtByte);
     QCOMPARE(grace.isArmed(), ticksAtByte == 0 && !disarm);
+}
+
+// Windows' system timer runs at 1 ms from an operation's first step to its
+// end, through the disarm and arm of every tick, and not longer; other
+// systems need nothing.
+void TestGraceTimer::resolutionRaisedOnlyWhileArmed()
+{
+#ifdef Q_OS_WIN
+    const bool whileArmed = true;
+#else
+    const bool whileArmed = false;
+#endif
+    FakeDevice device;
+    QTimer timer;
+    GraceTimer grace(timer, device);
+    QVERIFY(!grace.resolution().isRaised());
+    grace.arm(Forever, 0, AnyByte);
+    grace.disarm(); // a tick: not given back between two steps
+    QCOMPARE(grace.resolution().isRaised(), whileArmed);
+    grace.arm(Forever, 0, AnyByte);
+    QCoreApplication::processEvents();
+    QCOMPARE(grace.resolution().isRaised(), whileArmed);
+    grace.disarm(); // the end
+    QTRY_VERIFY(!grace.resolution().isRaised());
 }
 
 QTEST_GUILESS_MAIN(TestGraceTimer)

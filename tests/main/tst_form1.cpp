@@ -11,8 +11,10 @@
 #include "ImageTextBox.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
+#ifdef Q_OS_UNIX
 #include "SimulatorProcess.h"
 #include "SpareTerminal.h"
+#endif
 #include "StatusBox.h"
 #include "Windows1250.h"
 #include "WindowTestAids.h"
@@ -124,12 +126,16 @@ private slots:
     void unmappableCharacterNamed();
     void refusedTableLeavesTheBoxEmpty();
     void outputNamesStandOverTheirButtons();
+#ifdef Q_OS_UNIX
     void barShowsTheEndOfAnOperation();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
     void choosingAPortOpensIt();
     void choosingATakenPortLogsAndSurvives();
+#else
+    void scanProbesTheSystemsComPorts();
+#endif
 
     void gridDoubleClickOpensOneEditor();
     void numberColumnDoubleClickOpensEditor_data();
@@ -486,6 +492,7 @@ void TestForm1::outputNamesStandOverTheirButtons()
     }
 }
 
+#ifdef Q_OS_UNIX
 // However little the bar moved since it was last drawn, it is drawn at the
 // value an operation ends with: here a read of a 10-byte image.
 void TestForm1::barShowsTheEndOfAnOperation()
@@ -568,6 +575,20 @@ void TestForm1::choosingATakenPortLogsAndSurvives()
     QVERIFY2(newest.endsWith(QStringLiteral(" --> Port COM5 nelze otevřít: port používá jiný program")),
              qPrintable(newest));
 }
+#else
+// Option k probes the system's port COMk; none of them has a device here.
+void TestForm1::scanProbesTheSystemsComPorts()
+{
+    for (int k = 1; k <= 6; ++k)
+        qunsetenv(QByteArray("VRK04_COM" + QByteArray::number(k)).constData());
+    m_window = std::make_unique<Form1>();
+    for (int k = 1; k <= 6; ++k) {
+        auto *option = m_window->findChild<QRadioButton *>(QStringLiteral("Option%1").arg(k));
+        QVERIFY(!option->isEnabled());
+        QVERIFY2(option->toolTip().startsWith(QStringLiteral("COM%1: ").arg(k)), qPrintable(option->toolTip()));
+    }
+}
+#endif
 
 // Double-clicks a cell of grid row gridRow, or its number for column 0.
 void TestForm1::doubleClickGridRow(int gridRow, int column)

@@ -1,7 +1,9 @@
 // The serial port's reasons for not opening, in Czech, for paths that are no
 // serial device, and one device under two names.
 #include "SerialComm.h"
+#ifdef Q_OS_UNIX
 #include "SpareTerminal.h"
+#endif
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,7 +17,9 @@ class TestSerialComm : public QObject
 private slots:
     void reasonForNoSerialDevice_data();
     void reasonForNoSerialDevice();
+#ifdef Q_OS_UNIX
     void secondOpeningThroughAnAliasIsRefused();
+#endif
 };
 
 void TestSerialComm::reasonForNoSerialDevice_data()
@@ -25,9 +29,15 @@ void TestSerialComm::reasonForNoSerialDevice_data()
 
     QTest::newRow("a directory") << QStringLiteral("directory") << QStringLiteral("je to složka, ne sériové zařízení");
     QTest::newRow("a file") << QStringLiteral("file") << QStringLiteral("není sériové zařízení");
+#ifdef Q_OS_WIN
+    QTest::newRow("a device that is no serial port") << QStringLiteral("NUL")
+                                                     << QStringLiteral("není sériové zařízení");
+    QTest::newRow("no such port") << QStringLiteral("COM99") << QStringLiteral("zařízení neexistuje");
+#else
     QTest::newRow("a character device that is no terminal") << QStringLiteral("/dev/null")
                                                             << QStringLiteral("není sériové zařízení");
     QTest::newRow("no such device") << QStringLiteral("/nonexistent/ttyUSB9") << QStringLiteral("zařízení neexistuje");
+#endif
 }
 
 void TestSerialComm::reasonForNoSerialDevice()
@@ -46,6 +56,7 @@ void TestSerialComm::reasonForNoSerialDevice()
     QCOMPARE(comm.failureReason(), reason);
 }
 
+#ifdef Q_OS_UNIX
 // A /dev/serial/by-id link and ttyUSB0 are one adapter: the second opening
 // finds it held, also for root.
 void TestSerialComm::secondOpeningThroughAnAliasIsRefused()
@@ -66,6 +77,7 @@ void TestSerialComm::secondOpeningThroughAnAliasIsRefused()
     QVERIFY(first.setPortOpen(false));
     QVERIFY(second.setPortOpen(true));
 }
+#endif
 
 QTEST_GUILESS_MAIN(TestSerialComm)
 #include "tst_serialcomm.moc"
