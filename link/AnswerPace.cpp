@@ -6,13 +6,13 @@ AnswerPace::AnswerPace(QObject *parent)
     m_clock.start();
 }
 
-void AnswerPace::progressed(double value)
+void AnswerPace::progressed(int position)
 {
     const qint64 now = m_clock.nsecsElapsed();
-    const bool answer = value == m_last + 1;
+    const bool answer = position == m_last + 1;
     // The first step after the start also holds a write's set-up exchanges.
     const bool counted = answer && m_last >= 2 && !m_decided;
-    if (value <= 1) {
+    if (position <= 1) {
         m_measuredNs = 0;
         m_answers = 0;
         m_decided = false;
@@ -20,7 +20,7 @@ void AnswerPace::progressed(double value)
         m_measuredNs += now - m_lastNs;
         ++m_answers;
     }
-    m_last = value;
+    m_last = position;
     m_lastNs = now;
     if (counted && m_answers == SampleAnswers) {
         m_decided = true;

@@ -18,17 +18,17 @@ public:
 
     explicit AnswerPace(QObject *parent = nullptr);
 
-    // Every change of a transfer's progress. A value of 0 or 1 starts a
+    // Every change of a transfer's position. A position of 0 or 1 starts a
     // transfer (a read's first byte, a write's set-up); each step of exactly
     // one after that is one answer of the module.
-    void progressed(double value);
+    void progressed(int position);
 
 signals:
     void slow(int averageMs);
 
 private:
     QElapsedTimer m_clock;
-    double m_last = -1;
+    int m_last = -1;
     qint64 m_lastNs = 0;
     qint64 m_measuredNs = 0;
     int m_answers = 0;
