@@ -40,13 +40,10 @@ void TestPortCatalog::entryText_data()
     QTest::addColumn<QString>("serialNumber");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("all known") << "/dev/ttyUSB0" << "FT232R USB UART" << "FTDI" << "A50285BI"
-                               << "ttyUSB0 – FT232R USB UART (FTDI, A50285BI)";
     QTest::newRow("no serial number") << "/dev/ttyUSB1" << "CP2102 USB to UART Bridge Controller" << "Silicon Labs"
                                       << "" << "ttyUSB1 – CP2102 USB to UART Bridge Controller (Silicon Labs)";
     QTest::newRow("description only") << "/dev/ttyACM0" << "USB-Serial Controller" << "" << ""
                                       << "ttyACM0 – USB-Serial Controller";
-    QTest::newRow("a built-in port") << "/dev/ttyS0" << "" << "" << "" << "ttyS0";
     QTest::newRow("a Windows port") << "COM7" << "USB Serial Port" << "FTDI" << "" << "COM7 – USB Serial Port (FTDI)";
 }
 
