@@ -52,8 +52,6 @@ void TestConfiguration::operation_data()
                                              << QList<int>{0, 0, 0};
     QByteArray badCode = other;
     badCode[offset(recordPos(19))] = 'A';
-    QTest::newRow("load refused: a letter as a code") << Operation::Load << badCode << QString() << false
-                                                      << QList<int>{0, 0, 0};
     QTest::newRow("read bytes that do not decode") << Operation::Receive << badCode << QString() << false
                                                    << QList<int>{1, 0, 0};
     QTest::newRow("reset") << Operation::Reset << QByteArray() << QString() << true << QList<int>{0, 1, 0};
