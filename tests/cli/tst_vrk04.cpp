@@ -49,8 +49,6 @@ private slots:
     void withModule_data();
     void withModule();
     void diffOfTwoFiles();
-    void convert_data();
-    void convert();
     void keepsConfigurations_data();
     void keepsConfigurations();
     void firstCtrlCLetsTheWriteFinish();
@@ -158,6 +156,15 @@ void TestVrk04::withModule_data()
         << args({"--size", "2049"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 3
         << args({"Soubor „file.json“ obsahuje obraz tak, jak přišel: tvar JSON neudrží obraz přesně ("})
         << args({"#ZAPNI TOPENÍ"}) << module + char(0xFF) << module << false;
+    QTest::newRow("convert JSON to CSV") << none << referenceJson() << args({"convert", file, "file.csv"}) << 0
+                                         << args({"„file.csv“"}) << none << referenceCsv() << module << true;
+    QTest::newRow("convert: constant bits a text cannot hold")
+        << none << referenceCommandImage() << args({"convert", file, "file.csv"}) << 3
+        << args({"tvar CSV neudrží obraz přesně (Pozice 644 (výchozí stavy výstupů, bajt 1): F5 -> 35)"}) << none
+        << QByteArray("(missing)") << module << true;
+    QTest::newRow("convert to an unknown form")
+        << none << referenceCsv() << args({"convert", file, "file.json", "--format", "xml"}) << 2 << args({"xml"})
+        << none << QByteArray("(missing)") << module << true;
     QTest::newRow("format of a write") << none << reset
                                        << args({"write", "--port", Device, "--format", "csv", file}) << 2
                                        << args({"--format"}) << none << reset << module << true;
@@ -237,40 +244,6 @@ void TestVrk04::diffOfTwoFiles()
                                            "Povel 5, Oznam: ANO -> NE\n"
                                            "Výchozí stav RELE2: 0 -> 1\n"
                                            "Pozice 2048 (výplň): FF -> 00\n"));
-}
-
-void TestVrk04::convert_data()
-{
-    QTest::addColumn<QByteArray>("in");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("stderrHas");
-    QTest::addColumn<QByteArray>("out"); // the output file afterwards
-
-    const QByteArray notComposed = referenceCommandImage(); // default-state bytes 0xF5 0x00
-    QTest::newRow("JSON to CSV") << referenceJson() << QStringList{"in", "out.txt", "--format", "csv"} << 0
-                                 << "„out.txt“" << referenceCsv();
-    QTest::newRow("constant bits a text cannot hold")
-        << notComposed << QStringList{"in", "out.csv"} << 3
-        << "tvar CSV neudrží obraz přesně (Pozice 644 (výchozí stavy výstupů, bajt 1): F5 -> 35)"
-        << QByteArray("(missing)");
-    QTest::newRow("unknown form") << referenceCsv() << QStringList{"in", "out", "--format", "xml"} << 2 << "xml"
-                                  << QByteArray("(missing)");
-}
-
-void TestVrk04::convert()
-{
-    QFETCH(QByteArray, in);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, stderrHas);
-    QFETCH(QByteArray, out);
-    QTemporaryDir folder;
-    put(folder.filePath("in"), in);
-    const Run run = vrk04(QStringList{"convert"} + arguments, folder.path());
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
-    QCOMPARE(contents(folder.filePath(arguments.at(1))), out);
 }
 
 // Ways in which a configuration used to be lost: each row names its fault.
