@@ -1,7 +1,7 @@
 // Configuration's operations: what each changes and the signals it sends.
 #include "ConfigImage.h"
 #include "Configuration.h"
-#include "TestBytes.h"
+#include "TestTexts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -11,18 +11,6 @@ using namespace ConfigImageLayout;
 namespace {
 
 enum class Operation { Load, Receive, Reset, SetCommand, SetDefaults, Encode };
-
-// A decodable image unlike the empty table: command 1 "AHOJ" on RELE1, and
-// default bytes 0x35, 0x3E.
-QByteArray loadedImage()
-{
-    QByteArray image = referenceResetImage();
-    image.replace(0, 4, "AHOJ");
-    image[offset(DefaultStateByte1Pos)] = char(0x35);
-    image[offset(DefaultStateByte2Pos)] = char(0x3E);
-    image.replace(offset(recordPos(0)), 3, QByteArray("11\xA5"));
-    return image;
-}
 
 } // namespace
 
@@ -72,7 +60,7 @@ void TestConfiguration::operation()
     QFETCH(QList<int>, signalCounts);
 
     Configuration config;
-    QVERIFY(config.ImageToTable(loadedImage()));
+    QVERIFY(config.ImageToTable(referenceTextImage())); // unlike the empty table
     if (operation == Operation::Encode) {
         CommandTable::Row row = config.CommandTable().row(0);
         row[CommandTable::SmsText] = sms;
