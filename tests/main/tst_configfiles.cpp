@@ -1,7 +1,6 @@
 // The main window's configuration files, offscreen through its real buttons:
 // open, save, open what was saved, a dropped file, and files that are refused.
 #include "ConfigFileActions.h"
-#include "ConfigImage.h"
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "ModuleCopies.h"
@@ -20,10 +19,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 class TestConfigFiles : public QObject
 {
@@ -172,14 +167,8 @@ void TestConfigFiles::refusedFileChangesNothing_data()
     QTest::newRow("one byte over 64 KiB") << referenceCommandImage() + QByteArray(64 * 1024 - 2048 + 1, FF)
                                           << "povoleno je nejvýše 65536 B";
     QTest::newRow("erased module") << QByteArray(2048, FF) << "bajt 0xff na pozici 656";
-    QTest::newRow("CSV with an unknown action")
-        << referenceCsv().replace("IMPULS", "BLIK") << "řádek 6 (povel 5), akce: „BLIK“ není akce výstupu RELE3";
     QTest::newRow("no such file") << QByteArray("(none)") << "soubor neexistuje";
     QTest::newRow("a folder") << QByteArray("(folder)") << "je to složka";
-#ifdef Q_OS_UNIX
-    // Opened, it would block the window for ever.
-    QTest::newRow("a FIFO") << QByteArray("(fifo)") << "není to obyčejný soubor";
-#endif
 }
 
 void TestConfigFiles::refusedFileChangesNothing()
@@ -189,10 +178,6 @@ void TestConfigFiles::refusedFileChangesNothing()
     const QString path = m_dir.filePath(QStringLiteral("refused-%1").arg(QTest::currentDataTag()));
     if (bytes == "(folder)")
         QVERIFY(QDir().mkpath(path));
-#ifdef Q_OS_UNIX
-    else if (bytes == "(fifo)")
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-#endif
     else if (bytes != "(none)")
         put(path, bytes);
     Configuration &config = m_window->configuration();
@@ -223,11 +208,8 @@ void TestConfigFiles::failedSaveLeavesNoFile_data()
     QTest::addColumn<QString>("sms");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::addColumn<int>("defaultStateByte1");
-    QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen." << 0x3F;
-    QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje" << 0x3F;
-    QTest::newRow("constant bits JSON cannot hold")
-        << "ok" << "new.json" << "„new.json“: tvar JSON neudrží obraz přesně (Pozice 644" << 0xF5;
+    QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen.";
+    QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje";
 }
 
 void TestConfigFiles::failedSaveLeavesNoFile()
@@ -235,14 +217,10 @@ void TestConfigFiles::failedSaveLeavesNoFile()
     QFETCH(QString, sms);
     QFETCH(QString, file);
     QFETCH(QString, reason);
-    QFETCH(int, defaultStateByte1);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
     put(dir.filePath(QStringLiteral("old.bin")), "old");
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    QByteArray image = referenceResetImage();
-    image[ConfigImageLayout::offset(ConfigImageLayout::DefaultStateByte1Pos)] = char(defaultStateByte1);
-    QVERIFY(m_window->configuration().ImageToTable(image));
     setCell(m_window->configuration(), 0, CommandTable::SmsText, sms);
     const QString lastLine = newestLogLine();
 

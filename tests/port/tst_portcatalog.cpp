@@ -27,48 +27,19 @@ class TestPortCatalog : public QObject
     Q_OBJECT
 
 private slots:
-    void entryText_data();
-    void entryText();
-    void byIdNamesFindTheirDevices();
+    void entriesAndByIdNames();
 };
 
-void TestPortCatalog::entryText_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("manufacturer");
-    QTest::addColumn<QString>("serialNumber");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("all known") << "/dev/ttyUSB0" << "FT232R USB UART" << "FTDI" << "A50285BI"
-                               << "ttyUSB0 – FT232R USB UART (FTDI, A50285BI)";
-    QTest::newRow("no serial number") << "/dev/ttyUSB1" << "CP2102 USB to UART Bridge Controller" << "Silicon Labs"
-                                      << "" << "ttyUSB1 – CP2102 USB to UART Bridge Controller (Silicon Labs)";
-    QTest::newRow("description only") << "/dev/ttyACM0" << "USB-Serial Controller" << "" << ""
-                                      << "ttyACM0 – USB-Serial Controller";
-    QTest::newRow("a built-in port") << "/dev/ttyS0" << "" << "" << "" << "ttyS0";
-    QTest::newRow("a Windows port") << "COM7" << "USB Serial Port" << "FTDI" << "" << "COM7 – USB Serial Port (FTDI)";
-}
-
-void TestPortCatalog::entryText()
-{
-    QFETCH(QString, device);
-    QFETCH(QString, description);
-    QFETCH(QString, manufacturer);
-    QFETCH(QString, serialNumber);
-    QFETCH(QString, text);
-
-    QCOMPARE(PortCatalog::entryText(port(device, description, manufacturer, serialNumber)), text);
-}
-
-// Two adapters, one with two links; a link to a device the system does not
-// list; a built-in port without a link.
-void TestPortCatalog::byIdNamesFindTheirDevices()
+// Two adapters, one with two links and no serial number; a link to a device
+// the system does not list; a built-in port, one known only by its
+// description and a Windows port, without links.
+void TestPortCatalog::entriesAndByIdNames()
 {
     const QString byId = QStringLiteral("/dev/serial/by-id/");
     QList<PortRecord> records{port("/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI", 0x0403, 0x6001),
                               port("/dev/ttyS0"),
-                              port("/dev/ttyUSB1", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60)};
+                              port("/dev/ttyUSB1", "CP2102", "Silicon Labs", {}, 0x10c4, 0xea60),
+                              port("/dev/ttyACM0", "USB-Serial Controller"), port("COM7", "USB Serial Port", "FTDI")};
     const QHash<QString, QString> links{
         {byId + "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "/dev/ttyUSB0"},
         {byId + "usb-Silicon_Labs_CP2102_0001-if00-port0", "/dev/ttyUSB1"},
@@ -84,7 +55,9 @@ void TestPortCatalog::byIdNamesFindTheirDevices()
     QCOMPARE(shown, (QStringList{
                         "ttyUSB0 – FT232R USB UART (FTDI, A50285BI) = /dev/ttyUSB0",
                         "ttyS0 = /dev/ttyS0",
-                        "ttyUSB1 – CP2102 (Silicon Labs, 0001) = /dev/ttyUSB1",
+                        "ttyUSB1 – CP2102 (Silicon Labs) = /dev/ttyUSB1",
+                        "ttyACM0 – USB-Serial Controller = /dev/ttyACM0",
+                        "COM7 – USB Serial Port (FTDI) = COM7",
                         "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 → ttyUSB0 = " + byId
                             + "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
                         "usb-Silicon_Labs_CP2102_0001-if00 → ttyUSB1 = " + byId + "usb-Silicon_Labs_CP2102_0001-if00",
@@ -92,7 +65,9 @@ void TestPortCatalog::byIdNamesFindTheirDevices()
     QCOMPARE(PortCatalog::report(records),
              "USB\t/dev/ttyUSB0\t" + byId + "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\tFT232R USB UART\tFTDI\tA50285BI\t0403:6001\n"
              "-\t/dev/ttyS0\t\t\t\t\t\n"
-             "USB\t/dev/ttyUSB1\t" + byId + "usb-Silicon_Labs_CP2102_0001-if00\tCP2102\tSilicon Labs\t0001\t10c4:ea60\n");
+             "USB\t/dev/ttyUSB1\t" + byId + "usb-Silicon_Labs_CP2102_0001-if00\tCP2102\tSilicon Labs\t\t10c4:ea60\n"
+             "-\t/dev/ttyACM0\t\tUSB-Serial Controller\t\t\t\n"
+             "-\tCOM7\t\tUSB Serial Port\tFTDI\t\t\n");
 }
 
 QTEST_GUILESS_MAIN(TestPortCatalog)
