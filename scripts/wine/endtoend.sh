@@ -24,10 +24,11 @@ fail() {
     exit 1
 }
 
-# windows_tool ARGS...: vrk04.exe on COM1; its exit code in $status.
+# windows_tool ARGS...: vrk04.exe on COM1, on a Czech Windows as the
+# technicians' are; its exit code in $status.
 windows_tool() {
     status=0
-    VRK04_COM1="$pty" "$root/scripts/windows.sh" run vrk04.exe "$@" --port COM1 \
+    LANG=cs_CZ.UTF-8 LC_ALL= VRK04_COM1="$pty" "$root/scripts/windows.sh" run vrk04.exe "$@" --port COM1 \
         >"$work/out.txt" 2>"$work/err.txt" || status=$?
 }
 

@@ -3,9 +3,9 @@
 #include "LinkLabel.h"
 #include "MakerDetails.h"
 #include "OpenLink.h"
+#include "WindowTestAids.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -230,12 +230,8 @@ void TestHelp::textsFitTheirControls()
     QVERIFY2(document.size().height() <= image->height(),
              qPrintable(QString::number(document.size().height())));
 
-#ifdef Q_OS_WIN
-    // The window's line of small print is laid out for Windows' MS Sans Serif;
-    // a stand-in font (Wine's test fonts) measures a few pixels wider.
-    if (!QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
+    if (windowsFontMissing())
         QSKIP("MS Sans Serif is not installed");
-#endif
     auto *contact = m_help->findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(contact->text().startsWith(QStringLiteral("Technické dotazy :")));
     QVERIFY(contact->text().endsWith(MakerDetails::Contact));

@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Translations.h"
+#include "WindowTestAids.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -113,6 +114,8 @@ void TestEnglish::textsFit_data()
 void TestEnglish::textsFit()
 {
     QFETCH(Window, window);
+    if (windowsFontMissing())
+        QSKIP("MS Sans Serif is not installed");
 
     Form1 main;
     std::unique_ptr<Form3> help;
