@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Tries the program without a module: installs what is missing, builds, starts
 # the module simulator on a pseudo-terminal and the program with COM1 mapped
 # to it; the simulator stops when the program ends. The simulated module keeps

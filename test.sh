@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds and runs every test; then builds and runs
 # them again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (VRK04_SANITIZE=0 skips that second pass); then runs each fuzz target for

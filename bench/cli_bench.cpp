@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the command-line tool as whole processes, start-up and exit included:
 // `vrk04 read` and `vrk04 write --no-verify` of a 2048-byte image through the
 // module simulator at 19200 bit/s, against the line limit. Usage: cli-bench [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times a full read and a full write of a 2048-byte image through the module
 // simulator, with the program's own ModuleLink in a Qt event loop.
 // Usage: transfer-bench [runs [latency-runs]]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Console.h"
 
 #include "ProgressLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What vrk04 returns to the shell; listed in --help and in the README.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortReport.h"
 #include "ToolText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // StopSignals on Unix: sigaction handlers that write the signal's number into
 // a socket pair, read back on the event loop through a QSocketNotifier.
 #include "StopSignals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // StopSignals on Windows: a console control handler. It runs on a thread of
 // its own, so it hands each event to the object's thread as a queued call.
 #include "StopSignals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vrk04: the VRK-04 module from the command line (vrk04 --help).
 #include "CommandLine.h"
 #include "Commands.h"

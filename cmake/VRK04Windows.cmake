@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Windows: icon and version resources for the programs, and what an installed
 # copy needs beside them (Qt's DLLs and plugins, the MinGW runtime, Qt's own
 # Czech texts). Works when cross-compiling, where Qt has no windeployqt.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix thread
 # model, the one the Windows Qt is built with). Chain-loaded by Qt's
 # qt.toolchain.cmake through QT_CHAINLOAD_TOOLCHAIN_FILE.

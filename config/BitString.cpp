@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BitString.h"
 
 QString ByteToBits(int n)

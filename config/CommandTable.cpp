@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CommandTable.h"
 
 #include "ConfigWords.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConfigDiff.h"
 
 #include "ConfigWords.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Byte map of the module's EEPROM configuration image. Positions are 1-based,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConfigText.h"
 
 #include "ConfigDiff.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Configuration.h"
 
 #include "ImageCodec.h"

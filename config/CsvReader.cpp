@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CSV form (RFC 4180): the header "number,sms,output,action,time,confirm",
 // twenty command rows, then "defaults" with the five 0/1. Spreadsheets set to
 // Czech write ";" between fields: the header's separator is used throughout.

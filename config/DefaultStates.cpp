@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DefaultStates.h"
 
 #include "BitString.h"

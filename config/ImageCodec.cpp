@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageCodec.h"
 
 #include "ConfigWords.h"

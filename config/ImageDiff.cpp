@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageDiff.h"
 
 #include "ConfigWords.h"

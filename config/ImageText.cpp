@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageText.h"
 
 #include "Windows1250.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The JSON form: an object with "commands" (twenty objects) and "defaults"
 // (five 0/1), and from version 1 on "format" and "version". Files without
 // the last two, as the first JSON output had it, are read too.

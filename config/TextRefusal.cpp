@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextRefusal.h"
 
 #include "CommandTable.h"

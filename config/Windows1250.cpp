@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Windows1250.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AnswerPace.h"
 
 AnswerPace::AnswerPace(QObject *parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GraceTimer.h"
 
 #include <QIODevice>

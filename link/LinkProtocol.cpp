@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinkProtocol.h"
 
 #include "Comm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one-shot timer that paces the link protocol (the main window's Timer1),

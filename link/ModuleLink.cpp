@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModuleLink.h"
 
 #include "LinkText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortCatalog.h"
 
 #include "PortPlatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortChoice.h"
 
 #include "Comm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortPlatform.h"
 
 #include <QFileInfo>

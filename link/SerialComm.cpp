@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SerialComm.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StatusLine.h"
 
 QString statusLine(const QString &message, const QTime &time, const QLocale &locale)

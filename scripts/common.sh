@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by run.sh, test.sh and demo.sh: installs what is missing and builds.
 # Sourced, not run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for
 # VRK04_FUZZ_SECONDS (default 30) from its seed corpus, copied to a scratch
 # folder so the repository stays as it is. A crash, a sanitizer report or a

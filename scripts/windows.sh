@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows programs, cross-built on Debian with MinGW-w64 and run under Wine.
 #
 #   scripts/windows.sh build                 cross-build into build-windows/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PacedLine.h"
 
 #include "PseudoTerminal.h"

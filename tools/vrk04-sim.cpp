@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vrk04-sim: a VRK-04 module on a pseudo-terminal, for trying and testing the
 // program without the hardware. Prints the device to open on its first line.
 #include "ModuleImage.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows installer (NSIS, 64-bit, under Program Files, with a Start-menu
 # entry and an uninstaller) and the portable zip, both from one install tree:
 # the programs, their DLLs and plugins, Qt's Czech texts, the README and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Qt 6.4.2 for Windows x86_64 (MinGW-w64; Core, Gui, Widgets, Test and
 # SerialPort, shared, release, DLLs stripped) once into the cache and prints
 # its folder. For machines without ../shared/toolchains: about 40 minutes on

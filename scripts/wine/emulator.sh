@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # ctest's CMAKE_CROSSCOMPILING_EMULATOR (QT_BIN PROGRAM ARGS...): runs a Windows
 # test program under the project's Wine with the Qt DLLs of QT_BIN. QtTest's
 # output reaches ctest only through a file here, and Qt's variables only with

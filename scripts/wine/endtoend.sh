@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows tool end to end: vrk04.exe under the project's Wine, on COM1
 # mapped to the pseudo-terminal of the Linux module simulator. Tests the link,
 # reads the image (byte for byte what the Linux tool reads; its table printed

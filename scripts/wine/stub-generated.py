@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Creates empty stand-ins for the files that Debian's wine source generates
 at package build time (Unicode tables, NLS data, OpenGL and Vulkan headers)
 and that Wine's makedep wants to see before it writes any Makefile. Only

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The project's Wine: Debian's Wine 8.0 with ntdll.so rebuilt from Debian's
 # wine source and the patches beside this file. Sourced, not run; needs
 # VRK04_ROOT and vrk04_install_missing from scripts/common.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line tool vrk04 as a whole process, against the module
 // simulator on a pseudo-terminal: exit codes, the bytes in the files and on
 // the line, data on stdout and status lines on stderr.

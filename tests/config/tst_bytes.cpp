@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Byte strings: the Windows-1250 table and the bit-string functions.
 #include "BitString.h"
 #include "Windows1250.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command table codec, the configuration procedures and the default
 // output states, against reference images built byte by byte.
 #include "ConfigImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Configurations as text: what the reader takes and how it refuses the rest,
 // and images through JSON and CSV and back.
 #include "ConfigText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Configuration's operations: what each changes and the signals it sends.
 #include "ConfigImage.h"
 #include "Configuration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Comparing images and naming a position by what the byte belongs to.
 #include "ImageDiff.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Configuration images in files: what is refused, and a save that fails
 // leaves the old file whole.
 #include "ImageFile.h"

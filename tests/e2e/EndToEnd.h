@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main window on COM1, COM1 being the module simulator's pseudo-terminal.

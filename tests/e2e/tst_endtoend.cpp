@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test, read and write from the main window through the real serial port to
 // the simulated module, including each fault the module can play.
 #include "ConfigImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's configuration files and verify through the real serial
 // port to the simulated module, and its files read by the command-line tool
 // vrk04 and the other way round.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Read and write from the main window behind the 16 ms latency of a typical
 // USB-serial adapter: the set-up acknowledgements come late, and must still
 // be taken; each transfer says once why it is slow.

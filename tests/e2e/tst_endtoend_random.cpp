@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Presses of "TEST", "PC <- VRK-04" and "PC -> VRK-04" at random moments,
 // during transfers and twice in a row, with the table edited in between,
 // against the simulated module. Whatever the order: a write that reports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command editor: loading a row, the output and time rules, the field
 // filters and storing, through clicks and keys on the real dialog.
 #include "Configuration.h"

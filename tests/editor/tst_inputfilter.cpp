@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // InputFilter: what an edit of a field keeps when characters are refused or
 // the field is full.
 #include "InputFilter.h"

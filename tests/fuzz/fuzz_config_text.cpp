@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The configuration text reader on any bytes: it either refuses with a
 // sentence, or gives a 2048-byte image that decodes, whose text in either
 // form reads back to the same image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The image decoder on any byte string: it must neither crash nor read outside
 // the image, and it fails exactly when a position it needs is missing or holds
 // a code byte that is not a digit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file loader on any file content: a file is taken exactly when it is a
 // configuration image (715 bytes up to the maximum, decodable), and then with
 // every byte as it was, or a configuration text, and then as the image it

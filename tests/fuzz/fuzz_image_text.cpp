@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The image box's conversions between bytes and the text it shows.
 // The input serves twice: as bytes, which must come back unchanged through the
 // shown text; and as UTF-16 text, which either maps to bytes or names its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decode, encode, decode again. Whatever decodes must encode (every decoded
 // cell is one the encoder accepts) into exactly 2048 bytes, and decoding that
 // image over the first result, as the main window does, gives the first

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpora of the fuzz targets: corpus/image (for the decoder,
 the round trip and the file loader), corpus/text (for the image box's
 conversions) and corpus/config-text (for the JSON and CSV reader). The files are kept in the repository; run this again only to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window, the link labels and OpenLink.
 #include "Form3.h"
 #include "LinkLabel.h"

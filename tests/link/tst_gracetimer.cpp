@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The grace timer's rules on a device in memory: when a tick waits for the
 // module's first byte and when it does not.
 #include "FakeDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link protocol engine, tick by tick, on a fake port and a hand-driven
 // timer: the bytes it puts on the line, its state, its timer and its messages.
 #include "Configuration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a picture of each page of the main window, for checking the layout
 // by eye: form1-screenshots OUTPUT_DIR (run under a real X server or Xvfb).
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's configuration files, offscreen through its real buttons:
 // open, save, open what was saved, a dropped file, and files that are refused.
 #include "ConfigFileActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three windows in English: every text fits its control. With
 // VRK04_SCREENSHOT_DIR set, a picture of each window (each page of the main
 // window) is saved there for a look by eye.

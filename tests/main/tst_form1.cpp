@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window, offscreen, through its real widgets: start-up state, the
 // default output buttons, the image box and its two buttons, the status log
 // and the port options on pseudo-terminals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Jiný port" in the main window and the port remembered between runs,
 // offscreen, against the module simulator and a pseudo-terminal. Settings go
 // to a folder of the test's own.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from the built programs, checks its file list and
 # its Depends, unpacks it and runs the unpacked programs' --version.
 # check-deb.sh CPACK BUILD_DIR PACKAGE VERSION APP_ID

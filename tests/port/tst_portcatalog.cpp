@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial ports as the window lists them and the tool reports them, from
 // made-up port records: the entry texts, and the by-id names matched to
 // their devices.

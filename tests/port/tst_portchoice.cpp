@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The port choice against a port in memory: which options the probe leaves
 // usable, and the exact order of port operations when the user chooses.
 #include "FakeComm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial port's reasons for not opening, in Czech, for paths that are no
 // serial device, and one device under two names.
 #include "SerialComm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A spare pseudo-terminal for tests that need a real serial device node (POSIX).

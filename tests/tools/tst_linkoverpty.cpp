@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link protocol over the real serial port against the module simulator
 // on a pseudo-terminal: SerialComm, GraceTimer and LinkProtocol as the main
 // window wires them, without the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulator's module logic in-process: the exchanges of a healthy module
 // and what each fault mode does to them.
 #include "ImageCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TimeTextBox.h"
 
 #include "InputFilter.h"

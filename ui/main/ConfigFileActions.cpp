@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConfigFileActions.h"
 
 #include "ConfigText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageTextBox.h"
 
 #include "ImageText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModuleCopies.h"
 
 #include "ImageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OpenLink.h"
 
 #include "LinkLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortCombo.h"
 
 #include "PortCatalog.h"

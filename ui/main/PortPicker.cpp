@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortPicker.h"
 
 #include "ModuleLink.h"

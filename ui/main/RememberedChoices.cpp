@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RememberedChoices.h"
 
 #include <QCoreApplication>
