@@ -86,12 +86,15 @@ vrk04_wine_reg() {
     "$WINELOADER" reg "$@" >/dev/null 2>&1
 }
 
-# The default program of each suffix the installer offers the window for, as
-# reg.exe prints it.
+# The default program of each suffix the installer offers the window for, one
+# "suffix=program" line each; an empty program when there is none.
 vrk04_windows_defaults() {
-    local suffix
+    local suffix program
     for suffix in .bin .json .csv; do
-        "$WINELOADER" reg query "$VRK04_WINDOWS_CLASSES\\$suffix" /ve 2>/dev/null | tr -d '\r' || true
+        program=$("$WINELOADER" reg query "$VRK04_WINDOWS_CLASSES\\$suffix" /ve 2>/dev/null | tr -d '\r' |
+                  sed -n 's/^ *(Default) *REG_SZ *//p')
+        [ "$program" != "(value not set)" ] || program=
+        echo "$suffix=$program"
     done
 }
 
@@ -172,16 +175,21 @@ vrk04_windows_package() {
         "$WINELOADER" "$folder/Uninstall.exe" /S
         "$WINESERVER" -w
     fi
+    # .json with a default program of another's, which must stay.
+    vrk04_wine_reg add "$VRK04_WINDOWS_CLASSES\\.json" /ve /d Other.json /f
     local defaults version
     defaults=$(vrk04_windows_defaults)
     version=$(LC_ALL=C.UTF-8 vrk04_windows_install_and_check "$installer" Guide.lnk)
     [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
         { echo "installer: the default program of .bin, .json or .csv changed" >&2; return 1; }
     vrk04_windows_uninstall_and_check
+    [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
+        { echo "uninstaller: the default program of .bin, .json or .csv changed" >&2; return 1; }
+    vrk04_wine_reg delete "$VRK04_WINDOWS_CLASSES\\.json" /f
 
     # Czech from a locale of the cache's own, so that the system's stay as they are.
     local locales="$VRK04_CACHE/locale"
-    [ -d "$locales/cs_CZ.UTF-8" ] || localedef -i cs_CZ -f UTF-8 "$locales/cs_CZ.UTF-8"
+    [ -d "$locales/cs_CZ.UTF-8" ] || { mkdir -p "$locales" && localedef -i cs_CZ -f UTF-8 "$locales/cs_CZ.UTF-8"; }
     LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 vrk04_windows_install_and_check "$installer" Návod.lnk >/dev/null
     LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 vrk04_windows_uninstall_and_check
     echo "Installer checked under Wine in English and Czech: installs with the licences and the guide," \
