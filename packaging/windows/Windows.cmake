@@ -66,7 +66,9 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # The NSIS commands below hold backslashes and quotes.
 set(CPACK_VERBATIM_VARIABLES ON)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The installer's licence page shows LICENSE, with the CRLF lines of a Windows text.
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE windows/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/windows/LICENSE.txt)
 include(windows/NsisTemplate.cmake)
 
 # The guide in the Start-menu folder, in the installer's language; the
