@@ -190,8 +190,12 @@ vrk04_windows_package() {
     # Czech from a locale of the cache's own, so that the system's stay as they are.
     local locales="$VRK04_CACHE/locale"
     [ -d "$locales/cs_CZ.UTF-8" ] || { mkdir -p "$locales" && localedef -i cs_CZ -f UTF-8 "$locales/cs_CZ.UTF-8"; }
-    LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 vrk04_windows_install_and_check "$installer" Návod.lnk >/dev/null
-    LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 vrk04_windows_uninstall_and_check
+    (
+        # For Wine; bash itself does not see LOCPATH and would warn.
+        export LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 2>/dev/null
+        vrk04_windows_install_and_check "$installer" Návod.lnk >/dev/null
+        vrk04_windows_uninstall_and_check
+    )
     echo "Installer checked under Wine in English and Czech: installs with the licences and the guide," \
          "offers the window for .bin, .json and .csv, $version starts, uninstalls"
 }
