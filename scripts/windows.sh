@@ -149,7 +149,8 @@ vrk04_windows_uninstall_and_check() {
 }
 
 vrk04_windows_package() {
-    vrk04_install_missing "${VRK04_WINDOWS_PACKAGES[@]}" unzip
+    # unzip lists the zip; locales holds the Czech locale the installer is checked in.
+    vrk04_install_missing "${VRK04_WINDOWS_PACKAGES[@]}" unzip locales
     vrk04_windows_build
     rm -f "$VRK04_WINDOWS_BUILD"/vrk04-setup-*-win64.*
     (cd "$VRK04_WINDOWS_BUILD" && cpack -G "NSIS;ZIP" >/dev/null)
