@@ -21,8 +21,11 @@ int main(int argc, char *argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption version = parser.addVersionOption();
     parser.parse(arguments);
-    if (parser.isSet(version))
+    if (parser.isSet(version)) {
+        // Qt prints "name version"; the licence follows on a line of its own.
+        QApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION "\n" VRK04_LICENCE_LINE));
         parser.showVersion();
+    }
 
     QApplication app(argc, argv);
     installTranslations(app);

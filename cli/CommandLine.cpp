@@ -4,6 +4,7 @@
 
 #include "Console.h"
 #include "ExitCode.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -138,8 +139,9 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         return Result::Answered;
     }
     if (m_parser.isSet(VersionOption)) {
-        print(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                            QCoreApplication::applicationVersion()));
+        print(QStringLiteral("%1 %2\n%3\n")
+                  .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+                       QStringLiteral(VRK04_LICENCE_LINE)));
         return Result::Answered;
     }
 

@@ -73,39 +73,132 @@ vrk04_windows_test() {
     "$VRK04_ROOT/scripts/wine/endtoend.sh" "$linux/tools/vrk04-sim" "$linux/cli/vrk04"
 }
 
-vrk04_windows_package() {
-    vrk04_windows_build
-    rm -f "$VRK04_WINDOWS_BUILD"/vrk04-setup-*-win64.*
-    (cd "$VRK04_WINDOWS_BUILD" && cpack -G "NSIS;ZIP" >/dev/null)
-    local installer
-    installer=$(ls "$VRK04_WINDOWS_BUILD"/vrk04-setup-*-win64.exe)
-    ls -l "$installer" "${installer%.exe}.zip"
+# What both packages hold besides the programs and their DLLs: the guides and
+# the licences.
+VRK04_WINDOWS_DOCUMENTS=(NAVOD.txt GUIDE.txt licences/LICENSE licences/LGPL-3.0.txt licences/GPL-3.0.txt
+                         licences/GCC-exception-3.1.txt licences/winpthreads.txt
+                         licences/qtbase-copyright.txt licences/README-licences.txt)
+VRK04_WINDOWS_CLASSES='HKLM\Software\Classes'
+VRK04_WINDOWS_PROGID=VRK04.Configuration
 
-    # The installer under Wine: a silent install under Program Files, a
-    # Start-menu entry, the installed tool starting with nothing but what was
-    # installed beside it, and an uninstaller that removes it all.
-    vrk04_wine_prepare
+# reg ARGS...: Wine's reg.exe, quiet; its exit status says whether a key or value is there.
+vrk04_wine_reg() {
+    "$WINELOADER" reg "$@" >/dev/null 2>&1
+}
+
+# The default program of each suffix the installer offers the window for, one
+# "suffix=program" line each; an empty program when there is none.
+vrk04_windows_defaults() {
+    local suffix program
+    for suffix in .bin .json .csv; do
+        program=$("$WINELOADER" reg query "$VRK04_WINDOWS_CLASSES\\$suffix" /ve 2>/dev/null | tr -d '\r' |
+                  sed -n 's/^ *(Default) *REG_SZ *//p')
+        [ "$program" != "(value not set)" ] || program=
+        echo "$suffix=$program"
+    done
+}
+
+# install_and_check INSTALLER LINK: a silent install, its files, its
+# Start-menu entries (LINK is the guide's, in the installer's language) and
+# its "Open with" keys; prints the installed tool's --version.
+vrk04_windows_install_and_check() {
+    local installer="$1" guide_link="$2"
     local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
     local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nastavení VRK-04"
-    if [ -f "$folder/Uninstall.exe" ]; then # left by a check that failed
-        "$WINELOADER" "$folder/Uninstall.exe" /S
-        "$WINESERVER" -w
-    fi
     "$WINELOADER" "$installer" /S
     "$WINESERVER" -w
     local file
     for file in vrk04-setup.exe vrk04.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-                styles/qwindowsvistastyle.dll translations/qtbase_cs.qm Uninstall.exe; do
+                styles/qwindowsvistastyle.dll translations/qtbase_cs.qm Uninstall.exe \
+                "${VRK04_WINDOWS_DOCUMENTS[@]}"; do
         [ -f "$folder/$file" ] || { echo "installer: $file not installed" >&2; return 1; }
     done
-    [ -f "$menu/Nastavení VRK-04.lnk" ] || { echo "installer: no Start-menu entry" >&2; return 1; }
+    for file in "Nastavení VRK-04.lnk" "$guide_link"; do
+        [ -f "$menu/$file" ] || { echo "installer: no Start-menu entry $file" >&2; return 1; }
+    done
+    local key="$VRK04_WINDOWS_CLASSES\\Applications\\vrk04-setup.exe"
+    local suffix
+    for suffix in .bin .json .csv; do
+        vrk04_wine_reg query "$key\\SupportedTypes" /v "$suffix" &&
+            vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\$suffix\\OpenWithProgids" /v "$VRK04_WINDOWS_PROGID" ||
+            { echo "installer: vrk04-setup.exe not offered for $suffix" >&2; return 1; }
+    done
+    vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\$VRK04_WINDOWS_PROGID\\shell\\open\\command" ||
+        { echo "installer: no open command for $VRK04_WINDOWS_PROGID" >&2; return 1; }
     local version
     version=$(env -u WINEPATH "$WINELOADER" "$folder/vrk04.exe" --version | tr -d '\r')
-    [[ "$version" == "vrk04 "* ]] || { echo "installed vrk04.exe --version: $version" >&2; return 1; }
+    [[ "$version" == "vrk04 "*$'\n'"Licence: MIT" ]] || { echo "installed vrk04.exe --version: $version" >&2; return 1; }
+    echo "${version%%$'\n'*}"
+}
+
+# uninstall_and_check: the uninstaller removes the folder, the licences in it,
+# the Start-menu folder and the "Open with" keys.
+vrk04_windows_uninstall_and_check() {
+    local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
+    local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nastavení VRK-04"
     "$WINELOADER" "$folder/Uninstall.exe" /S
     "$WINESERVER" -w
     [ ! -e "$folder" ] || { echo "uninstaller: $folder left behind" >&2; return 1; }
-    echo "Installer checked under Wine: installs, $version starts, uninstalls"
+    [ ! -e "$menu" ] || { echo "uninstaller: $menu left behind" >&2; return 1; }
+    local key
+    for key in "Applications\\vrk04-setup.exe" "$VRK04_WINDOWS_PROGID" ".bin\\OpenWithProgids /v $VRK04_WINDOWS_PROGID" \
+               ".json\\OpenWithProgids /v $VRK04_WINDOWS_PROGID" ".csv\\OpenWithProgids /v $VRK04_WINDOWS_PROGID"; do
+        # shellcheck disable=SC2086 # a key, and for a value /v and its name
+        ! vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\"$key || { echo "uninstaller: $key left behind" >&2; return 1; }
+    done
+}
+
+vrk04_windows_package() {
+    # unzip lists the zip; locales holds the Czech locale the installer is checked in.
+    vrk04_install_missing "${VRK04_WINDOWS_PACKAGES[@]}" unzip locales
+    vrk04_windows_build
+    rm -f "$VRK04_WINDOWS_BUILD"/vrk04-setup-*-win64.*
+    (cd "$VRK04_WINDOWS_BUILD" && cpack -G "NSIS;ZIP" >/dev/null)
+    local installer zip
+    installer=$(ls "$VRK04_WINDOWS_BUILD"/vrk04-setup-*-win64.exe)
+    zip="${installer%.exe}.zip"
+    ls -l "$installer" "$zip"
+    local listing file
+    listing=$(unzip -Z1 "$zip")
+    for file in "${VRK04_WINDOWS_DOCUMENTS[@]}"; do
+        grep -qx "[^/]*/$file" <<<"$listing" || { echo "zip: no $file" >&2; return 1; }
+    done
+
+    # The installer under Wine: a silent install under Program Files, a
+    # Start-menu entry and the guide, the installed tool starting with nothing
+    # but what was installed beside it, "Open with" for configuration files
+    # without a change of their default program, and an uninstaller that
+    # removes it all. First in English (Wine's language under the C locale),
+    # then in Czech.
+    vrk04_wine_prepare
+    local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
+    if [ -f "$folder/Uninstall.exe" ]; then # left by a check that failed
+        "$WINELOADER" "$folder/Uninstall.exe" /S
+        "$WINESERVER" -w
+    fi
+    # .json with a default program of another's, which must stay.
+    vrk04_wine_reg add "$VRK04_WINDOWS_CLASSES\\.json" /ve /d Other.json /f
+    local defaults version
+    defaults=$(vrk04_windows_defaults)
+    version=$(LC_ALL=C.UTF-8 vrk04_windows_install_and_check "$installer" Guide.lnk)
+    [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
+        { echo "installer: the default program of .bin, .json or .csv changed" >&2; return 1; }
+    vrk04_windows_uninstall_and_check
+    [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
+        { echo "uninstaller: the default program of .bin, .json or .csv changed" >&2; return 1; }
+    vrk04_wine_reg delete "$VRK04_WINDOWS_CLASSES\\.json" /f
+
+    # Czech from a locale of the cache's own, so that the system's stay as they are.
+    local locales="$VRK04_CACHE/locale"
+    [ -d "$locales/cs_CZ.UTF-8" ] || { mkdir -p "$locales" && localedef -i cs_CZ -f UTF-8 "$locales/cs_CZ.UTF-8"; }
+    (
+        # For Wine; bash itself does not see LOCPATH and would warn.
+        export LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 2>/dev/null
+        vrk04_windows_install_and_check "$installer" Návod.lnk >/dev/null
+        vrk04_windows_uninstall_and_check
+    )
+    echo "Installer checked under Wine in English and Czech: installs with the licences and the guide," \
+         "offers the window for .bin, .json and .csv, $version starts, uninstalls"
 }
 
 # run PROGRAM ARGS...: PROGRAM is a path or the name of a built .exe.
