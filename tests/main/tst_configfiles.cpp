@@ -33,6 +33,8 @@ private slots:
     void openSaveAndOpenAgain_data();
     void openSaveAndOpenAgain();
     void droppedFileOpens();
+    void fileGivenAtStart_data();
+    void fileGivenAtStart();
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
     void failedSaveLeavesNoFile_data();
@@ -157,6 +159,38 @@ void TestConfigFiles::droppedFileOpens()
     QApplication::sendEvent(target, &drop);
     QTRY_COMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „dropped.bin“"));
+}
+
+// vrk04-setup FILE: as "Otevřít…" opens it; a file that cannot be read
+// leaves start-up's empty table.
+void TestConfigFiles::fileGivenAtStart_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "(none)": no such file
+    QTest::addColumn<QString>("row5");
+    QTest::newRow("site.json") << referenceJson() << " #Zapni čer";
+    QTest::newRow("no such file") << QByteArray("(none)") << " #";
+}
+
+void TestConfigFiles::fileGivenAtStart()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, row5);
+    const QString path = m_dir.filePath(QStringLiteral("site.json"));
+    QFile::remove(path);
+    std::shared_ptr<SeenMessageBox> seen;
+    if (bytes == "(none)")
+        seen = answerNextMessageBox();
+    else
+        put(path, bytes);
+    m_window->openFile(path);
+    QCOMPARE(cell(5, 1), row5);
+    if (seen) {
+        QVERIFY(seen->seen);
+        QVERIFY2(seen->text.contains(QStringLiteral("soubor neexistuje")), qPrintable(seen->text));
+        QCOMPARE(cell(5, 3), QStringLiteral("TEST"));
+    } else {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("site.json – VRK-04 setup"));
+    }
 }
 
 void TestConfigFiles::refusedFileChangesNothing_data()

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,6 +198,16 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
             followOutputKind();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Escape leaves the editor as "Zpět" does.
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int Form2::tableRow() const
