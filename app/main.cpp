@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -32,5 +33,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VRK04_APP_ID));
     Form1 window;
     window.show();
+    // A configuration file given (a double-click in a file manager) opens as
+    // "Otevřít…" opens it, once the window shows; Qt's own options are gone
+    // from the arguments by now.
+    parser.parse(QCoreApplication::arguments());
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file = files.constFirst()] { window.openFile(file); });
     return app.exec();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
+#include "CommandHelp.h"
 #include "ToolText.h"
 
 #include "Console.h"
-#include "ExitCode.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -54,13 +54,13 @@ void print(const QString &text)
 CommandLine::CommandLine()
 {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.addOptions({
+    m_options = {
         {{QStringLiteral("p"), PortOption},
          ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
                       "Bez --port se použije jediný připojený USB převodník."),
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
-         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json; "
+         ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json;\n"
                       "tvar souboru (convert): bin, json nebo csv."),
          ToolText::tr("tvar"),
          QStringLiteral("text")},
@@ -68,56 +68,13 @@ CommandLine::CommandLine()
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
-    });
-    m_parser.addPositionalArgument(ToolText::tr("příkaz"), ToolText::tr("Jeden z příkazů níže."));
-    m_parser.addPositionalArgument(ToolText::tr("soubor"), ToolText::tr("Soubor s obrazem EEPROM."),
-                                   ToolText::tr("[soubor...]"));
+    };
+    m_parser.addOptions(m_options);
 }
 
 QString CommandLine::helpText() const
 {
-    return m_parser.helpText() + ToolText::tr(R"(
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-)")
-        .arg(toInt(ExitCode::Done))
-        .arg(toInt(ExitCode::LinkFailed))
-        .arg(toInt(ExitCode::BadUsage))
-        .arg(toInt(ExitCode::Different))
-        .arg(toInt(ExitCode::FileProblem))
-        .arg(toInt(ExitCode::NotConfiguration))
-        .arg(QStringLiteral("128+N"));
+    return CommandHelp::overview(m_options);
 }
 
 CommandLine::Result CommandLine::refuse(const QString &error)
@@ -135,7 +92,8 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     if (!m_parser.parse(named))
         return refuse(m_parser.errorText());
     if (m_parser.isSet(HelpOption)) {
-        print(helpText());
+        const QString page = CommandHelp::page(m_parser.positionalArguments().value(0), m_options);
+        print(page.isEmpty() ? helpText() : page);
         return Result::Answered;
     }
     if (m_parser.isSet(VersionOption)) {

@@ -28,6 +28,7 @@ private:
     Result refuse(const QString &error);
 
     QCommandLineParser m_parser;
+    QList<QCommandLineOption> m_options;
     Request m_request;
     QString m_error;
 };

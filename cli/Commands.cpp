@@ -279,12 +279,14 @@ bool Commands::choosePort()
 bool Commands::openLink()
 {
     m_link = std::make_unique<ModuleLink>();
-    QObject::connect(m_link.get(), &ModuleLink::logged, m_link.get(), [this](const QString &message) {
+    const auto status = [this](const QString &message) {
         if (m_console.quiet())
             m_held << message;
         else
             m_console.status(message);
-    });
+    };
+    QObject::connect(m_link.get(), &ModuleLink::logged, m_link.get(), status);
+    QObject::connect(m_link.get(), &ModuleLink::advised, m_link.get(), status);
     QObject::connect(m_link.get(), &ModuleLink::progressChanged, m_link.get(),
                      [this](int position, int total) { m_progress.update(position, total); });
     m_stops = std::make_unique<StopSignals>();

@@ -10,7 +10,7 @@
 
 QString portReport()
 {
-    QString text;
+    QString text = ToolText::tr("port\tzařízení\tstav") + u'\n';
     QSet<QString> listed;
     SerialComm comm;
     for (int k = 1; k <= PortChoice::PortCount; ++k) {
@@ -25,5 +25,8 @@ QString portReport()
     }
     QList<PortRecord> others = PortCatalog::available();
     others.removeIf([&listed](const PortRecord &port) { return listed.contains(port.device); });
-    return text + PortCatalog::report(others);
+    if (others.isEmpty())
+        return text;
+    return text + ToolText::tr("USB\tzařízení\tby-id\tpopis\tvýrobce\tsériové číslo\tVID:PID") + u'\n'
+           + PortCatalog::report(others);
 }

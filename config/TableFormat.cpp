@@ -40,10 +40,13 @@ QString visible(const QString &text)
 
 QString asText(const ImageDecoding &decoded)
 {
-    const QList<int> widths = {2, 33, 6, 9, 5, 5};
+    QList<int> widths = {2, 33, 6, 9, 5, 5};
     QStringList headings = {ConfigWords::tr("č.")};
     for (int c = 0; c < CommandTable::ColumnCount; ++c)
         headings << CommandTable::heading(c);
+    // A translated heading may be wider than its column's cells.
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        widths[i] = qMax(widths.at(i), int(headings.at(i).size()));
     auto row = [&widths](const QStringList &cells) {
         QString line;
         for (qsizetype i = 0; i < cells.size(); ++i)

@@ -101,6 +101,7 @@ bool LinkProtocol::startTransfer(LinkText::Status start, int total)
         return false;
     }
     m_total = total;
+    m_failure = Failure::None;
     setPosition(0);
     log(start);
     return true;
@@ -167,6 +168,7 @@ void LinkProtocol::writeToModule()
         if (!problem.isEmpty())
             log(problem);
         log(Status::WriteFailure);
+        m_failure = Failure::TableRefused;
         m_linkState = Idle;
         endOperation(Operation::Write, Outcome::Failed);
         return;
@@ -234,14 +236,18 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status 
     // A verify that found a difference has said so already.
     if (step == Step::Failed || step == Step::NotConfiguration) {
         log(failure);
+        m_failure = m_linkState == DataPhase ? Failure::CutShort : Failure::NoAnswer;
         m_linkState = Idle;
     }
+    if (step == Step::Differs)
+        m_failure = Failure::Differs;
     // The cable worked: the user is told that the module itself holds no
     // configuration.
     if (step == Step::NotConfiguration) {
         const bool erased = !m_lastReadImage.isEmpty()
                             && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
         log(erased ? Status::ModuleErased : Status::NotConfiguration);
+        m_failure = erased ? Failure::Erased : Failure::NotConfiguration;
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }

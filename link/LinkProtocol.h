@@ -26,6 +26,16 @@ public:
     Q_ENUM(Operation)
     enum class Outcome { Succeeded, Failed, Interrupted };
     Q_ENUM(Outcome)
+    // Why the last read, write or verify failed.
+    enum class Failure {
+        None,
+        TableRefused,     // write: the table cannot be encoded; nothing was sent
+        NoAnswer,         // the module did not answer the set-up; no image byte went either way
+        CutShort,         // the data phase broke off: silence, a line error, an early end
+        Erased,           // read: only fill bytes came
+        NotConfiguration, // read: the bytes came but do not decode
+        Differs,          // verify: the module holds another image
+    };
 
     // The furthest position a transfer may reach: a 2048-byte image and the
     // end mark that follows it, and one byte more that a module has always
@@ -68,6 +78,9 @@ public:
     // where they differ from the expected image (0: equal or not compared).
     const QByteArray &verifiedImage() const { return m_verifiedImage; }
     int verifyDifference() const { return m_verifyDifference; }
+    // The image the last verify compared the module with.
+    const QByteArray &expectedImage() const { return m_expected; }
+    Failure lastFailure() const { return m_failure; }
     // The image bytes a write has sent so far.
     int writtenBytes() const;
 
@@ -154,5 +167,6 @@ private:
     QByteArray m_verifiedImage;
     int m_verifyDifference = 0;
     bool m_lastReadComplete = false;
+    Failure m_failure = Failure::None;
     QByteArray m_lastReadImage;
 };

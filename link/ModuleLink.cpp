@@ -22,7 +22,7 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_protocol, &LinkProtocol::operationEnded, this, &ModuleLink::operationEnded);
     connect(&m_protocol, &LinkProtocol::progressChanged, &m_answerPace, &AnswerPace::progressed);
     connect(&m_answerPace, &AnswerPace::slow, this,
-            [this](int averageMs) { emit logged(PortPlatform::latencyAdvice(averageMs)); });
+            [this](int averageMs) { emit advised(PortPlatform::latencyAdvice(averageMs)); });
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
         emit logged(LinkText::portClosed(portName(), reason));
     });

@@ -38,6 +38,7 @@ public:
     explicit ModuleLink(QObject *parent = nullptr);
 
     Configuration &configuration() { return m_config; }
+    const Configuration &configuration() const { return m_config; }
     SerialComm &comm() { return m_comm; }
     LinkProtocol &protocol() { return m_protocol; }
     const LinkProtocol &protocol() const { return m_protocol; }
@@ -69,10 +70,12 @@ public:
     int verifyDifference() const { return m_protocol.verifyDifference(); }
 
 signals:
-    // Every status line, as the window logs it, one line naming the port
-    // and the reason when the port closes on its own, and one line in a
-    // transfer whose answers come slowly (PortPlatform::latencyAdvice).
+    // Every status line, as the window logs it, and one line naming the port
+    // and the reason when the port closes on its own.
     void logged(const QString &message);
+    // Advice beside the status lines: once in a transfer whose answers come
+    // slowly (PortPlatform::latencyAdvice).
+    void advised(const QString &message);
     void progressChanged(int position, int total);
     void operationEnded(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 

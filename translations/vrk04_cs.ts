@@ -233,6 +233,55 @@ Výchozí stavy: </source>
     </message>
 </context>
 <context>
+    <name>FailureNotice</name>
+    <message>
+        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
+Opravte povel v tabulce a zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
+Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>setup utility v %1 , build 4.1.2006</source>
@@ -403,6 +452,18 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zobrazit v poli výše obraz konfigurace, jak ho tabulka zapíše do modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Převzít obraz konfigurace z pole výše do tabulky a výchozích stavů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -896,26 +957,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>příkaz</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jeden z příkazů níže.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>soubor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Soubor s obrazem EEPROM.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[soubor...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>chybí příkaz</source>
         <translation type="unfinished"></translation>
     </message>
@@ -993,48 +1034,6 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1060,6 +1059,201 @@ Návratové kódy:
     </message>
     <message>
         <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vypíše sériové porty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše COM1 až COM6 se zařízením, které znamenají, a zda se otevřou (nebo proč
+ne), pak další sériové porty systému, po řádku s poli oddělenými tabulátorem:
+USB (USB převodník) nebo -, zařízení, název v /dev/serial/by-id, popis,
+výrobce, sériové číslo a VID:PID. Každý blok začíná řádkem záhlaví.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--port P]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test spojení s modulem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otestuje spojení s modulem na portu P.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--format F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vyčte konfiguraci z modulu do souboru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčte obraz konfigurace z modulu, uloží ho do SOUBORU a vypíše jeho tabulku.
+SOUBOR s příponou .json nebo .csv dostane konfiguraci jako text, když ji text
+udrží přesně; jinak se pod tím jménem uloží obraz bajt po bajtu, jak přišel,
+a nástroj skončí kódem 3. Obraz, který není celá konfigurace (smazaný modul),
+nikdy nepřepíše existující soubor: bajty modulu jdou do nového souboru vedle
+něj (kód 5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--no-verify]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapíše soubor do modulu a ověří ho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
+Obraz kratší než 2048 bajtů se doplní výplní 0xFF. První Ctrl+C nechá zápis
+dokončit a skončí kódem 130 bez ověření.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>porovná modul se souborem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčte obraz z modulu a porovná ho se SOUBOREM; první rozdíl pojmenuje na
+chybovém výstupu, všechny rozdíly vypíše na standardní výstup (kód 3).
+Obraz z modulu se neukládá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOUBOR [--format F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vypíše dvacet povelů a pět výchozích stavů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše dvacet povelů a pět výchozích stavů výstupů ze SOUBORU, jako text,
+CSV nebo JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOUBOR1 SOUBOR2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozdíly dvou konfigurací po povelech a polích</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypíše rozdíly dvou konfigurací po povelech a polích, v kterékoli ze tří
+podob souboru (kód 3, když se liší).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VSTUP VÝSTUP [--format F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>převede mezi obrazem, JSON a CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
+jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží nic
+a skončí kódem 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Použití: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PŘÍKAZ [volby] [SOUBOR...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace GSM reléového modulu VRK-04 z příkazové řádky.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Příkazy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volby:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
+či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
+jdou na standardní výstup, stavová hlášení s časem na chybový výstup.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Návratové kódy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hotovo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybné použití, též chybí-li --port a není připojen právě jeden USB převodník</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor nelze přečíst či zapsat, nebo to není konfigurace, kterou lze
+zapsat; také výstup, který nešlo zapsat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read: obraz z modulu není celá konfigurace; existující soubor zůstal,
+bajty z modulu jsou v novém souboru vedle něj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nápovědu k jednomu příkazu vypíše %1 PŘÍKAZ --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Příklad:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Společné volby (-q, -h) a návratové kódy vypíše %1 --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
+tvar souboru (convert): bin, json nebo csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port	zařízení	stav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -238,6 +238,61 @@ Default states: </translation>
     </message>
 </context>
 <context>
+    <name>FailureNotice</name>
+    <message>
+        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
+        <translation>Check the cable, the port chosen and the module’s power, try the link with the TEST button and try again.</translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
+Opravte povel v tabulce a zapište znovu.</source>
+        <translation>The write did not take place, nothing was sent to the module: %1
+Correct the command in the table and write again.</translation>
+    </message>
+    <message>
+        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
+        <translation>The write did not finish (after byte %1 of %2). The module now holds no valid configuration: switch it off and on, then write again.</translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
+%1</source>
+        <translation>The write did not take place: the module did not answer, its configuration is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
+        <translation>The module holds no configuration (its memory is empty). The table is unchanged; edit it or open one from a file, and write it to the module.</translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
+        <translation>The data from the module are not a valid configuration. The table is unchanged; read the module again, and if that happens again, write a configuration to it.</translation>
+    </message>
+    <message>
+        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
+%3</source>
+        <translation>The read did not finish (after byte %1 of %2). The table is unchanged.
+%3</translation>
+    </message>
+    <message>
+        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
+%1</source>
+        <translation>The read did not take place: the module did not answer. The table is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
+%1</source>
+        <translation>The verify did not finish; the module was not compared with the table.
+%1</translation>
+    </message>
+    <message>
+        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
+Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
+        <translation>The module holds another configuration than the table. First difference: %1, in the module %2, in the table %3 (%4 differences in all).
+Write the table to the module again, or read it from the module.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>setup utility v %1 , build 4.1.2006</source>
@@ -416,6 +471,18 @@ Exit all the same?</translation>
     <message>
         <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
         <translation>A serial port other than COM1 to COM6, such as a USB adapter; pick it from the list or type its path and press Enter</translation>
+    </message>
+    <message>
+        <source>Zobrazit v poli výše obraz konfigurace, jak ho tabulka zapíše do modulu</source>
+        <translation>Show in the box above the configuration image as the table would write it to the module</translation>
+    </message>
+    <message>
+        <source>Převzít obraz konfigurace z pole výše do tabulky a výchozích stavů</source>
+        <translation>Take the configuration image from the box above into the table and the default states</translation>
+    </message>
+    <message>
+        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
+        <translation>Paste a configuration image as text into the box, for example one copied from the box after “data -&gt; win” in another window of the program.</translation>
     </message>
 </context>
 <context>
@@ -908,26 +975,6 @@ Exit all the same?</translation>
         <translation>Displays the program’s version.</translation>
     </message>
     <message>
-        <source>příkaz</source>
-        <translation>command</translation>
-    </message>
-    <message>
-        <source>Jeden z příkazů níže.</source>
-        <translation>One of the commands below.</translation>
-    </message>
-    <message>
-        <source>soubor</source>
-        <translation>file</translation>
-    </message>
-    <message>
-        <source>Soubor s obrazem EEPROM.</source>
-        <translation>A file holding an EEPROM image.</translation>
-    </message>
-    <message>
-        <source>[soubor...]</source>
-        <translation>[file...]</translation>
-    </message>
-    <message>
         <source>chybí příkaz</source>
         <translation>a command is missing</translation>
     </message>
@@ -1006,87 +1053,6 @@ Bez --port se použije jediný připojený USB převodník.</source>
 Without --port the one USB adapter connected is used.</translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation>
-Commands:
-  ports                              ports COM1 to COM6 (device, whether it opens),
-                                     then the system&apos;s other serial ports: USB
-                                     adapter or -, device, name in /dev/serial/by-id,
-                                     description, maker, serial number, VID:PID
-  test   [--port P]                  tests the link with the module
-  read   [--port P] FILE             reads the image from the module and saves it
-                                     to the file as it came; lists the table
-  write  [--port P] FILE [--no-verify]
-                                     writes the file to the module, then reads it
-                                     back and compares
-  verify [--port P] FILE             compares the module with the file
-  show   FILE [--format F]           twenty commands and five default states
-  diff   FILE1 FILE2                 differences by command and field
-  convert IN OUT [--format F]        converts between image, JSON and CSV
-                                     (the form of OUT by its suffix or --format)
-
-A file is an EEPROM image byte by byte, or a configuration as text (JSON or
-CSV in the form show writes); the form is told by the content. read saves
-text to a .json or .csv file, but an image that cannot be converted exactly
-always as it came. Data go to standard output, time-stamped status lines to
-standard error.
-
-Exit codes:
-  %1  done
-  %2  the link failed (the module does not answer, a transfer error, the port
-      cannot be opened)
-  %3  wrong usage, also when --port is left out and not exactly one USB adapter
-      is connected
-  %4  verify or diff found a difference; a text cannot hold the image exactly
-      (convert, read)
-  %5  a file cannot be read or written, or it is neither a configuration image
-      nor a configuration as text that can be written; also output that could
-      not be written
-  %6  read: the module&apos;s image is no configuration; an existing file stays,
-      the module&apos;s bytes are in a new file beside it
-  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
-      the first Ctrl+C
-</translation>
-    </message>
-    <message>
         <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
         <translation>unknown file form “%1” (bin, json, csv)</translation>
     </message>
@@ -1113,6 +1079,225 @@ Exit codes:
     <message>
         <source>chybí --port a USB převodníků je připojeno %1</source>
         <translation>--port is missing and %1 USB adapters are connected</translation>
+    </message>
+    <message>
+        <source>vypíše sériové porty</source>
+        <translation>lists the serial ports</translation>
+    </message>
+    <message>
+        <source>Vypíše COM1 až COM6 se zařízením, které znamenají, a zda se otevřou (nebo proč
+ne), pak další sériové porty systému, po řádku s poli oddělenými tabulátorem:
+USB (USB převodník) nebo -, zařízení, název v /dev/serial/by-id, popis,
+výrobce, sériové číslo a VID:PID. Každý blok začíná řádkem záhlaví.</source>
+        <translation>Lists COM1 to COM6 with the device each stands for and whether it opens (or
+why not), then the system’s other serial ports, one a line, fields separated
+by tabs: USB (a USB adapter) or -, the device, its name in /dev/serial/by-id,
+description, maker, serial number and VID:PID. Each block starts with a
+header row.</translation>
+    </message>
+    <message>
+        <source>[--port P]</source>
+        <translation>[--port P]</translation>
+    </message>
+    <message>
+        <source>test spojení s modulem</source>
+        <translation>tests the link with the module</translation>
+    </message>
+    <message>
+        <source>Otestuje spojení s modulem na portu P.</source>
+        <translation>Tests the link with the module on port P.</translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--format F]</source>
+        <translation>[--port P] FILE [--format F]</translation>
+    </message>
+    <message>
+        <source>vyčte konfiguraci z modulu do souboru</source>
+        <translation>reads the module’s configuration into a file</translation>
+    </message>
+    <message>
+        <source>Vyčte obraz konfigurace z modulu, uloží ho do SOUBORU a vypíše jeho tabulku.
+SOUBOR s příponou .json nebo .csv dostane konfiguraci jako text, když ji text
+udrží přesně; jinak se pod tím jménem uloží obraz bajt po bajtu, jak přišel,
+a nástroj skončí kódem 3. Obraz, který není celá konfigurace (smazaný modul),
+nikdy nepřepíše existující soubor: bajty modulu jdou do nového souboru vedle
+něj (kód 5).</source>
+        <translation>Reads the configuration image from the module, saves it to FILE and prints
+its table. A FILE ending in .json or .csv gets the configuration as text when
+the text holds the image exactly; otherwise the image is saved under that
+name byte for byte as it came, and the tool exits with 3. An image that is not
+a whole configuration (an erased module) never replaces an existing file: the
+module’s bytes go to a new file beside it (exit 5).</translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--no-verify]</source>
+        <translation>[--port P] FILE [--no-verify]</translation>
+    </message>
+    <message>
+        <source>zapíše soubor do modulu a ověří ho</source>
+        <translation>writes a file to the module and verifies it</translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
+Obraz kratší než 2048 bajtů se doplní výplní 0xFF. První Ctrl+C nechá zápis
+dokončit a skončí kódem 130 bez ověření.</source>
+        <translation>Writes the configuration of FILE to the module, then reads it back and
+compares. An image shorter than 2048 bytes is padded with the fill byte 0xFF.
+The first Ctrl+C lets the write finish and exits with 130 without the verify.</translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR</source>
+        <translation>[--port P] FILE</translation>
+    </message>
+    <message>
+        <source>porovná modul se souborem</source>
+        <translation>compares the module with a file</translation>
+    </message>
+    <message>
+        <source>Vyčte obraz z modulu a porovná ho se SOUBOREM; první rozdíl pojmenuje na
+chybovém výstupu, všechny rozdíly vypíše na standardní výstup (kód 3).
+Obraz z modulu se neukládá.</source>
+        <translation>Reads the module’s image and compares it with FILE; the first difference is
+named on standard error, all differences are printed on standard output
+(exit 3). The module’s image is not saved.</translation>
+    </message>
+    <message>
+        <source>SOUBOR [--format F]</source>
+        <translation>FILE [--format F]</translation>
+    </message>
+    <message>
+        <source>vypíše dvacet povelů a pět výchozích stavů</source>
+        <translation>prints the twenty commands and five default states</translation>
+    </message>
+    <message>
+        <source>Vypíše dvacet povelů a pět výchozích stavů výstupů ze SOUBORU, jako text,
+CSV nebo JSON.</source>
+        <translation>Prints the twenty commands and the five default output states of FILE, as
+text, CSV or JSON.</translation>
+    </message>
+    <message>
+        <source>SOUBOR1 SOUBOR2</source>
+        <translation>FILE1 FILE2</translation>
+    </message>
+    <message>
+        <source>rozdíly dvou konfigurací po povelech a polích</source>
+        <translation>the differences of two configurations, by command and field</translation>
+    </message>
+    <message>
+        <source>Vypíše rozdíly dvou konfigurací po povelech a polích, v kterékoli ze tří
+podob souboru (kód 3, když se liší).</source>
+        <translation>Prints the differences of two configurations by command and field, in any of
+the three file forms (exit 3 when they differ).</translation>
+    </message>
+    <message>
+        <source>VSTUP VÝSTUP [--format F]</source>
+        <translation>IN OUT [--format F]</translation>
+    </message>
+    <message>
+        <source>převede mezi obrazem, JSON a CSV</source>
+        <translation>converts between image, JSON and CSV</translation>
+    </message>
+    <message>
+        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
+jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží nic
+a skončí kódem 3.</source>
+        <translation>Saves the configuration of IN to OUT in the form its suffix names (.json,
+.csv, any other an image) or --format says. When a text cannot hold the image
+exactly, it saves nothing and exits with 3.</translation>
+    </message>
+    <message>
+        <source>Použití: %1 %2</source>
+        <translation>Usage: %1 %2</translation>
+    </message>
+    <message>
+        <source>PŘÍKAZ [volby] [SOUBOR...]</source>
+        <translation>COMMAND [options] [FILE...]</translation>
+    </message>
+    <message>
+        <source>Konfigurace GSM reléového modulu VRK-04 z příkazové řádky.
+</source>
+        <translation>The configuration of a VRK-04 GSM relay module from the command line.
+</translation>
+    </message>
+    <message>
+        <source>Příkazy:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>Volby:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
+či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
+jdou na standardní výstup, stavová hlášení s časem na chybový výstup.
+</source>
+        <translation>A file is a configuration image byte for byte, or the configuration as text
+(JSON or CSV as show prints it); the tool tells the form by the content. Data
+go to standard output, status lines with the time to standard error.
+</translation>
+    </message>
+    <message>
+        <source>Návratové kódy:</source>
+        <translation>Exit codes:</translation>
+    </message>
+    <message>
+        <source>hotovo</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)</source>
+        <translation>the link failed (no answer, a transfer error, a port that does not open)</translation>
+    </message>
+    <message>
+        <source>chybné použití, též chybí-li --port a není připojen právě jeden USB převodník</source>
+        <translation>bad usage, also no --port and not exactly one USB adapter connected</translation>
+    </message>
+    <message>
+        <source>ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)</source>
+        <translation>verify or diff found a difference; a text cannot hold the image exactly (convert, read)</translation>
+    </message>
+    <message>
+        <source>soubor nelze přečíst či zapsat, nebo to není konfigurace, kterou lze
+zapsat; také výstup, který nešlo zapsat</source>
+        <translation>a file cannot be read or written, or is no configuration that can be
+written; also output that could not be written</translation>
+    </message>
+    <message>
+        <source>read: obraz z modulu není celá konfigurace; existující soubor zůstal,
+bajty z modulu jsou v novém souboru vedle něj</source>
+        <translation>read: the module’s image is not a whole configuration; an existing file
+stayed, the module’s bytes are in a new file beside it</translation>
+    </message>
+    <message>
+        <source>přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí</source>
+        <translation>stopped by signal N (Ctrl+C: 130); a write finishes after the first Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Nápovědu k jednomu příkazu vypíše %1 PŘÍKAZ --help.</source>
+        <translation>For one command’s help: %1 COMMAND --help.</translation>
+    </message>
+    <message>
+        <source>Příklad:</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>Společné volby (-q, -h) a návratové kódy vypíše %1 --help.</source>
+        <translation>The common options (-q, -h) and the exit codes: %1 --help.</translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
+tvar souboru (convert): bin, json nebo csv.</source>
+        <translation>Format of the table listing (show, read): text, csv or json;
+form of the file (convert): bin, json or csv.</translation>
+    </message>
+    <message>
+        <source>port	zařízení	stav</source>
+        <translation>port	device	state</translation>
+    </message>
+    <message>
+        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
+        <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
     </message>
 </context>
 </TS>

@@ -3,12 +3,14 @@
 
 // The main window on COM1, COM1 being the module simulator's pseudo-terminal.
 
+#include "FailureNotice.h"
 #include "Form1.h"
 #include "Questions.h"
 #include "SimulatorProcess.h"
 #include "StatusBox.h"
 #include "TestBytes.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressBar>
@@ -24,11 +26,14 @@ class EndToEnd
 public:
     // Starts the simulator with options, the window with COM1 mapped to it,
     // and chooses COM1. The window's questions are answered "Ano" and
-    // "Zahodit"; its copies of modules go to the test's data folder.
+    // "Zahodit"; its notices of failures go to notices; its copies of
+    // modules go to the test's data folder.
     bool start(const QStringList &simulatorOptions)
     {
         window.reset();
         QStandardPaths::setTestModeEnabled(true);
+        notices.clear();
+        FailureNotice::box() = [this](QWidget *, const QString &text) { notices << text; };
         questionBox() = [](QWidget *, const QString &, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton) {
             return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
         };
@@ -44,6 +49,9 @@ public:
         QTest::mouseClick(window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
         return window->comm().PortOpen();
     }
+
+    // "ověřit po zápisu", ticked on a first start.
+    void setVerifyAfterWrite(bool on) { window->findChild<QCheckBox *>("CheckVerify")->setChecked(on); }
 
     void click(const char *button)
     {
@@ -123,6 +131,7 @@ public:
 
     SimulatorProcess simulator;
     std::unique_ptr<Form1> window;
+    QStringList notices;
 };
 
 // Generous: a slow, busy machine must still pass.

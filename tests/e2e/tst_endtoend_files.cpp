@@ -91,10 +91,13 @@ void TestEndToEndFiles::verify_data()
     QTest::addColumn<QByteArray>("module");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("outcome"); // the start of the last line
-    QTest::newRow("module holds the table") << referenceCommandImage() << QStringList{} << "Ověření OK";
+    QTest::addColumn<QString>("notice");  // the start of the message box's text; empty: no box
+    QTest::newRow("module holds the table") << referenceCommandImage() << QStringList{} << "Ověření OK" << "";
     QTest::newRow("planted difference")
-        << plantedDifference() << QStringList{} << "Ověření: první rozdíl, pozice 65 (povel 3, text SMS, znak 1)";
-    QTest::newRow("silent module") << referenceCommandImage() << QStringList{"--silent"} << "chyba v prenosu!";
+        << plantedDifference() << QStringList{} << "Ověření: první rozdíl, pozice 65 (povel 3, text SMS, znak 1)"
+        << "Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: Povel 3, Tvar SMS, v modulu „";
+    QTest::newRow("silent module") << referenceCommandImage() << QStringList{"--silent"} << "chyba v prenosu!"
+                                   << "Ověření se nedokončilo, modul nebyl porovnán s tabulkou.";
 }
 
 void TestEndToEndFiles::verify()
@@ -102,6 +105,7 @@ void TestEndToEndFiles::verify()
     QFETCH(QByteArray, module);
     QFETCH(QStringList, options);
     QFETCH(QString, outcome);
+    QFETCH(QString, notice);
     put(path("module.bin"), module);
     QVERIFY(startWithTableFromFile(options + QStringList{"--image", path("module.bin")}));
     const CommandTable before = e2e.window->configuration().CommandTable();
@@ -112,6 +116,9 @@ void TestEndToEndFiles::verify()
     QCOMPARE(lines.mid(0, lines.size() - 1),
              (QStringList{"Program spuštěn", "Načteno ze souboru „golden.bin“", "Ověření START"}));
     QVERIFY2(lines.constLast().startsWith(outcome), qPrintable(lines.constLast()));
+    QCoreApplication::processEvents();
+    QCOMPARE(e2e.notices.size(), notice.isEmpty() ? 0 : 1);
+    QVERIFY2(notice.isEmpty() || e2e.notices.constFirst().startsWith(notice), qPrintable(e2e.notices.value(0)));
     QVERIFY(e2e.window->configuration().CommandTable() == before);
     QCOMPARE(e2e.window->configuration().ConfigImage(), referenceCommandImage());
 }
@@ -120,8 +127,7 @@ void TestEndToEndFiles::verifyAfterWrite()
 {
     QVERIFY(startWithTableFromFile({"--save", path("written.bin")}));
     auto *afterWrite = e2e.window->findChild<QCheckBox *>("CheckVerify");
-    QVERIFY(!afterWrite->isChecked());
-    afterWrite->click();
+    QVERIFY(afterWrite->isChecked());
 
     e2e.click("Command2");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));

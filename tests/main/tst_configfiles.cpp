@@ -33,6 +33,8 @@ private slots:
     void openSaveAndOpenAgain_data();
     void openSaveAndOpenAgain();
     void droppedFileOpens();
+    void fileGivenAtStart_data();
+    void fileGivenAtStart();
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
     void failedSaveLeavesNoFile_data();
@@ -157,6 +159,30 @@ void TestConfigFiles::droppedFileOpens()
     QApplication::sendEvent(target, &drop);
     QTRY_COMPARE(cell(5, 1), QStringLiteral(" #Zapni čer"));
     QCOMPARE(newestLogLine(), QStringLiteral("Načteno ze souboru „dropped.bin“"));
+}
+
+// vrk04-setup FILE: as "Otevřít…" opens it; a file that cannot be read
+// gives its message and leaves start-up's empty table.
+void TestConfigFiles::fileGivenAtStart_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QString>("row5");
+    QTest::newRow("site.json") << true << " #Zapni čer";
+    QTest::newRow("no such file") << false << " #";
+}
+
+void TestConfigFiles::fileGivenAtStart()
+{
+    QFETCH(bool, exists);
+    QFETCH(QString, row5);
+    const QString path = m_dir.filePath(QStringLiteral("site.json"));
+    QFile::remove(path);
+    if (exists)
+        put(path, referenceJson());
+    const auto seen = exists ? nullptr : answerNextMessageBox();
+    m_window->openFile(path);
+    QCOMPARE(cell(5, 1), row5);
+    QVERIFY(exists || seen->text.contains(QStringLiteral("soubor neexistuje")));
 }
 
 void TestConfigFiles::refusedFileChangesNothing_data()

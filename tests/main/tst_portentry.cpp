@@ -93,12 +93,15 @@ void TestPortEntry::typedPathCarriesTheTest()
 }
 
 // Chosen again when it opens, with one line; nothing when it has gone.
+// The verify check box likewise, ticked until the user unticks it.
 void TestPortEntry::rememberedPortIsChosenAtStart()
 {
     auto device = std::make_unique<SpareTerminal>();
     const QString path = device->path();
     m_window = startWindow();
     enter(path);
+    // Ticked on a first start; unticked, it stays so.
+    QVERIFY(m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
     m_window->findChild<QCheckBox *>("CheckVerify")->click();
 
     m_window.reset();
@@ -107,7 +110,7 @@ void TestPortEntry::rememberedPortIsChosenAtStart()
     QCOMPARE(m_window->comm().deviceName(), path);
     QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), path);
     QCOMPARE(log(), (QStringList{"Zvolen port z minulého spuštění: " + path, "Program spuštěn"}));
-    QVERIFY(m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
+    QVERIFY(!m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
 
     m_window.reset();
     device.reset();

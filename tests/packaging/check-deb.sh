@@ -29,7 +29,8 @@ expected="./usr/bin/vrk04
 ./usr/share/man/cs/man1/vrk04.1.gz
 ./usr/share/man/man1/vrk04-setup.1.gz
 ./usr/share/man/man1/vrk04.1.gz
-./usr/share/metainfo/$app_id.metainfo.xml"
+./usr/share/metainfo/$app_id.metainfo.xml
+./usr/share/mime/packages/$app_id.xml"
 files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)"
 [ "$files" = "$(LC_ALL=C sort <<<"$expected")" ] ||
     fail "file list differs from the expected one:

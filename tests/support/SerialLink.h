@@ -24,6 +24,7 @@ public:
     SerialLink()
     {
         QObject::connect(&module, &ModuleLink::logged, [this](const QString &message) { log << message; });
+        QObject::connect(&module, &ModuleLink::advised, [this](const QString &message) { log << message; });
         QObject::connect(&module, &ModuleLink::operationEnded, [this] {
             ++ended;
             m_waiting.quit();

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,7 @@ Form2::Form2(Configuration &config, QWidget *mainWindow)
     setFocusOrder();
     m_lastFocusWindow = QGuiApplication::focusWindow();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form2::followFocusWindow);
+    connect(&m_config, &Configuration::tableChanged, this, &Form2::followTable);
 }
 
 void Form2::buildWindow()
@@ -199,6 +201,27 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The table changed while the editor is open, without the focus passing
+// through another window of the program (a read ending, a dropped file): when
+// its row is no longer what the editor loaded, the editor shows the table's
+// row, so that "Vložit" cannot store an old row over it.
+void Form2::followTable()
+{
+    const int row = tableRow();
+    if (isVisible() && row >= 0 && m_config.CommandTable().row(row) != m_loaded)
+        loadRow();
+}
+
+// Escape leaves the editor as "Zpět" does.
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 int Form2::tableRow() const
 {
     bool isNumber = false;
@@ -212,6 +235,7 @@ void Form2::loadRow()
     if (row < 0)
         return;
     const CommandTable::Row &cells = m_config.CommandTable().row(row);
+    m_loaded = cells;
 
     ui.Combo1->clear();
     ui.Combo1->addItems(Vocabulary::outputs());
@@ -239,6 +263,7 @@ void Form2::storeRow()
         cells[CommandTable::Time] = ui.Text3->text().isEmpty() ? CommandTable::emptyRow().at(CommandTable::Time)
                                                                : ui.Text3->text();
         cells[CommandTable::Confirmation] = ui.Check1->isChecked() ? Vocabulary::Yes : Vocabulary::No;
+        m_loaded = cells;
         m_config.setCommand(row, cells);
     }
     close();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CommandTable.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -18,8 +20,9 @@ class TimeTextBox;
 
 // The command editor: edits one row of the command table. Non-modal, a
 // window of its own above the main window, destroyed when it closes. It reads
-// the table when it opens, when it is handed a row and when the user comes
-// back to it from another window of the program; it writes it only on
+// the table when it opens, when it is handed a row, when the user comes back
+// to it from another window of the program and when its row changes in the
+// table meanwhile (a read, a file opened or dropped); it writes it only on
 // "Vložit".
 class Form2 : public QWidget
 {
@@ -35,6 +38,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();
@@ -42,6 +46,7 @@ private:
 
     int tableRow() const;
     void loadRow();
+    void followTable();
     void storeRow();
     void offerActionsFor(const QString &output);
     void followOutputKind();
@@ -77,4 +82,7 @@ private:
 
     // The output box's text when it last received the keyboard focus.
     QString PreviousOutput;
+
+    // The row as the table held it when it was last loaded or stored.
+    CommandTable::Row m_loaded;
 };

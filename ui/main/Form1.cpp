@@ -4,6 +4,7 @@
 #include "ConfigFileActions.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
+#include "FailureNotice.h"
 #include "FlexGrid.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -210,6 +211,8 @@ void Form1::buildWindow()
     ui.imageBox = make<ImageTextBox>(this, "Text1");
     ui.showImageButton = make<QPushButton>(this, "Command7", QStringLiteral("data -> win"));
     ui.takeImageButton = make<QPushButton>(this, "Command5", QStringLiteral("win -> data"));
+    ui.showImageButton->setToolTip(tr("Zobrazit v poli výše obraz konfigurace, jak ho tabulka zapíše do modulu"));
+    ui.takeImageButton->setToolTip(tr("Převzít obraz konfigurace z pole výše do tabulky a výchozích stavů"));
     connect(ui.showImageButton, &QPushButton::clicked, this, &Form1::showImageInBox);
     connect(ui.takeImageButton, &QPushButton::clicked, this, &Form1::takeImageFromBox);
 
@@ -397,9 +400,11 @@ void Form1::setFocusOrder()
 void Form1::connectLink()
 {
     connect(&m_link, &ModuleLink::logged, this, &Form1::LogStatus);
+    connect(&m_link, &ModuleLink::advised, ui.statusBox, &StatusBox::LogAdvice);
     connect(&m_link, &ModuleLink::progressChanged, this, &Form1::followProgress);
-    connect(&m_link, &ModuleLink::operationEnded, this, &Form1::showProgress);
+    connect(&m_link, &ModuleLink::operationEnded, this, &Form1::emptyBar);
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::followOperation);
+    new FailureNotice(*this, m_link);
     connect(ui.testButton, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
     connect(ui.readButton, &QPushButton::clicked, this, &Form1::readFromModule);
     connect(ui.writeButton, &QPushButton::clicked, this, &Form1::writeToModule);
@@ -438,10 +443,15 @@ void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome
     if (operation != ModuleLink::Operation::Read)
         return;
     markKept({});
+    // The box must not keep an earlier module's bytes for "win -> data" to bring back.
+    if (ui.imageBox->image() != m_link.lastReadImage())
+        ui.imageBox->clear();
     QString problem;
     const QString copy = ModuleCopies::keep(m_link.lastReadImage(), &problem);
-    LogStatus(copy.isEmpty() ? tr("Kopii z modulu nelze uložit: %1").arg(problem)
-                             : tr("Kopie z modulu uložena do %1").arg(QDir::toNativeSeparators(copy)));
+    if (copy.isEmpty())
+        LogStatus(tr("Kopii z modulu nelze uložit: %1").arg(problem));
+    else
+        ui.statusBox->LogAdvice(tr("Kopie z modulu uložena do %1").arg(QDir::toNativeSeparators(copy)));
 }
 
 void Form1::markEdited()
@@ -507,8 +517,15 @@ void Form1::showProgress()
     const LinkProtocol &protocol = m_link.protocol();
     ui.progressBar->setMaximum(protocol.total());
     ui.progressBar->setValue(qMin(protocol.position(), protocol.total()));
-    // setValue skips the repaint for a change smaller than one chunk of the
-    // bar, which would leave the end of an operation drawn short.
+    m_barRedrawn.start();
+}
+
+// Every end empties the bar: where a transfer stopped is told by the log and
+// the failure's message, not by a bar frozen at that point.
+void Form1::emptyBar()
+{
+    ui.progressBar->setValue(0);
+    // setValue skips the repaint for a change smaller than one chunk of the bar.
     ui.progressBar->update();
     m_barRedrawn.start();
 }
@@ -524,6 +541,11 @@ void Form1::startUp()
     ButtonsToDefaults();
     m_portChoice.ScanPorts();
     m_portPicker->restore();
+}
+
+bool Form1::openFile(const QString &path)
+{
+    return mayReplaceTable() && m_files->openFile(path);
 }
 
 void Form1::LogStatus(const QString &message)
@@ -579,7 +601,10 @@ void Form1::showImageInBox()
 void Form1::takeImageFromBox()
 {
     if (ui.imageBox->isEmpty()) {
-        showMessage(tr("Nutno vložit platná data !"), MessageKind::Plain);
+        showMessage(tr("Nutno vložit platná data !") + QLatin1Char('\n')
+                        + tr("Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole "
+                             "po „data -> win“ v jiném okně programu."),
+                    MessageKind::Plain);
         return;
     }
     qsizetype unmapped = -1;

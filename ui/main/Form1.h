@@ -46,6 +46,9 @@ public:
     SerialComm &comm() { return m_link.comm(); }
     PortChoice &portChoice() { return m_portChoice; }
 
+    // Opens a configuration file as "Otevřít…" does, without the file dialog.
+    bool openFile(const QString &path);
+
     void LogStatus(const QString &message);
     void RefreshGrid();
     void ButtonsToDefaults();
@@ -67,6 +70,7 @@ private:
     void startUp();
     void followProgress();
     void showProgress();
+    void emptyBar();
     void followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
     // The transfer buttons, after asking when the table is at stake.

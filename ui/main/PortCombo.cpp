@@ -4,7 +4,10 @@
 #include "PortCatalog.h"
 
 #include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <QToolTip>
 
 PortCombo::PortCombo(QWidget *parent)
     : QComboBox(parent)
@@ -37,8 +40,19 @@ void PortCombo::refresh()
             items->item(0)->setEnabled(false);
     }
     setEditText(typed);
-    // The list may be wider than the box, which fits under the frame "Port".
-    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
+    // The list may be wider than the box, which fits under the frame "Port";
+    // it shows every name whole, beside its scroll bar.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth()
+                            + view()->verticalScrollBar()->sizeHint().width());
+}
+
+bool PortCombo::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || currentText().isEmpty())
+        return QComboBox::event(event);
+    const QString tip = toolTip().isEmpty() ? currentText() : currentText() + QStringLiteral("\n\n") + toolTip();
+    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, this);
+    return true;
 }
 
 void PortCombo::entryActivated(int index)

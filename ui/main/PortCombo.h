@@ -15,6 +15,10 @@ public:
 
     void showPopup() override;
 
+protected:
+    // The whole device or by-id name of the entry shown, above the box's own tip.
+    bool event(QEvent *event) override;
+
 signals:
     // An entry was chosen or a path typed and Enter pressed: the device to open.
     void portEntered(const QString &path);

@@ -42,7 +42,7 @@ void RememberedChoices::setPort(const QString &port)
 
 bool RememberedChoices::verifyAfterWrite()
 {
-    return value(VerifyKey, false).toBool();
+    return value(VerifyKey, true).toBool();
 }
 
 void RememberedChoices::setVerifyAfterWrite(bool on)

@@ -12,6 +12,7 @@ namespace RememberedChoices {
 QString port();
 void setPort(const QString &port);
 
+// On a first start a write is verified, as vrk04 write does.
 bool verifyAfterWrite();
 void setVerifyAfterWrite(bool on);
 

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFragment>
 
 namespace {
 
@@ -25,20 +26,36 @@ QString StatusBox::text() const
     if (document()->isEmpty())
         return {};
     QString text;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        text += block.text() + LineEnd;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString whole = block.begin().fragment().charFormat().toolTip();
+        text += (whole.isEmpty() ? block.text() : whole) + LineEnd;
+    }
     return text;
 }
 
 void StatusBox::LogStatus(const QString &message)
 {
+    insertAtTop(statusLine(message), {});
+}
+
+void StatusBox::LogAdvice(const QString &message)
+{
     const QString line = statusLine(message);
+    const int width = viewport()->width() - 2 * int(document()->documentMargin()) - 2;
+    QTextCharFormat whole;
+    whole.setToolTip(line);
+    insertAtTop(fontMetrics().elidedText(line, Qt::ElideMiddle, width), whole);
+}
+
+void StatusBox::insertAtTop(const QString &shown, const QTextCharFormat &format)
+{
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::Start);
-    if (document()->isEmpty())
-        cursor.insertText(line);
-    else
-        cursor.insertText(line + QChar::ParagraphSeparator);
+    if (!document()->isEmpty()) {
+        cursor.insertText(QString(QChar::ParagraphSeparator), {});
+        cursor.movePosition(QTextCursor::Start);
+    }
+    cursor.insertText(shown, format);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
 }

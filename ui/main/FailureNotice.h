@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ModuleLink.h"
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+// The message box after a failed read, write or verify: what happened and
+// what to do next, in one place per kind of failure. The status log keeps its
+// lines; a failed TEST asks nothing.
+class FailureNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    FailureNotice(QWidget &window, ModuleLink &link);
+
+    // The text for the operation that just failed, from the link's record of it.
+    static QString text(ModuleLink::Operation operation, const ModuleLink &link);
+
+    // Shows the notice with "OK" only; replaceable like questionBox(), so
+    // that end-to-end runs go on without a box.
+    using Box = std::function<void(QWidget *parent, const QString &text)>;
+    static Box &box();
+
+private:
+    void followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
+
+    QWidget &m_window;
+    ModuleLink &m_link;
+};
