@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace {
 
@@ -85,7 +86,11 @@ void ConfigFileActions::open()
 
 bool ConfigFileActions::save()
 {
-    const QString path = fileChooser()(&m_window, FileDialogMode::Save, m_folder);
+    // The user's own files never go among the copies, whose oldest are pruned.
+    const QString folder = ModuleCopies::holds(m_folder)
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_folder;
+    const QString path = fileChooser()(&m_window, FileDialogMode::Save, folder);
     return !path.isEmpty() && saveFile(path);
 }
 
