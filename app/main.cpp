@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
+#include "StopSignals.h"
 #include "Translations.h"
 #include "Version.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     installTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(VRK04_APP_ID));
     Form1 window;
+    StopSignals stops;
+    QObject::connect(&stops, &StopSignals::requested, &window, &Form1::stopRequested);
     window.show();
     return app.exec();
 }
