@@ -70,7 +70,7 @@ std::optional<Duplicate> duplicateKey(const QString &text)
         if (ch == u'\n') {
             ++line;
         } else if (ch == u'{' || ch == u'[') {
-            levels.append({ch == u'{', {}});
+            levels.append(Level{ch == u'{', {}});
             keyNext = ch == u'{';
         } else if (ch == u'}' || ch == u']') {
             if (!levels.isEmpty())
