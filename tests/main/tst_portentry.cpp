@@ -10,6 +10,8 @@
 #include "WindowTestAids.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 class TestPortEntry : public QObject
 {
@@ -26,6 +29,7 @@ private slots:
     void initTestCase();
     void typedPathCarriesTheTest();
     void rememberedPortIsChosenAtStart();
+    void settingsFifoIsSkipped();
 
 private:
     std::unique_ptr<Form1> startWindow();
@@ -118,6 +122,21 @@ void TestPortEntry::rememberedPortIsChosenAtStart()
     m_window = startWindow();
     QVERIFY(!m_window->comm().PortOpen());
     QCOMPARE(log(), QStringList{"Program spuštěn"});
+}
+
+// QSettings would block at start on a settings file that is a FIFO: the
+// window starts with its defaults and says why.
+void TestPortEntry::settingsFifoIsSkipped()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/vrk04-test";
+    const QString fifo = folder + u'/' + QCoreApplication::applicationName() + ".conf";
+    QFile::remove(fifo);
+    QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto removeFifo = qScopeGuard([&] { QFile::remove(fifo); });
+    m_window = startWindow();
+    QVERIFY2(log().value(0).contains(QStringLiteral("nelze přečíst: není to obyčejný soubor")), qPrintable(log().join(u'|')));
+    QVERIFY(!m_window->comm().PortOpen());
 }
 
 QTEST_MAIN(TestPortEntry)

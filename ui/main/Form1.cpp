@@ -572,6 +572,8 @@ void Form1::showProgress()
 void Form1::startUp()
 {
     LogStatus(tr("Program spuštěn"));
+    if (const QString problem = RememberedChoices::problem(); !problem.isEmpty())
+        LogStatus(problem);
     for (int c = 0; c < ui.grid->Cols(); ++c) {
         ui.grid->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
         ui.grid->setTextMatrix(0, c, c == 0 ? tr("č.") : CommandTable::heading(c - 1));
