@@ -231,6 +231,10 @@ Ověření neproběhlo.</source>
 Výchozí stavy: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>soubor je jen pro čtení</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -403,6 +407,14 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Sériový port mimo COM1 až COM6, například USB převodník; vyberte ho ze seznamu nebo napište cestu a stiskněte Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. Další pokyn k ukončení zápis přeruší.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -638,11 +650,19 @@ Přesto skončit?</source>
         <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModuleCopies</name>
     <message>
         <source>Složku %1 nelze vytvořit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 je odkaz mimo datovou složku programu, kopie se tam neukládají.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -699,6 +719,13 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Zrušit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RememberedChoices</name>
+    <message>
+        <source>Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -866,6 +893,10 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>položka %1 je uvedena dvakrát</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1060,6 +1091,10 @@ Návratové kódy:
     </message>
     <message>
         <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
