@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <csignal>
+
 using namespace ConfigImageLayout;
 
 namespace {
@@ -38,6 +40,7 @@ private slots:
     void staleAckAfterFailedStep();
     void earlyEndOfWrite();
     void leavingDuringWriteAsks();
+    void signalDuringWriteLetsItFinish(); // must stay last: it ends the event loops
 
 private:
     EndToEnd e2e;
@@ -318,6 +321,22 @@ void TestEndToEnd::leavingDuringWriteAsks()
     QVERIFY2(asked.at(1).startsWith(QStringLiteral("Probíhá zápis")), qPrintable(asked.at(1)));
     QCOMPARE(asked.at(2), asked.at(1));
     QCOMPARE(e2e.messages().last(), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
+}
+
+// SIGTERM during a write (a log-out, a kill): the write goes on to its end,
+// and only then does the window end.
+void TestEndToEnd::signalDuringWriteLetsItFinish()
+{
+    const QString saved = dir.filePath(QStringLiteral("signalled.bin"));
+    QVERIFY(e2e.start({"--save", saved}));
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.window->stopRequested(SIGTERM);
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    const QStringList messages = e2e.messages();
+    QVERIFY2(messages.at(2).startsWith(QStringLiteral("Program má skončit")), qPrintable(messages.join(u'|')));
+    QCOMPARE(messages.last(), QStringLiteral("Prenos OK"));
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
 }
 
