@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
+#include "StopSignals.h"
 #include "Translations.h"
 #include "Version.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
     installTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(VRK04_APP_ID));
     Form1 window;
+    StopSignals stops;
+    QObject::connect(&stops, &StopSignals::requested, &window, &Form1::stopRequested);
     window.show();
     // A configuration file given (a double-click in a file manager) opens as
     // "Otevřít…" opens it, once the window shows; Qt's own options are gone

@@ -85,7 +85,8 @@ ExitCode Commands::read()
         return ExitCode::LinkFailed;
     const Outcome outcome = perform([this] { m_link->readFromModule(); });
     const QByteArray received = m_link->lastReadImage();
-    if (outcome == Outcome::Succeeded && received.size() >= ConfigImageLayout::ImageSize) {
+    // More than a whole image before the end mark is as wrong as less.
+    if (outcome == Outcome::Succeeded && received.size() == ConfigImageLayout::ImageSize) {
         const ExitCode saved = saveRead(path, received);
         if (saved != ExitCode::FileProblem)
             m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
@@ -357,9 +358,15 @@ void Commands::stopRequested(int number)
     if (writing && number == SIGINT && !m_finishWrite) {
         m_finishWrite = number;
         const int left = total - written;
-        // Until the first byte has been answered, the line's own pace: two
-        // bytes of ten bits at 19200 bit/s per image byte.
-        const double msPerByte = written > 0 ? double(m_clock.elapsed()) / written : 20.0 / 19.2;
+        // The time left only once the module's pace is known: an adapter's
+        // latency can make it ten times the line's.
+        if (written == 0) {
+            m_console.error(ToolText::tr("Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. "
+                                         "Dalším Ctrl+C zápis přerušíte.")
+                                .arg(left));
+            return;
+        }
+        const double msPerByte = double(m_clock.elapsed()) / written;
         m_console.error(ToolText::tr("Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B, asi %2 s. "
                            "Dalším Ctrl+C zápis přerušíte.")
                             .arg(left)

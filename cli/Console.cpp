@@ -16,6 +16,7 @@
 namespace {
 
 QString lostOutput;
+bool lostErrors = false;
 
 // False when the stream did not take every byte.
 bool write(std::FILE *stream, const QString &text)
@@ -57,6 +58,11 @@ QString Console::outputLost()
     return lostOutput;
 }
 
+bool Console::errorsLost()
+{
+    return lostErrors;
+}
+
 void Console::status(const QString &message)
 {
     if (!quiet())
@@ -77,12 +83,14 @@ void Console::lines(const QString &text)
 {
     if (m_progress)
         m_progress->clear();
-    write(stderr, text);
+    if (!write(stderr, text))
+        lostErrors = true;
 }
 
 void Console::writeErr(const QString &line)
 {
     if (m_progress)
         m_progress->clear();
-    write(stderr, line + u'\n');
+    if (!write(stderr, line + u'\n'))
+        lostErrors = true;
 }

@@ -30,6 +30,8 @@ public:
     static void writeOut(const QString &text);
     // Why output to stdout was lost; empty when none was.
     static QString outputLost();
+    // A status or error line did not reach stderr (its reader went away).
+    static bool errorsLost();
 
     bool quiet() const { return m_verbosity == Verbosity::Quiet; }
     // The progress bar that status lines clear first, or none.

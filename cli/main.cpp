@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Console.h"
+#include "StopSignals.h"
 #include "ToolText.h"
 #include "Translations.h"
 #include "Version.h"
@@ -11,20 +12,26 @@
 
 namespace {
 
-// Data that never reached stdout (a full disk) is a failure, whatever the command found.
+// Data that never reached stdout (a full disk) is a failure, whatever the
+// command found; so are status lines that never reached stderr, unless
+// something else failed already.
 ExitCode outputChecked(ExitCode code)
 {
     const QString lost = Console::outputLost();
-    if (lost.isEmpty())
-        return code;
-    Console().error(ToolText::tr("Výstup nelze zapsat: %1").arg(lost));
-    return ExitCode::FileProblem;
+    if (!lost.isEmpty()) {
+        Console().error(ToolText::tr("Výstup nelze zapsat: %1").arg(lost));
+        return ExitCode::FileProblem;
+    }
+    return code == ExitCode::Done && Console::errorsLost() ? ExitCode::FileProblem : code;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // A reader of stdout or stderr that goes away (| head) must not end a
+    // write half-way; the lost lines are reported by the exit code.
+    StopSignals::ignoreBrokenPipe();
     QCoreApplication app(argc, argv);
     installTranslations(app);
     QCoreApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));

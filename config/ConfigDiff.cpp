@@ -6,6 +6,7 @@
 #include "DefaultStates.h"
 #include "ImageCodec.h"
 #include "ImageDiff.h"
+#include "TableFormat.h"
 
 #include <QSet>
 
@@ -17,7 +18,7 @@ constexpr int ShownBytes = 8; // a longer run of differing bytes is cut short
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("„%1“").arg(text);
+    return QStringLiteral("„%1“").arg(visibleText(text));
 }
 
 QString hexBytes(const QByteArray &bytes)

@@ -107,6 +107,8 @@ QString unsavable(const QString &path)
         reason = ConfigWords::tr("je to složka");
     else if (const QString special = notRegularFile(path); !special.isEmpty())
         reason = special;
+    else if (target.exists() && !target.isWritable())
+        reason = ConfigWords::tr("soubor je jen pro čtení");
     else if (!folder.isDir())
         reason = ConfigWords::tr("složka %1 neexistuje").arg(quoted(folder.filePath()));
     else if (!folder.isWritable())

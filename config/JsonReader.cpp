@@ -8,8 +8,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <cmath>
+#include <optional>
 
 using Reason = TextRefusal::Reason;
 using Field = TextRefusal::Field;
@@ -43,6 +45,57 @@ QString wholeNumber(const QJsonValue &value)
     if (std::floor(d) == d && std::abs(d) < 1e9)
         return QString::number(qint64(d));
     return literal(value);
+}
+
+struct Duplicate
+{
+    QString key;
+    int line = 0;
+};
+
+// The first key that one object of valid JSON text names twice, which
+// QJsonDocument would take silently, the last one winning.
+std::optional<Duplicate> duplicateKey(const QString &text)
+{
+    struct Level
+    {
+        bool object = false;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    bool keyNext = false;
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\n') {
+            ++line;
+        } else if (ch == u'{' || ch == u'[') {
+            levels.append(Level{ch == u'{', {}});
+            keyNext = ch == u'{';
+        } else if (ch == u'}' || ch == u']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+            keyNext = false;
+        } else if (ch == u',') {
+            keyNext = !levels.isEmpty() && levels.last().object;
+        } else if (ch == u'"') {
+            const qsizetype start = i;
+            for (++i; i < text.size() && text.at(i) != u'"'; ++i) {
+                if (text.at(i) == u'\\')
+                    ++i;
+            }
+            if (!keyNext || levels.isEmpty())
+                continue;
+            keyNext = false;
+            // The key as the parser reads it, escapes and all.
+            const QByteArray raw = '[' + text.mid(start, i - start + 1).toUtf8() + ']';
+            const QString key = QJsonDocument::fromJson(raw).array().at(0).toString();
+            if (levels.last().keys.contains(key))
+                return Duplicate{key, line};
+            levels.last().keys.insert(key);
+        }
+    }
+    return std::nullopt;
 }
 
 struct Reader
@@ -134,6 +187,12 @@ struct Reader
             parsed.refusal.reason = Reason::BadJson;
             parsed.refusal.line = int(before.count(u'\n')) + 1;
             parsed.refusal.value = QString::number(before.size() - before.lastIndexOf(u'\n'));
+            return;
+        }
+        if (const std::optional<Duplicate> duplicate = duplicateKey(text)) {
+            parsed.refusal.reason = Reason::DuplicateKey;
+            parsed.refusal.line = duplicate->line;
+            parsed.refusal.value = duplicate->key;
             return;
         }
         if (!document.isObject()) {

@@ -20,24 +20,6 @@ QList<int> defaults(const ImageDecoding &decoded)
     return states;
 }
 
-// Control characters (C0, DEL, C1) would break the columns or act on the
-// terminal: they are shown escaped as \xHH, and a backslash as \\, so that
-// the text stays unambiguous.
-QString visible(const QString &text)
-{
-    QString shown;
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
-        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
-            shown += QStringLiteral("\\x") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
-        else if (code == u'\\')
-            shown += QStringLiteral("\\\\");
-        else
-            shown += ch;
-    }
-    return shown;
-}
-
 QString asText(const ImageDecoding &decoded)
 {
     QList<int> widths = {2, 33, 6, 9, 5, 5};
@@ -58,7 +40,7 @@ QString asText(const ImageDecoding &decoded)
     QString text = row(headings);
     for (int r = 0; r < CommandTable::RowCount; ++r) {
         const CommandTable::Row &cells = decoded.table.row(r);
-        text += row({QString::number(r + 1).rightJustified(2), u'#' + visible(cells.at(0)), cells.at(1),
+        text += row({QString::number(r + 1).rightJustified(2), u'#' + visibleText(cells.at(0)), cells.at(1),
                      cells.at(2), cells.at(3), cells.at(4)});
     }
     QStringList states;
@@ -151,4 +133,19 @@ QString formatTable(const ImageDecoding &decoded, TableFormat format)
         return asJson(decoded);
     }
     return {};
+}
+
+QString visibleText(const QString &text)
+{
+    QString shown;
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            shown += QStringLiteral("\\x") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
+        else if (code == u'\\')
+            shown += QStringLiteral("\\\\");
+        else
+            shown += ch;
+    }
+    return shown;
 }

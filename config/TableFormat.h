@@ -14,3 +14,8 @@ enum class TableFormat { Text, Csv, Json };
 //   "sms", "output", "action", "time", "confirm"}, ...], "defaults": [five 0/1]}.
 // Csv and Json are what ConfigText reads back.
 QString formatTable(const ImageDecoding &decoded, TableFormat format);
+
+// Control characters (C0, DEL, C1) would break the columns or act on the
+// terminal: text as the tool shows it, with them escaped as \xHH and a
+// backslash as \\, so that the text stays unambiguous.
+QString visibleText(const QString &text);

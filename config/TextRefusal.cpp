@@ -2,6 +2,7 @@
 #include "TextRefusal.h"
 
 #include "CommandTable.h"
+#include "TableFormat.h"
 #include "Windows1250.h"
 
 QString TextRefusal::message(const QString &file) const
@@ -57,7 +58,7 @@ QString TextRefusal::where(const QString &file) const
 
 QString TextRefusal::why() const
 {
-    const QString quoted = QStringLiteral("„%1“").arg(value);
+    const QString quoted = QStringLiteral("„%1“").arg(visibleText(value));
     switch (reason) {
     case Reason::None:
         return {};
@@ -79,6 +80,8 @@ QString TextRefusal::why() const
         return tr("%1 tento program nezná (čte verzi 1)").arg(quoted);
     case Reason::UnknownKey:
         return tr("neznámá položka %1").arg(quoted);
+    case Reason::DuplicateKey:
+        return tr("položka %1 je uvedena dvakrát").arg(quoted);
     case Reason::MissingKey:
         return tr("chybí položka %1").arg(quoted);
     case Reason::MissingColumn:

@@ -24,6 +24,7 @@ public:
         UnknownFormat,
         UnknownVersion,
         UnknownKey,          // value: the key
+        DuplicateKey,        // value: the key, named twice in one object
         MissingKey,
         MissingColumn,       // value: the column's name
         BadHeader,           // value: the header as it must be

@@ -233,21 +233,22 @@ void LinkProtocol::runStep(qint16 mode, Transition transition, LinkText::Status 
     }
     if (step == Step::Continue)
         return;
-    // A verify that found a difference has said so already.
-    if (step == Step::Failed || step == Step::NotConfiguration) {
-        log(failure);
-        m_failure = m_linkState == DataPhase ? Failure::CutShort : Failure::NoAnswer;
-        m_linkState = Idle;
-    }
     if (step == Step::Differs)
         m_failure = Failure::Differs;
-    // The cable worked: the user is told that the module itself holds no
-    // configuration.
+    // The cable worked: between "Prenos OK" and the failure the user is told
+    // that the module itself holds no configuration.
     if (step == Step::NotConfiguration) {
         const bool erased = !m_lastReadImage.isEmpty()
                             && m_lastReadImage.count(ConfigImageLayout::FillByte) == m_lastReadImage.size();
         log(erased ? Status::ModuleErased : Status::NotConfiguration);
         m_failure = erased ? Failure::Erased : Failure::NotConfiguration;
+    }
+    // A verify that found a difference has said so already.
+    if (step == Step::Failed || step == Step::NotConfiguration) {
+        log(failure);
+        if (step == Step::Failed)
+            m_failure = m_linkState == DataPhase ? Failure::CutShort : Failure::NoAnswer;
+        m_linkState = Idle;
     }
     endOperation(runningOperation(), step == Step::Done ? Outcome::Succeeded : Outcome::Failed);
 }
@@ -346,6 +347,12 @@ LinkProtocol::Step LinkProtocol::finishVerify()
     setPosition(m_position - 1);
     m_linkState = Idle;
     m_verifiedImage = m_imageBuffer;
+    // A module that stops short failed to send its image: no comparison.
+    if (m_verifiedImage.size() < ImageSize) {
+        m_verifyDifference = 0;
+        log(LinkText::earlyVerifyEnd(m_verifiedImage.size(), ImageSize));
+        return Step::Failed;
+    }
     m_verifyDifference = firstDifference(m_verifiedImage, m_expected);
     if (m_verifyDifference == 0) {
         log(Status::VerifyOk);

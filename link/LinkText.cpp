@@ -54,6 +54,11 @@ QString LinkText::earlyEnd(qsizetype answered, qsizetype size)
         .arg(size);
 }
 
+QString LinkText::earlyVerifyEnd(qsizetype received, qsizetype size)
+{
+    return tr("Modul ukončil vyčítání předčasně, po %1. bajtu z %2.").arg(received).arg(size);
+}
+
 QString LinkText::verifyDifference(const QByteArray &module, const QByteArray &expected, int position)
 {
     return tr("Ověření: první rozdíl, ")

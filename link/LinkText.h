@@ -36,6 +36,8 @@ public:
 
     // The module ended a write after `answered` of `size` bytes.
     static QString earlyEnd(qsizetype answered, qsizetype size);
+    // A verify whose module sent its end mark after fewer than size bytes.
+    static QString earlyVerifyEnd(qsizetype received, qsizetype size);
     // The module differs from the expected image, first at 1-based position.
     static QString verifyDifference(const QByteArray &module, const QByteArray &expected, int position);
     static QString portClosed(const QString &port, const QString &reason);

@@ -19,6 +19,11 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_ticker, &GraceTimer::ticked, &m_protocol, &LinkProtocol::TimerTick);
     connect(&m_protocol, &LinkProtocol::logged, this, &ModuleLink::logged);
     connect(&m_protocol, &LinkProtocol::progressChanged, this, &ModuleLink::progressChanged);
+    // Kept before anyone hears of the end: a verify that follows reuses the buffer.
+    connect(&m_protocol, &LinkProtocol::operationEnded, this, [this](Operation operation, Outcome outcome) {
+        if (operation == Operation::Write && outcome == Outcome::Succeeded)
+            m_writtenImage = m_protocol.ImageBuffer();
+    });
     connect(&m_protocol, &LinkProtocol::operationEnded, this, &ModuleLink::operationEnded);
     connect(&m_protocol, &LinkProtocol::progressChanged, &m_answerPace, &AnswerPace::progressed);
     connect(&m_answerPace, &AnswerPace::slow, this,

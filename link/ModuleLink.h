@@ -68,6 +68,8 @@ public:
     const QByteArray &lastReadImage() const { return m_protocol.lastReadImage(); }
     const QByteArray &verifiedImage() const { return m_protocol.verifiedImage(); }
     int verifyDifference() const { return m_protocol.verifyDifference(); }
+    // The image the last successful write sent, whole; empty before one.
+    const QByteArray &writtenImage() const { return m_writtenImage; }
 
 signals:
     // Every status line, as the window logs it, and one line naming the port
@@ -88,4 +90,5 @@ private:
     Configuration m_config;
     LinkProtocol m_protocol;
     AnswerPace m_answerPace;
+    QByteArray m_writtenImage;
 };

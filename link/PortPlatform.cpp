@@ -12,11 +12,13 @@
 QString PortPlatform::deviceBehind(const QString &path)
 {
 #ifdef Q_OS_UNIX
-    if (path.startsWith(u'/')) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (!canonical.isEmpty())
-            return canonical;
-    }
+    // Where QSerialPort looks for the name: a path as it is, from the
+    // current folder too; a bare name (ttyUSB0) in /dev.
+    const bool isPath = path.startsWith(u'/') || path.startsWith(QLatin1String("./"))
+                        || path.startsWith(QLatin1String("../"));
+    const QString canonical = QFileInfo(isPath ? path : QStringLiteral("/dev/") + path).canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
 #endif
     return path;
 }

@@ -17,10 +17,11 @@ class PortPlatform
     Q_DECLARE_TR_FUNCTIONS(PortPlatform)
 
 public:
-    // The device a path leads to: /dev/serial/by-id/usb-FTDI_... and any other
-    // symbolic link resolved to /dev/ttyUSB0, so that one device has one name
-    // and one lock. A name that is not a path (COM3) or does not exist comes
-    // back as it is.
+    // The device a path leads to: /dev/serial/by-id/usb-FTDI_..., ./alias,
+    // ../dev/ttyUSB0 and any other symbolic link or relative path resolved to
+    // /dev/ttyUSB0, so that one device has one name and one lock. A bare name
+    // is looked for in /dev, as QSerialPort does. A name that does not exist
+    // (COM3 on Windows) comes back as it is.
     static QString deviceBehind(const QString &path);
 
     // Holds the open device exclusively (TIOCEXCL) and asks its driver for

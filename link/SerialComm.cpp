@@ -68,7 +68,8 @@ bool SerialComm::setPortOpen(bool open)
         closePort();
         return fail(problem);
     }
-    m_port.clear();
+    // No flush here: the scan opens every mapped device, which may belong to
+    // someone else; the protocol empties the input before each exchange.
     return true;
 }
 

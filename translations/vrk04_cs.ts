@@ -231,6 +231,10 @@ Ověření neproběhlo.</source>
 Výchozí stavy: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>soubor je jen pro čtení</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FailureNotice</name>
@@ -464,6 +468,11 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
+        <source>Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. Další pokyn k ukončení zápis přeruší.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -699,11 +708,19 @@ Přesto skončit?</source>
         <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModuleCopies</name>
     <message>
         <source>Složku %1 nelze vytvořit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 je odkaz mimo datovou složku programu, kopie se tam neukládají.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -760,6 +777,13 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Zrušit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RememberedChoices</name>
+    <message>
+        <source>Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -927,6 +951,10 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>tvar %1 neudrží obraz přesně (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>položka %1 je uvedena dvakrát</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1254,6 +1282,7 @@ tvar souboru (convert): bin, json nebo csv.</source>
     </message>
     <message>
         <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -236,6 +236,10 @@ Výchozí stavy: </source>
         <translation>
 Default states: </translation>
     </message>
+    <message>
+        <source>soubor je jen pro čtení</source>
+        <translation>the file is read-only</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotice</name>
@@ -483,6 +487,12 @@ Exit all the same?</translation>
     <message>
         <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <translation>Paste a configuration image as text into the box, for example one copied from the box after “data -&gt; win” in another window of the program.</translation>
+        <source>Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit.</source>
+        <translation>Reading from the module: the table cannot be changed until it ends.</translation>
+    </message>
+    <message>
+        <source>Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. Další pokyn k ukončení zápis přeruší.</source>
+        <translation>The program is to end: the write finishes first, so that the module is not left half-written. A further request to end interrupts the write.</translation>
     </message>
 </context>
 <context>
@@ -717,12 +727,20 @@ Exit all the same?</translation>
         <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
         <translation>The module’s data are no configuration: the transfer went through, but the contents cannot be decoded.</translation>
     </message>
+    <message>
+        <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
+        <translation>The module ended the read early, after byte %1 of %2.</translation>
+    </message>
 </context>
 <context>
     <name>ModuleCopies</name>
     <message>
         <source>Složku %1 nelze vytvořit.</source>
         <translation>Folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>%1 je odkaz mimo datovou složku programu, kopie se tam neukládají.</source>
+        <translation>%1 is a link out of the program’s data folder; no copies are saved there.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +797,13 @@ Exit all the same?</translation>
     <message>
         <source>Zrušit</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedChoices</name>
+    <message>
+        <source>Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.</source>
+        <translation>Settings %1 cannot be read: %2. The program starts with its default settings.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +971,10 @@ Exit all the same?</translation>
     <message>
         <source>tvar %1 neudrží obraz přesně (%2)</source>
         <translation>form %1 cannot hold the image exactly (%2)</translation>
+    </message>
+    <message>
+        <source>položka %1 je uvedena dvakrát</source>
+        <translation>key %1 is given twice</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1327,8 @@ form of the file (convert): bin, json or csv.</translation>
     <message>
         <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation>The write goes on to its end so that the module is not left half written: %1 B to go. Another Ctrl+C interrupts the write.</translation>
     </message>
 </context>
 </TS>

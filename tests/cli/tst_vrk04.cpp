@@ -13,12 +13,14 @@
 #include <QFile>
 #include <algorithm>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -57,15 +59,30 @@ private slots:
     void language();
 
 private:
+    // closedPipe: 1 or 2 gives stdout or stderr a pipe whose reader has gone.
     Run vrk04(const QStringList &arguments, const QString &folder,
               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-              const QString &stdoutFile = {})
+              const QString &stdoutFile = {}, int closedPipe = 0)
     {
         QProcess process;
         process.setWorkingDirectory(folder);
         process.setProcessEnvironment(environment);
         if (!stdoutFile.isEmpty())
             process.setStandardOutputFile(stdoutFile);
+#ifdef Q_OS_UNIX
+        int pipe[2] = {-1, -1};
+        if (closedPipe && ::pipe(pipe) == 0) {
+            ::close(pipe[0]);
+            process.setChildProcessModifier([pipe, closedPipe] {
+                ::signal(SIGPIPE, SIG_DFL); // as a shell leaves it
+                ::dup2(pipe[1], closedPipe);
+            });
+        }
+        const auto closeWriteEnd = qScopeGuard([pipe] {
+            if (pipe[1] >= 0)
+                ::close(pipe[1]);
+        });
+#endif
         process.start(QStringLiteral(VRK04_CLI_PATH), arguments);
         Run run;
         if (!process.waitForFinished(120000)) {
@@ -122,6 +139,10 @@ void TestVrk04::withModule_data()
         << args({"pozice 1 (povel 1, text SMS, znak 1)"})
         << args({"Pozice 644 (výchozí stavy výstupů, bajt 1): 35 -> FF\n", "Pozice 656 až 658 (povel 1, záznam): 31 31 A0 -> FF FF FF\n"})
         << module << module << false;
+    QTest::newRow("verify against a module that ends early: a transfer fault")
+        << args({"--end-at", "1000"}) << module << args({"verify", "--port", Device, file}) << 1
+        << args({"Modul ukončil vyčítání předčasně, po 999. bajtu z 2048.", "chyba v prenosu!"}) << none
+        << QByteArray() << module << false;
     QTest::newRow("silent module, test") << args({"--silent"}) << QByteArray()
                                          << args({"test", "--port", Device}) << 1 << args({"TEST ERROR"})
                                          << none << QByteArray() << module << false;
@@ -153,10 +174,10 @@ void TestVrk04::withModule_data()
                                           << referenceTextImage() << false;
     QTest::newRow("read into JSON") << none << QByteArray() << args({"read", "-q", "--port", Device, "file.json"})
                                     << 0 << none << args({"#ZAPNI TOPENÍ"}) << QByteArray() << module << false;
-    QTest::newRow("read of a longer image into JSON keeps it raw, exit 3")
-        << args({"--size", "2049"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 3
-        << args({"Soubor „file.json“ obsahuje obraz tak, jak přišel: tvar JSON neudrží obraz přesně ("})
-        << args({"#ZAPNI TOPENÍ"}) << module + char(0xFF) << module << false;
+    QTest::newRow("read of a longer image is no configuration, kept raw, exit 5")
+        << args({"--size", "2049"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 5
+        << args({"Obraz z modulu není konfigurační obraz: má 2049 B, celý konfigurační obraz má 2048 B."})
+        << none << module + char(0xFF) << module << false;
     QTest::newRow("convert JSON to CSV") << none << referenceJson() << args({"convert", file, "file.csv"}) << 0
                                          << args({"„file.csv“"}) << none << referenceCsv() << module << true;
     QTest::newRow("convert: constant bits a text cannot hold")
@@ -170,6 +191,9 @@ void TestVrk04::withModule_data()
     controls.replace(0, 6, "A\x1B" "B\x07\x7F\\");
     QTest::newRow("control characters escaped") << none << controls << args({"show", file}) << 0 << none
                                                 << args({"#A\\x1BB\\x07\\x7F\\\\  "}) << controls << module << true;
+    QTest::newRow("control characters escaped in a diff") << none << controls << args({"diff", file, "module.bin"})
+                                                          << 3 << none << args({"Povel 1, Tvar SMS: „A\\x1BB\\x07\\x7F\\\\"})
+                                                          << controls << module << true;
     QTest::newRow("format of a write") << none << reset
                                        << args({"write", "--port", Device, "--format", "csv", file}) << 2
                                        << args({"--format"}) << none << reset << module << true;
@@ -259,6 +283,7 @@ void TestVrk04::keepsConfigurations_data()
     QTest::addColumn<QByteArray>("file");        // file.bin beforehand, unless empty
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("stdoutTo");       // a file for stdout instead of a pipe
+    QTest::addColumn<int>("closedPipe");         // 1 stdout, 2 stderr: its reader has gone
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stderrHas");
     QTest::addColumn<QByteArray>("moduleBytes"); // the new file beside file.bin; empty: none
@@ -271,22 +296,28 @@ void TestVrk04::keepsConfigurations_data()
     auto args = [](std::initializer_list<QString> list) { return QStringList(list); };
 
     QTest::newRow("erased module: backup kept, bytes beside it")
-        << args({"--erased"}) << backup << args({"read", "--port", Device, file}) << none << 5
+        << args({"--erased"}) << backup << args({"read", "--port", Device, file}) << none << 0 << 5
         << "Soubor „file.bin“ zůstává beze změny" << erased << QByteArray();
     QTest::newRow("short file padded with fill to 2048 bytes")
-        << QStringList() << backup.left(1000) << args({"write", "--port", Device, file}) << none << 0
+        << QStringList() << backup.left(1000) << args({"write", "--port", Device, file}) << none << 0 << 0
         << "doplněn výplňovými bajty 0xFF na 2048 B" << QByteArray()
         << backup.left(1000) + QByteArray(1048, char(0xFF));
 #ifdef Q_OS_UNIX
-    QTest::newRow("FIFO to show") << QStringList() << QByteArray() << args({"show", "fifo"}) << none << 4
+    QTest::newRow("FIFO to show") << QStringList() << QByteArray() << args({"show", "fifo"}) << none << 0 << 4
                                   << "„fifo“ nelze přečíst: není to obyčejný soubor" << QByteArray()
                                   << QByteArray();
     QTest::newRow("FIFO to read into") << QStringList() << QByteArray() << args({"read", "--port", Device, "fifo"})
-                                       << none << 4 << "„fifo“ nelze uložit: není to obyčejný soubor"
+                                       << none << 0 << 4 << "„fifo“ nelze uložit: není to obyčejný soubor"
                                        << QByteArray() << QByteArray();
     QTest::newRow("table to a full disk") << QStringList() << backup << args({"show", file, "--format", "csv"})
-                                          << "/dev/full" << 4 << "Výstup nelze zapsat" << QByteArray()
+                                          << "/dev/full" << 0 << 4 << "Výstup nelze zapsat" << QByteArray()
                                           << QByteArray();
+    QTest::newRow("stderr's reader gone during a write: the whole image goes, exit 4")
+        << QStringList() << backup << args({"write", "--port", Device, file}) << none << 2 << 4 << QString()
+        << QByteArray() << backup;
+    QTest::newRow("stdout's reader gone after a read: saved, exit 0")
+        << QStringList() << QByteArray() << args({"read", "--port", Device, "new.bin"}) << none << 1 << 0
+        << "Uloženo do souboru „new.bin“" << QByteArray() << QByteArray();
 #endif
 }
 
@@ -296,6 +327,7 @@ void TestVrk04::keepsConfigurations()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, arguments);
     QFETCH(QString, stdoutTo);
+    QFETCH(int, closedPipe);
     QFETCH(int, exitCode);
     QFETCH(QString, stderrHas);
     QFETCH(QByteArray, moduleBytes);
@@ -314,7 +346,7 @@ void TestVrk04::keepsConfigurations()
     QVERIFY(sim.start(simulator + QStringList{"--baud", "0", "--image", modulePath}));
     arguments.replaceInStrings(Device, sim.devicePath());
 
-    const Run run = vrk04(arguments, folder.path(), QProcessEnvironment::systemEnvironment(), stdoutTo);
+    const Run run = vrk04(arguments, folder.path(), QProcessEnvironment::systemEnvironment(), stdoutTo, closedPipe);
     sim.stop();
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));

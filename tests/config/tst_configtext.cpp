@@ -48,6 +48,8 @@ void TestConfigText::read_data()
                                  << "m.json: povelů je 19, má jich být 20";
     QTest::newRow("a key misspelt") << j << edit(json, "\"confirm\": \"ANO\"", "\"confirmed\": \"ANO\"")
                                     << "m.json, povel 5: neznámá položka „confirmed“";
+    QTest::newRow("a key twice") << j << edit(json, "\"time\": 5", "\"time\": 5, \"time\": 9")
+                                 << "m.json, řádek 9: položka „time“ je uvedena dvakrát";
     QTest::newRow("time as a string") << j << edit(json, "\"time\": 5", "\"time\": \"5\"")
                                       << "m.json, povel 5, čas: „5“ není číslo";
     QTest::newRow("33-character SMS") << c << edit(csv, "Zapni čer", QString(33, u'ř').toUtf8())

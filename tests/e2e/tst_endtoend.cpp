@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <csignal>
+
 using namespace ConfigImageLayout;
 
 namespace {
@@ -38,6 +40,7 @@ private slots:
     void staleAckAfterFailedStep();
     void earlyEndOfWrite();
     void leavingDuringWriteAsks();
+    void signalDuringWriteLetsItFinish(); // must stay last: it ends the event loops
 
 private:
     EndToEnd e2e;
@@ -130,10 +133,11 @@ void TestEndToEnd::faults_data()
     QTest::addColumn<bool>("decoded");
 
     const QStringList readFailed{"chyba v prenosu!"};
-    const QStringList decodeFailed{"Prenos OK", "chyba v prenosu!",
-                                   "Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."};
-    const QStringList erased{"Prenos OK", "chyba v prenosu!",
-                             "Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci."};
+    const QStringList decodeFailed{"Prenos OK",
+                                   "Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.",
+                                   "chyba v prenosu!"};
+    const QStringList erased{"Prenos OK", "Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.",
+                             "chyba v prenosu!"};
     const QStringList readOk{"Prenos OK", EndToEnd::CopyLine};
     const QStringList writeFailed{"chyba komunikace!"};
     QTest::newRow("read, silent") << QStringList{"--silent"} << "Command1" << readFailed << -1 << false;
@@ -214,17 +218,23 @@ void TestEndToEnd::faults()
     QVERIFY(e2e.window->link().protocol().LinkState() == 25);
 }
 
-// A second transfer press while a write runs leaves the write alone.
+// A second transfer press while a write runs leaves the write alone; an edit
+// meanwhile is not in the module, so the title keeps its star.
 void TestEndToEnd::transferPressDuringWrite_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::newRow("PC -> VRK-04 again") << "Command2";
-    QTest::newRow("PC <- VRK-04") << "Command1";
+    QTest::addColumn<bool>("refused"); // a line says a transfer is under way
+    QTest::addColumn<QString>("title");
+    QTest::newRow("PC -> VRK-04 again") << "Command2" << true << "VRK-04 setup";
+    QTest::newRow("PC <- VRK-04") << "Command1" << true << "VRK-04 setup";
+    QTest::newRow("RELE2's default, an edit") << "Command9" << false << "VRK-04 setup*";
 }
 
 void TestEndToEnd::transferPressDuringWrite()
 {
     QFETCH(QString, button);
+    QFETCH(bool, refused);
+    QFETCH(QString, title);
     const QString saved = dir.filePath(QStringLiteral("written.bin"));
     const QString log = dir.filePath(QStringLiteral("pressed.log"));
     QFile::remove(log);
@@ -235,11 +245,12 @@ void TestEndToEnd::transferPressDuringWrite()
     e2e.click(button.toLatin1().constData());
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
 
-    const QStringList messages = e2e.messages();
-    QCOMPARE(messages.size(), 4);
-    QCOMPARE(messages.mid(0, 2), (QStringList{"Program spuštěn", "Zápis START"}));
-    QVERIFY2(messages.at(2).contains(QStringLiteral("probíhá")), qPrintable(messages.at(2)));
-    QCOMPARE(messages.at(3), QStringLiteral("Prenos OK"));
+    QStringList messages = e2e.messages();
+    QCOMPARE(messages.size(), refused ? 4 : 3);
+    if (refused)
+        QVERIFY2(messages.takeAt(2).contains(QStringLiteral("probíhá")), qPrintable(messages.join(u'|')));
+    QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
+    QCOMPARE(e2e.window->windowTitle(), title);
     QCOMPARE(e2e.window->link().protocol().position(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
     QCOMPARE(fileBytes(log), bytes({3, 11, 2}) + referenceResetImage());
@@ -322,6 +333,22 @@ void TestEndToEnd::leavingDuringWriteAsks()
     QVERIFY2(asked.at(1).startsWith(QStringLiteral("Probíhá zápis")), qPrintable(asked.at(1)));
     QCOMPARE(asked.at(2), asked.at(1));
     QCOMPARE(e2e.messages().last(), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
+}
+
+// SIGTERM during a write (a log-out, a kill): the write goes on to its end,
+// and only then does the window end.
+void TestEndToEnd::signalDuringWriteLetsItFinish()
+{
+    const QString saved = dir.filePath(QStringLiteral("signalled.bin"));
+    QVERIFY(e2e.start({"--save", saved}));
+    e2e.click("Command2");
+    e2e.runFor(250);
+    e2e.window->stopRequested(SIGTERM);
+    QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    const QStringList messages = e2e.messages();
+    QVERIFY2(messages.at(2).startsWith(QStringLiteral("Program má skončit")), qPrintable(messages.join(u'|')));
+    QCOMPARE(messages.last(), QStringLiteral("Prenos OK"));
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
 }
 

@@ -455,7 +455,7 @@ void TestLinkProtocol::readExchange()
     QCOMPARE(rig.link.LinkState(), 0);
     QCOMPARE(rig.ended, 1);
     QCOMPARE(rig.log, (decodes ? QStringList{ReadStart, TransferOk}
-                               : QStringList{ReadStart, TransferOk, ReadFailure, NotConfiguration}));
+                               : QStringList{ReadStart, TransferOk, NotConfiguration, ReadFailure}));
     QCOMPARE(rig.timer.intervals, (QList<int>{5, 5, 5} + QList<int>(n + 1, 1)));
 
     QList<double> progress;
@@ -482,7 +482,7 @@ void TestLinkProtocol::endOfDataInsideImageEndsRead()
     QVERIFY(!rig.tick(QByteArray("CD")));
     QCOMPARE(rig.config.ConfigImage(), QByteArray("AB"));
     QCOMPARE(rig.link.position(), 2.0);
-    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, NotConfiguration}));
+    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, NotConfiguration, ReadFailure}));
 }
 
 void TestLinkProtocol::writeExchangeOfEncodedTable()
@@ -795,7 +795,7 @@ void TestLinkProtocol::writeProgressRange()
 void TestLinkProtocol::readWhoseDecodeFails_data()
 {
     QTest::addColumn<QByteArray>("image");
-    QTest::addColumn<QString>("why"); // the line after the failure: a blank module, or other bytes
+    QTest::addColumn<QString>("why"); // the line before the failure: a blank module, or other bytes
 
     QTest::newRow("image of 700 bytes") << validImage().left(700) << NotConfiguration;
     QTest::newRow("image of 714 bytes") << validImage().left(714) << NotConfiguration;
@@ -821,7 +821,7 @@ void TestLinkProtocol::readWhoseDecodeFails()
     QVERIFY(rig.feed(image));
     QVERIFY(rig.tick(End));
 
-    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, ReadFailure, why}));
+    QCOMPARE(rig.log, (QStringList{ReadStart, TransferOk, why, ReadFailure}));
     QCOMPARE(rig.config.ConfigImage(), image);
     QCOMPARE(rig.config.CommandTable(), tableBefore);
     QCOMPARE(rig.config.DefaultStateByte1(), quint8(0x31));
@@ -901,7 +901,7 @@ void TestLinkProtocol::verify_data()
 {
     QTest::addColumn<QByteArray>("module"); // null: the module does not answer
     QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<QString>("lastLine"); // the lines after the start, one per text line
     QTest::addColumn<int>("difference");
 
     const QByteArray image = validImage();
@@ -918,10 +918,9 @@ void TestLinkProtocol::verify_data()
                             << QStringLiteral("Ověření: první rozdíl, pozice 660 (povel 2, záznam, akce): "
                                               "modul 0x32, očekáváno 0x30")
                             << 660;
-    QTest::newRow("module shorter") << image.left(715) << image
-                                    << QStringLiteral("Ověření: první rozdíl, pozice 716 (výplň): "
-                                                      "modul chybí, očekáváno 0xFF")
-                                    << 716;
+    QTest::newRow("module ends early: a transfer fault")
+        << image.left(715) << image
+        << QStringLiteral("Modul ukončil vyčítání předčasně, po 715. bajtu z 2048.\n") + ReadFailure << 0;
     QTest::newRow("no answer") << QByteArray() << image << ReadFailure << 0;
 }
 
@@ -948,7 +947,7 @@ void TestLinkProtocol::verify()
         QCOMPARE(rig.link.verifiedImage(), module);
     }
 
-    QCOMPARE(rig.log, (QStringList{QStringLiteral("Ověření START"), lastLine}));
+    QCOMPARE(rig.log, (QStringList{QStringLiteral("Ověření START")} + lastLine.split(u'\n')));
     QCOMPARE(rig.link.verifyDifference(), difference);
     QCOMPARE(ended.size(), 1);
     QCOMPARE(ended.at(0).at(0).value<LinkProtocol::Operation>(), LinkProtocol::Operation::Verify);

@@ -42,6 +42,8 @@ private slots:
     void newControlsInFreeRoomAndFocusOrder();
     void asksBeforeLosingTheTable_data();
     void asksBeforeLosingTheTable();
+    void moduleCopiesPruneOnlyTheirOwn_data();
+    void moduleCopiesPruneOnlyTheirOwn();
 
 private:
     void newWindow();
@@ -320,6 +322,7 @@ void TestConfigFiles::asksBeforeLosingTheTable_data()
                                          << "saved.bin – VRK-04 setup";
     QTest::newRow("edits, open, Zahodit") << true << "CommandOpen" << Box::Discard
                                           << "Načteno ze souboru „golden.bin“" << "golden.bin – VRK-04 setup";
+    QTest::newRow("edits, win -> data, Zrušit") << true << "Command5" << Box::Cancel << "!Uloženo" << edited;
     QTest::newRow("edits, KONEC, Zrušit") << true << "Command4" << Box::Cancel << "!Uloženo" << edited;
     QTest::newRow("edits, closing, Zrušit") << true << "close" << Box::Cancel << "!Uloženo" << edited;
     QTest::newRow("edits, closing, Zahodit") << true << "close" << Box::Discard << "!Uloženo" << edited;
@@ -344,6 +347,8 @@ void TestConfigFiles::asksBeforeLosingTheTable()
     };
     if (edited)
         click("Command9");
+    if (action == u"Command5")
+        click("Command7"); // the box holds an image to take
 
     const auto seen = answer == QMessageBox::NoButton ? std::make_shared<SeenMessageBox>()
                                                       : answerNextMessageBox(answer);
@@ -361,6 +366,62 @@ void TestConfigFiles::asksBeforeLosingTheTable()
     QCOMPARE(m_window->windowTitle(), title);
     if (action == u"CommandOpen")
         QCOMPARE(folderOffered, ModuleCopies::folder()); // nothing opened before
+}
+
+// The copies of modules read: the user's files among them, copies dated
+// later (a clock once wrong) and a folder linked elsewhere.
+void TestConfigFiles::moduleCopiesPruneOnlyTheirOwn_data()
+{
+    QTest::addColumn<int>("oldCopies");
+    QTest::addColumn<int>("laterCopies");
+    QTest::addColumn<bool>("linkedElsewhere"); // "moduly" a symbolic link out of the data folder
+
+    QTest::newRow("212 files, two the user's, five dated later") << 205 << 5 << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("moduly linked elsewhere") << 5 << 0 << true;
+#endif
+}
+
+void TestConfigFiles::moduleCopiesPruneOnlyTheirOwn()
+{
+    QFETCH(int, oldCopies);
+    QFETCH(int, laterCopies);
+    QFETCH(bool, linkedElsewhere);
+    QDir copies(ModuleCopies::folder());
+    QTemporaryDir elsewhere;
+    QVERIFY(copies.removeRecursively() && elsewhere.isValid());
+    if (linkedElsewhere) {
+        QVERIFY(QDir().mkpath(QFileInfo(copies.path()).path()));
+        QVERIFY(QFile::link(elsewhere.path(), copies.path()));
+    } else {
+        QVERIFY(copies.mkpath(QStringLiteral(".")));
+    }
+    const QStringList users = {"00-vzor Brno.bin", "1.bin"};
+    QStringList later;
+    for (const QString &name : users)
+        put(copies.filePath(name), "user's");
+    for (int k = 0; k < oldCopies; ++k)
+        put(copies.filePath(QStringLiteral("2000-01-01_00-00-00-%1.bin").arg(k, 3, 10, QChar(u'0'))), "old");
+    for (int k = 0; k < laterCopies; ++k) {
+        later << QStringLiteral("2099-01-01_00-00-0%1-000.bin").arg(k);
+        put(copies.filePath(later.last()), "later");
+    }
+
+    QString problem;
+    const QString copy = ModuleCopies::keep(referenceCommandImage(), &problem);
+    for (const QString &name : users + later)
+        QVERIFY2(copies.exists(name), qPrintable(name));
+    const QStringList left = copies.entryList({QStringLiteral("2*.bin")}, QDir::Files);
+    if (linkedElsewhere) {
+        QVERIFY2(copy.isEmpty() && problem.contains(QStringLiteral("odkaz mimo")), qPrintable(problem));
+        QCOMPARE(left.size(), oldCopies);
+    } else {
+        QCOMPARE(fileBytes(copy), referenceCommandImage());
+        QCOMPARE(left.size(), ModuleCopies::Kept);
+        QVERIFY(!copies.exists(QStringLiteral("2000-01-01_00-00-00-010.bin")));
+        QVERIFY(copies.exists(QStringLiteral("2000-01-01_00-00-00-011.bin")));
+    }
+    QVERIFY(QFile::remove(copies.path()) || copies.removeRecursively());
 }
 
 QTEST_MAIN(TestConfigFiles)

@@ -12,6 +12,7 @@
 #include "ImageTextBox.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
+#include "Questions.h"
 #ifdef Q_OS_UNIX
 #include "SimulatorProcess.h"
 #include "SpareTerminal.h"
@@ -165,6 +166,11 @@ private:
 void TestForm1::initTestCase()
 {
     mapPortsToNothing();
+    // The table's questions ("win -> data" over edits) are answered
+    // "Ano" / "Zahodit"; tst_configfiles tries the other answers.
+    questionBox() = [](QWidget *, const QString &, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton) {
+        return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+    };
 }
 
 void TestForm1::init()

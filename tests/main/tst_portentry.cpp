@@ -10,6 +10,8 @@
 #include "WindowTestAids.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 class TestPortEntry : public QObject
 {
@@ -26,6 +29,7 @@ private slots:
     void initTestCase();
     void typedPathCarriesTheTest();
     void rememberedPortIsChosenAtStart();
+    void settingsFifoIsSkipped();
 
 private:
     std::unique_ptr<Form1> startWindow();
@@ -92,8 +96,8 @@ void TestPortEntry::typedPathCarriesTheTest()
     mapPortsToNothing();
 }
 
-// Chosen again when it opens, with one line; nothing when it has gone.
-// The verify check box likewise, ticked until the user unticks it.
+// Chosen again when it is there, with one line, and opened by TEST; nothing
+// when it has gone. The verify check box ticked until the user unticks it.
 void TestPortEntry::rememberedPortIsChosenAtStart()
 {
     auto device = std::make_unique<SpareTerminal>();
@@ -106,10 +110,13 @@ void TestPortEntry::rememberedPortIsChosenAtStart()
 
     m_window.reset();
     m_window = startWindow();
-    QVERIFY(m_window->comm().PortOpen());
-    QCOMPARE(m_window->comm().deviceName(), path);
+    // Selected, but opened only when the user acts: the device may be another one now.
+    QVERIFY(!m_window->comm().PortOpen());
     QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), path);
     QCOMPARE(log(), (QStringList{"Zvolen port z minulého spuštění: " + path, "Program spuštěn"}));
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    QVERIFY(m_window->comm().PortOpen());
+    QCOMPARE(m_window->comm().deviceName(), path);
     QVERIFY(!m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
 
     m_window.reset();
@@ -117,6 +124,21 @@ void TestPortEntry::rememberedPortIsChosenAtStart()
     m_window = startWindow();
     QVERIFY(!m_window->comm().PortOpen());
     QCOMPARE(log(), QStringList{"Program spuštěn"});
+}
+
+// QSettings would block at start on a settings file that is a FIFO: the
+// window starts with its defaults and says why.
+void TestPortEntry::settingsFifoIsSkipped()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/vrk04-test";
+    const QString fifo = folder + u'/' + QCoreApplication::applicationName() + ".conf";
+    QFile::remove(fifo);
+    QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto removeFifo = qScopeGuard([&] { QFile::remove(fifo); });
+    m_window = startWindow();
+    QVERIFY2(log().value(0).contains(QStringLiteral("nelze přečíst: není to obyčejný soubor")), qPrintable(log().join(u'|')));
+    QVERIFY(!m_window->comm().PortOpen());
 }
 
 QTEST_MAIN(TestPortEntry)

@@ -6,7 +6,9 @@
 #include "SpareTerminal.h"
 #endif
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -19,6 +21,7 @@ private slots:
     void reasonForNoSerialDevice_data();
     void reasonForNoSerialDevice();
 #ifdef Q_OS_UNIX
+    void secondOpeningThroughAnAliasIsRefused_data();
     void secondOpeningThroughAnAliasIsRefused();
 #endif
 };
@@ -58,20 +61,30 @@ void TestSerialComm::reasonForNoSerialDevice()
 }
 
 #ifdef Q_OS_UNIX
+void TestSerialComm::secondOpeningThroughAnAliasIsRefused_data()
+{
+    QTest::addColumn<QString>("typed"); // the alias as typed, in the alias's folder
+    QTest::newRow("absolute link") << QStringLiteral("%1/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    QTest::newRow("relative link") << QStringLiteral("./usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+}
+
 // A /dev/serial/by-id link and ttyUSB0 are one adapter: the second opening
-// finds it held, also for root.
+// finds it held, also for root, however the link is typed.
 void TestSerialComm::secondOpeningThroughAnAliasIsRefused()
 {
+    QFETCH(QString, typed);
     SpareTerminal pty;
     QTemporaryDir dir;
     QVERIFY(pty.isValid() && dir.isValid());
-    const QString alias = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
-    QVERIFY(QFile::link(pty.path(), alias));
+    QVERIFY(QFile::link(pty.path(), dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"))));
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(current); });
 
     SerialComm first;
     SerialComm second;
     first.useDevice(pty.path());
-    second.useDevice(alias);
+    second.useDevice(typed.arg(dir.path()));
     QVERIFY(first.setPortOpen(true));
     QVERIFY(!second.setPortOpen(true));
     QCOMPARE(second.failureReason(), QStringLiteral("port používá jiný program"));

@@ -163,8 +163,9 @@ void TestLinkOverPty::faultsOnTheLine_data()
                                         << true << QStringList{WriteStart, LineClosed, WriteFailure};
     QTest::newRow("25 inside the data, read")
         << QStringList{QStringLiteral("--end-at"), QStringLiteral("100")} << false
-        << QStringList{ReadStart, TransferOk, ReadFailure,
-                       QStringLiteral("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.")};
+        << QStringList{ReadStart, TransferOk,
+                       QStringLiteral("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat."),
+                       ReadFailure};
 }
 
 void TestLinkOverPty::faultsOnTheLine()

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace {
 
@@ -29,8 +30,11 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
         filters.prepend(ConfigFileActions::tr("Konfigurace (*.bin *.json *.csv)"));
     dialog.setNameFilters(filters << ConfigFileActions::tr("Všechny soubory (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffixes.constFirst());
+    // Opening: a typed name is found below, as it is or with a suffix; the
+    // dialog's own check would add ".bin" to a file named without one.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (saving)
+        dialog.setDefaultSuffix(suffixes.constFirst());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
         const qsizetype i = filters.indexOf(filter);
         if (saving && i >= 0 && i < suffixes.size())
@@ -38,7 +42,14 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    if (saving || QFileInfo::exists(path))
+        return path;
+    for (const QString &suffix : suffixes) {
+        if (const QString withSuffix = path + u'.' + suffix; QFileInfo::exists(withSuffix))
+            return withSuffix;
+    }
+    return path; // openFile() says that it does not exist
 }
 
 QString named(const QString &path)
@@ -85,7 +96,11 @@ void ConfigFileActions::open()
 
 bool ConfigFileActions::save()
 {
-    const QString path = fileChooser()(&m_window, FileDialogMode::Save, m_folder);
+    // The user's own files never go among the copies, whose oldest are pruned.
+    const QString folder = ModuleCopies::holds(m_folder)
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_folder;
+    const QString path = fileChooser()(&m_window, FileDialogMode::Save, folder);
     return !path.isEmpty() && saveFile(path);
 }
 

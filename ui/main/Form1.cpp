@@ -8,6 +8,7 @@
 #include "FlexGrid.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "ImageCodec.h"
 #include "ImageTextBox.h"
 #include "Layout.h"
 #include "LinkLabel.h"
@@ -360,7 +361,10 @@ void Form1::buildFileControls()
 
     ui.verifyButton = make<QPushButton>(ui.transferFrame, "CommandVerify", tr("Ověřit"));
     ui.verifyButton->setToolTip(tr("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
-    connect(ui.verifyButton, &QPushButton::clicked, m_files, &ConfigFileActions::verify);
+    connect(ui.verifyButton, &QPushButton::clicked, m_files, [this] {
+        m_portPicker->openRestored();
+        m_files->verify();
+    });
 
     QWidget *const order[] = {ui.exitButton, ui.verifyAfterWrite, ui.verifyButton, ui.openButton, ui.saveButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -405,7 +409,10 @@ void Form1::connectLink()
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::emptyBar);
     connect(&m_link, &ModuleLink::operationEnded, this, &Form1::followOperation);
     new FailureNotice(*this, m_link);
-    connect(ui.testButton, &QPushButton::clicked, &m_link, &ModuleLink::testLink);
+    connect(ui.testButton, &QPushButton::clicked, this, [this] {
+        m_portPicker->openRestored();
+        m_link.testLink();
+    });
     connect(ui.readButton, &QPushButton::clicked, this, &Form1::readFromModule);
     connect(ui.writeButton, &QPushButton::clicked, this, &Form1::writeToModule);
 }
@@ -414,7 +421,27 @@ void Form1::readFromModule()
 {
     if (!m_link.isBusy() && !mayReplaceTable())
         return;
+    m_portPicker->openRestored();
     m_link.readFromModule();
+    if (m_link.isBusy() && m_link.protocol().runningOperation() == ModuleLink::Operation::Read)
+        holdEdits(Edits::Held);
+}
+
+void Form1::holdEdits(Edits edits)
+{
+    const bool allowed = edits == Edits::Allowed;
+    QWidget *const controls[] = {ui.grid, ui.takeImageButton, ui.openButton, m_editor};
+    for (QWidget *control : controls) {
+        if (control)
+            control->setEnabled(allowed);
+    }
+    for (QPushButton *button : ui.defaultButtons)
+        button->setEnabled(allowed);
+    setAcceptDrops(allowed);
+    if (allowed)
+        ui.statusBar->clearMessage();
+    else
+        ui.statusBar->showMessage(tr("Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit."));
 }
 
 // One click must not write start-up's empty table over a configured module.
@@ -427,6 +454,7 @@ void Form1::writeToModule()
             return;
         m_table.touched = true;
     }
+    m_portPicker->openRestored();
     m_link.writeToModule();
 }
 
@@ -434,10 +462,18 @@ void Form1::writeToModule()
 // configuration survives whatever is written to the module later.
 void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome)
 {
+    if (operation == ModuleLink::Operation::Read)
+        holdEdits(Edits::Allowed);
+    if (m_stopAfterWrite && operation == ModuleLink::Operation::Write) {
+        QCoreApplication::exit(128 + m_stopAfterWrite);
+        m_stopAfterWrite = 0;
+    }
     if (outcome != ModuleLink::Outcome::Succeeded)
         return;
     if (operation == ModuleLink::Operation::Write) {
-        m_table.modified = false;
+        // The image went out as the write started: an edit made meanwhile
+        // is not in the module.
+        m_table.modified = tableImage() != m_link.writtenImage();
         showTitle();
     }
     if (operation != ModuleLink::Operation::Read)
@@ -478,6 +514,12 @@ void Form1::showTitle()
         setWindowTitle(QStringLiteral("%1%2 – %3").arg(QFileInfo(m_table.file).fileName(), star, Title));
 }
 
+QByteArray Form1::tableImage() const
+{
+    const Configuration &config = m_config;
+    return encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2()).image;
+}
+
 bool Form1::mayReplaceTable()
 {
     if (!m_table.modified)
@@ -504,6 +546,20 @@ bool Form1::mayLeave()
             return false;
     }
     return mayReplaceTable();
+}
+
+void Form1::stopRequested(int number)
+{
+    const bool writing = m_link.isBusy() && m_link.protocol().runningOperation() == ModuleLink::Operation::Write;
+    if (writing && !m_stopAfterWrite) {
+        m_stopAfterWrite = number;
+        m_files->setAfterWrite(ConfigFileActions::AfterWrite::Nothing);
+        LogStatus(tr("Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. "
+                     "Další pokyn k ukončení zápis přeruší."));
+        return;
+    }
+    m_link.abandon();
+    QCoreApplication::exit(128 + number);
 }
 
 void Form1::followProgress()
@@ -533,6 +589,8 @@ void Form1::emptyBar()
 void Form1::startUp()
 {
     LogStatus(tr("Program spuštěn"));
+    if (const QString problem = RememberedChoices::problem(); !problem.isEmpty())
+        LogStatus(problem);
     for (int c = 0; c < ui.grid->Cols(); ++c) {
         ui.grid->setColWidth(c, twipsToPixels(GridColumnWidths[c]));
         ui.grid->setTextMatrix(0, c, c == 0 ? tr("č.") : CommandTable::heading(c - 1));
@@ -618,6 +676,8 @@ void Form1::takeImageFromBox()
                     MessageKind::Warning);
         return;
     }
+    if (!mayReplaceTable())
+        return;
     int failedPosition = 0;
     if (!m_config.ImageToTable(*bytes, &failedPosition)) {
         const QString reason =

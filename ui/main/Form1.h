@@ -54,6 +54,11 @@ public:
     void ButtonsToDefaults();
     void DefaultsToButtons();
 
+    // A request from outside to end the program (SIGTERM, SIGINT: a log-out,
+    // kill). The first during a write lets the write finish and then ends
+    // the program; a second one, or one at any other time, ends it at once.
+    void stopRequested(int number);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -76,10 +81,16 @@ private:
     // The transfer buttons, after asking when the table is at stake.
     void readFromModule();
     void writeToModule();
+    // While a read runs, what it will replace cannot be edited: the grid, the
+    // editor, the default buttons, "win -> data", "Otevřít…" and drops.
+    enum class Edits { Allowed, Held };
+    void holdEdits(Edits edits);
     // The table was edited, or it now matches a module or file (path, or empty).
     void markEdited();
     void markKept(const QString &path);
     void showTitle();
+    // The image the table and the default states encode to; empty when they cannot.
+    QByteArray tableImage() const;
     // Unsaved edits: "Uložit", "Zahodit" or "Zrušit"; true when the table may go.
     bool mayReplaceTable();
     // A write under way, then unsaved edits; true when the program may end.
@@ -170,4 +181,5 @@ private:
         bool touched = false;  // read, opened or edited since start-up
     } m_table;
     PortPicker *m_portPicker = nullptr;
+    int m_stopAfterWrite = 0; // the signal that waits for the write to end
 };

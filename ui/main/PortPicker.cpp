@@ -5,8 +5,11 @@
 #include "PortChoice.h"
 #include "PortCombo.h"
 #include "RememberedChoices.h"
+#include "SerialComm.h"
 
+#include <QFileInfo>
 #include <QRadioButton>
+#include <utility>
 
 PortPicker::PortPicker(ModuleLink &link, PortChoice &choice, PortCombo &box, const QList<QRadioButton *> &options,
                        QObject *parent)
@@ -24,12 +27,14 @@ PortPicker::PortPicker(ModuleLink &link, PortChoice &choice, PortCombo &box, con
 
 void PortPicker::optionChosen(int k)
 {
+    m_restored.clear();
     m_box.clearEditText();
     RememberedChoices::setPort(QStringLiteral("COM%1").arg(k));
 }
 
 void PortPicker::otherPortEntered(const QString &path)
 {
+    m_restored.clear();
     clearOptions();
     QString reason;
     if (!m_link.openPort(path, &reason))
@@ -62,14 +67,32 @@ void PortPicker::restore()
         QRadioButton *option = m_options.at(k - 1);
         if (!option->isEnabled())
             return;
-        option->click();
-        if (m_link.comm().PortOpen())
-            emit logged(tr("Zvolen port z minulého spuštění: %1 (%2)").arg(port, m_link.comm().deviceName()));
+        option->setChecked(true);
+        m_restored = port;
+        emit logged(tr("Zvolen port z minulého spuštění: %1 (%2)").arg(port, SerialComm::deviceFor(k)));
         return;
     }
-    if (!m_link.openPort(port))
+    // A device path that has gone (an adapter unplugged) is not offered.
+    if (port.startsWith(u'/') && !QFileInfo::exists(port))
         return;
-    m_choice.PortOpened = 1;
     m_box.setEditText(port);
+    m_restored = port;
     emit logged(tr("Zvolen port z minulého spuštění: %1").arg(port));
+}
+
+void PortPicker::openRestored()
+{
+    if (m_restored.isEmpty())
+        return;
+    const QString port = std::exchange(m_restored, QString());
+    for (int k = 1; k <= m_options.size(); ++k) {
+        if (port == QStringLiteral("COM%1").arg(k)) {
+            m_choice.SelectPort();
+            return;
+        }
+    }
+    QString reason;
+    if (!m_link.openPort(port, &reason))
+        emit logged(tr("Port %1 nelze otevřít: %2").arg(port, reason));
+    m_choice.PortOpened = 1;
 }

@@ -21,9 +21,13 @@ public:
     PortPicker(ModuleLink &link, PortChoice &choice, PortCombo &box, const QList<QRadioButton *> &options,
                QObject *parent = nullptr);
 
-    // At start-up, after the scan: chooses the remembered port again when it
-    // opens, with one line; otherwise nothing is chosen.
+    // At start-up, after the scan: selects the remembered port again when it
+    // is there, with one line, but does not open it: the device behind the
+    // name may now be another one. Otherwise nothing is chosen.
     void restore();
+    // Opens the port restore() selected, when the user first acts (TEST, a
+    // transfer); the port chosen since, if any, is open already.
+    void openRestored();
 
 signals:
     void logged(const QString &message);
@@ -37,4 +41,5 @@ private:
     PortChoice &m_choice;
     PortCombo &m_box;
     QList<QRadioButton *> m_options;
+    QString m_restored; // selected at start-up, not opened yet
 };

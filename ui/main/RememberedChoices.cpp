@@ -1,20 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "RememberedChoices.h"
 
+#include "ImageFile.h"
+
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <utility>
 
 namespace {
 
 const QString PortKey = QStringLiteral("port/last");
 const QString VerifyKey = QStringLiteral("transfer/verifyAfterWrite");
 
+// The settings file that is no regular file, with why; QSettings reads the
+// application's file and the organization's as it is made.
+std::pair<QString, QString> unreadableFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+                           + QCoreApplication::organizationName();
+    for (const QString &path : {folder + u'/' + QCoreApplication::applicationName() + QStringLiteral(".conf"),
+                                folder + QStringLiteral(".conf")}) {
+        if (const QString why = ImageFile::notRegularFile(path); !why.isEmpty())
+            return {path, why};
+    }
+    return {};
+}
+
 // Only a program that names its organization keeps anything: QSettings would
 // otherwise share one "Unknown Organization" folder among every test program
 // that builds the window, and a choice of one run would change the next.
 bool kept()
 {
-    return !QCoreApplication::organizationName().isEmpty();
+    return !QCoreApplication::organizationName().isEmpty() && unreadableFile().first.isEmpty();
 }
 
 QVariant value(const QString &key, const QVariant &fallback)
@@ -48,4 +67,15 @@ bool RememberedChoices::verifyAfterWrite()
 void RememberedChoices::setVerifyAfterWrite(bool on)
 {
     setValue(VerifyKey, on);
+}
+
+QString RememberedChoices::problem()
+{
+    if (QCoreApplication::organizationName().isEmpty())
+        return {};
+    const auto [path, why] = unreadableFile();
+    if (path.isEmpty())
+        return {};
+    return QCoreApplication::translate("RememberedChoices", "Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.")
+        .arg(ImageFile::quoted(path), why);
 }

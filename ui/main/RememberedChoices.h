@@ -16,4 +16,8 @@ void setPort(const QString &port);
 bool verifyAfterWrite();
 void setVerifyAfterWrite(bool on);
 
+// Why the settings are not used this run (their file is a FIFO or a device,
+// which QSettings would block on); empty when they are.
+QString problem();
+
 } // namespace RememberedChoices

@@ -16,7 +16,8 @@
 
 namespace {
 
-constexpr std::array Handled = {SIGINT, SIGTERM, SIGHUP};
+// Every signal whose default would end the process silently mid-transfer.
+constexpr std::array Handled = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2};
 
 int writeEnd = -1;
 
@@ -58,6 +59,11 @@ StopSignals::StopSignals(QObject *parent)
     action.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < Handled.size(); ++i)
         ::sigaction(Handled[i], &action, &m_platform->previous[i]);
+}
+
+void StopSignals::ignoreBrokenPipe()
+{
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 StopSignals::~StopSignals()

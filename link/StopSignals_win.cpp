@@ -46,6 +46,10 @@ StopSignals::StopSignals(QObject *parent)
     SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 }
 
+void StopSignals::ignoreBrokenPipe()
+{
+}
+
 StopSignals::~StopSignals()
 {
     SetConsoleCtrlHandler(onConsoleEvent, FALSE);
