@@ -2,6 +2,7 @@
 #include "Fingerprint.h"
 
 #include "ConfigImage.h"
+#include "ConfigWords.h"
 #include "Configuration.h"
 #include "ImageCodec.h"
 
@@ -38,7 +39,7 @@ quint32 crc32(const QByteArray &bytes)
 QString configFingerprint(const QByteArray &encodedImage)
 {
     return QStringLiteral("%1")
-        .arg(crc32(encodedImage.left(DecodedLength)), 8, 16, QLatin1Char('0'))
+        .arg(crc32(encodedImage.left(ConfigImageLayout::DecodedLength)), 8, 16, QLatin1Char('0'))
         .toUpper();
 }
 
@@ -47,4 +48,18 @@ QString configFingerprint(const Configuration &config)
     const ImageEncoding encoding = encodeImage(config.CommandTable(), config.DefaultStateByte1(),
                                                config.DefaultStateByte2());
     return encoding.ok() ? configFingerprint(encoding.image) : QString();
+}
+
+QString imageFingerprint(const QByteArray &image)
+{
+    const ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
+    if (!decoded.ok())
+        return {};
+    const ImageEncoding encoding = encodeImage(decoded.table, decoded.defaultStateByte1, decoded.defaultStateByte2);
+    return encoding.ok() ? configFingerprint(encoding.image) : QString();
+}
+
+QString fingerprintLine(const QString &fingerprint)
+{
+    return ConfigWords::tr("Otisk konfigurace: %1").arg(fingerprint);
 }

@@ -12,5 +12,6 @@ enum class TableFormat { Text, Csv, Json };
 // - Csv: a header row, one row per command, then "defaults" and the five 0/1;
 // - Json: {"format": "vrk04-config", "version": 1, "commands": [{"number",
 //   "sms", "output", "action", "time", "confirm"}, ...], "defaults": [five 0/1]}.
-// Csv and Json are what ConfigText reads back.
-QString formatTable(const ImageDecoding &decoded, TableFormat format);
+// Csv and Json are what ConfigText reads back. A fingerprint, when given,
+// ends Text as a line and is a member "fingerprint" of Json; Csv has no room.
+QString formatTable(const ImageDecoding &decoded, TableFormat format, const QString &fingerprint = {});
