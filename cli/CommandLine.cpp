@@ -32,6 +32,7 @@ const QHash<QString, CommandSpec> &commands()
         {QStringLiteral("show"), {Command::Show, 1, false}},
         {QStringLiteral("diff"), {Command::Diff, 2, false}},
         {QStringLiteral("convert"), {Command::Convert, 2, false}},
+        {QStringLiteral("check"), {Command::Check, 1, false}},
     };
     return table;
 }
@@ -39,6 +40,7 @@ const QHash<QString, CommandSpec> &commands()
 const QString PortOption = QStringLiteral("port");
 const QString FormatOption = QStringLiteral("format");
 const QString NoVerifyOption = QStringLiteral("no-verify");
+const QString StrictOption = QStringLiteral("strict");
 const QString QuietOption = QStringLiteral("quiet");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
@@ -64,6 +66,8 @@ CommandLine::CommandLine()
          ToolText::tr("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
+        {StrictOption, ToolText::tr("Nezapisovat, najde-li kontrola chybu (návratový kód %1).")
+                           .arg(toInt(ExitCode::CheckError))},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
@@ -84,19 +88,26 @@ Příkazy:
   test   [--port P]                  test spojení s modulem
   read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
                                      tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  write  [--port P] SOUBOR [--no-verify] [--strict]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná;
+                                     nálezy kontroly vypíše na chybový výstup, se
+                                     --strict při chybě nezapíše nic
   verify [--port P] SOUBOR           porovná modul se souborem
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
   convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
                                      (tvar VÝSTUPU podle přípony nebo --format)
+  check  SOUBOR                      zkontroluje konfiguraci: řádek „povel N: ...“
+                                     za každý nález (chyba: modul neudělá, co
+                                     tabulka říká; upozornění: pravděpodobný
+                                     omyl), pak souhrn
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
 souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
 jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
+chybový výstup. show vypíše i otisk konfigurace (CRC-32 pozic 1 až 715),
+read a write jej na konci vypíšou na chybový výstup.
 
 Návratové kódy:
   %1  hotovo
@@ -108,7 +119,8 @@ Návratové kódy:
       zapsat
   %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
      bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+  %7  check, write --strict: kontrola našla chybu (write --strict nezapsal nic)
+  %8  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
 )")
         .arg(toInt(ExitCode::Done))
         .arg(toInt(ExitCode::LinkFailed))
@@ -116,6 +128,7 @@ Návratové kódy:
         .arg(toInt(ExitCode::Different))
         .arg(toInt(ExitCode::FileProblem))
         .arg(toInt(ExitCode::NotConfiguration))
+        .arg(toInt(ExitCode::CheckError))
         .arg(QStringLiteral("128+N"));
 }
 
@@ -191,6 +204,11 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         if (entry->command != Command::Write)
             return refuse(ToolText::tr("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
+    }
+    if (m_parser.isSet(StrictOption)) {
+        if (entry->command != Command::Write)
+            return refuse(ToolText::tr("--strict patří jen k write"));
+        m_request.strict = true;
     }
     m_request.quiet = m_parser.isSet(QuietOption);
     return Result::Run;

@@ -52,11 +52,8 @@ QString configFingerprint(const Configuration &config)
 
 QString imageFingerprint(const QByteArray &image)
 {
-    const ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
-    if (!decoded.ok())
-        return {};
-    const ImageEncoding encoding = encodeImage(decoded.table, decoded.defaultStateByte1, decoded.defaultStateByte2);
-    return encoding.ok() ? configFingerprint(encoding.image) : QString();
+    const QByteArray encoded = reencodedImage(image);
+    return encoded.isEmpty() ? QString() : configFingerprint(encoded);
 }
 
 QString fingerprintLine(const QString &fingerprint)

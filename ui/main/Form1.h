@@ -15,6 +15,7 @@ class FlexGrid;
 class Form2;
 class Form3;
 class ImageTextBox;
+class KnownModule;
 class LinkLabel;
 class PortCombo;
 class PortPicker;
@@ -166,4 +167,5 @@ private:
         bool touched = false;  // read, opened or edited since start-up
     } m_table;
     PortPicker *m_portPicker = nullptr;
+    KnownModule *m_knownModule = nullptr;
 };
