@@ -213,8 +213,10 @@ QList<ConfigFinding> checkImage(const QByteArray &image)
     ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
     if (!decoded.ok())
         return {};
-    // The decoder keeps the previous cell for a code outside the vocabulary;
-    // such a row is shown here with the words of its codes where they exist.
+    // Where a code has no word of the output's kind, the decoded table keeps
+    // start-up's words. A relay action's code on SYSTEM is put into words for
+    // the pair check; any other such code is a finding of its own, and its
+    // row gets a pair that goes together, so that it is not found twice.
     QList<ConfigFinding> unknownCodes;
     CommandTable &table = decoded.table;
     for (int r = 0; r < CommandCount; ++r) {
@@ -223,7 +225,8 @@ QList<ConfigFinding> checkImage(const QByteArray &image)
         if (table.cell(r, CommandTable::SmsText).isEmpty())
             continue;
         if (output >= Vocabulary::outputs().size()) {
-            table.setRow(r, CommandTable::emptyRow());
+            table.setCell(r, CommandTable::Output, Vocabulary::System);
+            table.setCell(r, CommandTable::Action, Vocabulary::systemActions().first());
             unknownCodes.append({r + 1, CommandTable::Output, Severity::Error,
                                  ConfigWords::tr("Kód výstupu „%1“ nemá žádný výstup a modul povel neprovede, jak "
                                                  "tabulka ukazuje; zvolte výstup znovu.")

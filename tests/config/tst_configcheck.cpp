@@ -79,8 +79,11 @@ void TestConfigCheck::findings_data()
     };
     QTest::newRow("image: SYSTEM with IMPULS's code") << QStringList{} << image(5, "02")
                                                      << QStringList{"povel 6: chyba, Akce: |žádnou akci"} << "";
-    QTest::newRow("image: output code 7") << QStringList{} << image(0, "71")
-                                          << QStringList{"povel 1: chyba, Výstup: |„7“"} << "";
+    QByteArray twice = image(0, "71");
+    twice.replace(offset(smsFieldPos(1)), 3, "ABC");
+    QTest::newRow("image: output code 7, text as command 2's")
+        << QStringList{} << twice
+        << QStringList{"povel 1: chyba, Výstup: |„7“", "povel 1: chyba, Tvar SMS: |i povel 2", "povel 2: chyba, Tvar SMS: |i povel 1"} << "";
     QTest::newRow("image: relay action code 4") << QStringList{} << image(0, "14")
                                                 << QStringList{"povel 1: chyba, Akce: |„4“"} << "";
 }
