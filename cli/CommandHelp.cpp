@@ -44,13 +44,15 @@ const QList<CommandText> &commands()
                            "něj (kód 5)."),
          {QStringLiteral("port"), QStringLiteral("format")},
          "vrk04 read --port COM1 zaloha.bin"},
-        {"write", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR [--no-verify]"),
+        {"write", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR [--no-verify] [--strict]"),
          QT_TRANSLATE_NOOP("ToolText", "zapíše soubor do modulu a ověří ho"),
          QT_TRANSLATE_NOOP("ToolText",
                            "Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.\n"
-                           "Obraz kratší než 2048 bajtů se doplní výplní 0xFF. První Ctrl+C nechá zápis\n"
-                           "dokončit a skončí kódem 130 bez ověření."),
-         {QStringLiteral("port"), QStringLiteral("no-verify")},
+                           "Obraz kratší než 2048 bajtů se doplní výplní 0xFF. Nálezy kontroly (jako\n"
+                           "check) vypíše na chybový výstup; se --strict při chybě nezapíše nic (kód 6).\n"
+                           "Na konci vypíše otisk konfigurace. První Ctrl+C nechá zápis dokončit a skončí\n"
+                           "kódem 130 bez ověření."),
+         {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("strict")},
          "vrk04 write --port COM1 nova.json"},
         {"verify", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR"),
          QT_TRANSLATE_NOOP("ToolText", "porovná modul se souborem"),
@@ -82,6 +84,15 @@ const QList<CommandText> &commands()
                            "a skončí kódem 3."),
          {QStringLiteral("format")},
          "vrk04 convert zaloha.bin zaloha.json"},
+        {"check", QT_TRANSLATE_NOOP("ToolText", "SOUBOR"),
+         QT_TRANSLATE_NOOP("ToolText", "zkontroluje, zda modul udělá, co tabulka říká"),
+         QT_TRANSLATE_NOOP("ToolText",
+                           "Zkontroluje konfiguraci ze SOUBORU: za každý nález vypíše řádek „povel N: ...“\n"
+                           "(chyba: modul neudělá, co tabulka říká, nebo nerozliší dva povely;\n"
+                           "upozornění: pravděpodobný omyl), pak souhrn. Kód 6, když je některý nález\n"
+                           "chyba."),
+         {},
+         "vrk04 check nova.json"},
     };
     return list;
 }
@@ -145,7 +156,9 @@ QString CommandHelp::overview(const QList<QCommandLineOption> &options)
     help += u'\n'
             + ToolText::tr("Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON\n"
                            "či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data\n"
-                           "jdou na standardní výstup, stavová hlášení s časem na chybový výstup.\n");
+                           "jdou na standardní výstup, stavová hlášení s časem na chybový výstup. show\n"
+                           "vypíše i otisk konfigurace (CRC-32 pozic 1 až 715), read a write jej na konci\n"
+                           "vypíšou na chybový výstup.\n");
     help += u'\n' + ToolText::tr("Návratové kódy:") + u'\n';
     const std::pair<QString, QString> codes[] = {
         {QString::number(toInt(ExitCode::Done)), ToolText::tr("hotovo")},
@@ -161,6 +174,8 @@ QString CommandHelp::overview(const QList<QCommandLineOption> &options)
         {QString::number(toInt(ExitCode::NotConfiguration)),
          ToolText::tr("read: obraz z modulu není celá konfigurace; existující soubor zůstal,\n"
                       "bajty z modulu jsou v novém souboru vedle něj")},
+        {QString::number(toInt(ExitCode::CheckError)),
+         ToolText::tr("check, write --strict: kontrola našla chybu (write --strict nezapsal nic)")},
         {QStringLiteral("128+N"), ToolText::tr("přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí")},
     };
     for (const auto &[code, meaning] : codes) {

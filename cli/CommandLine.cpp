@@ -4,6 +4,7 @@
 #include "ToolText.h"
 
 #include "Console.h"
+#include "ExitCode.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,7 @@ const QHash<QString, CommandSpec> &commands()
         {QStringLiteral("show"), {Command::Show, 1, false}},
         {QStringLiteral("diff"), {Command::Diff, 2, false}},
         {QStringLiteral("convert"), {Command::Convert, 2, false}},
+        {QStringLiteral("check"), {Command::Check, 1, false}},
     };
     return table;
 }
@@ -40,6 +42,7 @@ const QHash<QString, CommandSpec> &commands()
 const QString PortOption = QStringLiteral("port");
 const QString FormatOption = QStringLiteral("format");
 const QString NoVerifyOption = QStringLiteral("no-verify");
+const QString StrictOption = QStringLiteral("strict");
 const QString QuietOption = QStringLiteral("quiet");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
@@ -65,6 +68,8 @@ CommandLine::CommandLine()
          ToolText::tr("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
+        {StrictOption, ToolText::tr("Nezapisovat, najde-li kontrola chybu (návratový kód %1).")
+                           .arg(toInt(ExitCode::CheckError))},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
@@ -151,6 +156,11 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         if (entry->command != Command::Write)
             return refuse(ToolText::tr("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
+    }
+    if (m_parser.isSet(StrictOption)) {
+        if (entry->command != Command::Write)
+            return refuse(ToolText::tr("--strict patří jen k write"));
+        m_request.strict = true;
     }
     m_request.quiet = m_parser.isSet(QuietOption);
     return Result::Run;

@@ -2,10 +2,12 @@
 #include "Commands.h"
 #include "ToolText.h"
 
+#include "ConfigCheck.h"
 #include "ConfigDiff.h"
 #include "ConfigImage.h"
 #include "ConfigText.h"
 #include "Console.h"
+#include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "PortCatalog.h"
@@ -58,6 +60,8 @@ ExitCode Commands::run()
         return diff();
     case Request::Command::Convert:
         return convert();
+    case Request::Command::Check:
+        return check();
     }
     return ExitCode::BadUsage;
 }
@@ -88,8 +92,11 @@ ExitCode Commands::read()
     // More than a whole image before the end mark is as wrong as less.
     if (outcome == Outcome::Succeeded && received.size() == ConfigImageLayout::ImageSize) {
         const ExitCode saved = saveRead(path, received);
-        if (saved != ExitCode::FileProblem)
+        if (saved != ExitCode::FileProblem) {
             m_console.data(formatTable(decodeImage(received, CommandTable::emptyTable()), m_request.format));
+            if (const QString fingerprint = imageFingerprint(received); !fingerprint.isEmpty())
+                m_console.status(fingerprintLine(fingerprint));
+        }
         return saved;
     }
     if (outcome == Outcome::Interrupted || !m_link->lastReadComplete())
@@ -135,6 +142,10 @@ ExitCode Commands::write()
                              .arg(ConfigImageLayout::ImageSize));
         image->append(QByteArray(ConfigImageLayout::ImageSize - image->size(), ConfigImageLayout::FillByte));
     }
+    if (reportFindings(*image) && m_request.strict) {
+        m_console.error(ToolText::tr("Nic nezapsáno: kontrola našla chybu (--strict)."));
+        return ExitCode::CheckError;
+    }
     if (!openLink())
         return ExitCode::LinkFailed;
     const Outcome outcome = perform([this, &image] { m_link->writeImage(*image); });
@@ -144,9 +155,10 @@ ExitCode Commands::write()
         m_console.error(ToolText::tr("Zápis dokončen; ověření vynecháno, program byl přerušen."));
         return signalExit(m_finishWrite);
     }
-    if (m_request.verify == Request::Verify::Skip)
-        return ExitCode::Done;
-    return compareWith(*image);
+    const ExitCode verified = m_request.verify == Request::Verify::Skip ? ExitCode::Done : compareWith(*image);
+    if (verified == ExitCode::Done)
+        m_console.status(fingerprintLine(imageFingerprint(*image)));
+    return verified;
 }
 
 ExitCode Commands::verify()
@@ -164,7 +176,8 @@ ExitCode Commands::show()
     const auto image = load(m_request.files.at(0), ImageFile::WindowMaximum);
     if (!image)
         return ExitCode::FileProblem;
-    m_console.data(formatTable(decodeImage(*image, CommandTable::emptyTable()), m_request.format));
+    m_console.data(formatTable(decodeImage(*image, CommandTable::emptyTable()), m_request.format,
+                               imageFingerprint(*image)));
     return ExitCode::Done;
 }
 
@@ -196,6 +209,18 @@ ExitCode Commands::convert()
     return save(path, rendering.bytes) ? ExitCode::Done : ExitCode::FileProblem;
 }
 
+ExitCode Commands::check()
+{
+    const auto image = load(m_request.files.at(0), ImageFile::WindowMaximum);
+    if (!image)
+        return ExitCode::FileProblem;
+    const QList<ConfigFinding> findings = checkImage(*image);
+    for (const ConfigFinding &finding : findings)
+        m_console.data(findingLine(finding) + u'\n');
+    m_console.data(checkSummary(findings) + u'\n');
+    return hasError(findings) ? ExitCode::CheckError : ExitCode::Done;
+}
+
 ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
 {
     const ConfigText::Rendering rendering = ConfigText::render(image, ConfigText::formOfName(path));
@@ -216,6 +241,18 @@ std::optional<QByteArray> Commands::load(const QString &path, qsizetype maximum)
         return std::nullopt;
     }
     return std::move(loaded.bytes);
+}
+
+bool Commands::reportFindings(const QByteArray &image)
+{
+    const QList<ConfigFinding> findings = checkImage(image);
+    for (const ConfigFinding &finding : findings) {
+        if (finding.isError())
+            m_console.error(findingLine(finding));
+        else
+            m_console.status(findingLine(finding));
+    }
+    return hasError(findings);
 }
 
 bool Commands::canSave(const QString &path)

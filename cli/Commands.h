@@ -38,8 +38,12 @@ private:
     ExitCode show();
     ExitCode diff();
     ExitCode convert();
+    ExitCode check();
 
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
+    // The check's findings on stderr, errors always, warnings unless quiet;
+    // true when one is an error.
+    bool reportFindings(const QByteArray &image);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
     bool usesPort() const;

@@ -9,6 +9,7 @@ enum class ExitCode {
     Different = 3,    // verify or diff found a difference; a text cannot hold an image exactly
     FileProblem = 4,  // a file that cannot be read or written, or is not a configuration image
     NotConfiguration = 5, // read: the module's image is not a configuration; no file was replaced
+    CheckError = 6,   // check, write --strict: the check found an error ("chyba")
 };
 
 // Ended by a signal (Ctrl+C is SIGINT, 2): 128 + its number, as a shell reports it.

@@ -11,15 +11,16 @@
 // One invocation of vrk04, checked for usage: the command with what it needs.
 struct Request
 {
-    enum class Command { Ports, Test, Read, Write, Verify, Show, Diff, Convert };
+    enum class Command { Ports, Test, Read, Write, Verify, Show, Diff, Convert, Check };
     using Format = TableFormat;
     enum class Verify { AfterWrite, Skip };
 
     Command command = Command::Ports;
     QString port;      // test, read, write, verify
-    QStringList files; // read, write, verify, show: one; diff, convert: two
+    QStringList files; // read, write, verify, show, check: one; diff, convert: two
     Format format = Format::Text;
     std::optional<ConfigText::Form> outputForm; // convert --format; else by OUT's suffix
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
+    bool strict = false; // write: refuse when the check finds an error
 };

@@ -46,6 +46,13 @@ QString ConfigDifference::line() const
     return QStringLiteral("%1: %2 -> %3").arg(where, left, right);
 }
 
+QString ConfigDifference::change() const
+{
+    if (command > 0)
+        return ConfigWords::tr("povel %1: %2 %3 → %4").arg(command).arg(field, left, right);
+    return QStringLiteral("%1: %2 → %3").arg(where, left, right);
+}
+
 QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArray &right)
 {
     QList<ConfigDifference> differences;
@@ -67,7 +74,7 @@ QList<ConfigDifference> configDifferences(const QByteArray &left, const QByteArr
             shownRows.insert(r);
             const bool text = c == CommandTable::SmsText;
             differences.append({ConfigWords::tr("Povel %1, %2").arg(r + 1).arg(CommandTable::heading(c)),
-                                text ? quoted(x) : x, text ? quoted(y) : y});
+                                text ? quoted(x) : x, text ? quoted(y) : y, r + 1, CommandTable::heading(c)});
         }
     }
     bool defaultsShown = false;

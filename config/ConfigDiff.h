@@ -13,9 +13,14 @@ struct ConfigDifference
     QString where;  // "Povel 3, Tvar SMS", "Výchozí stav RELE2", "Pozice 700 až 702 (výplň)", "Délka"
     QString left;   // as the first image has it
     QString right;  // as the second image has it
+    int command = 0; // 1..20 for a command's field, else 0
+    QString field = {}; // that field's heading
 
     // "where: left -> right", one line.
     QString line() const;
+    // The change from left to right as a command's line: "povel 3: Tvar SMS
+    // „ZAP1“ → „ZAPNI1“"; "where: left → right" for anything else.
+    QString change() const;
     friend bool operator==(const ConfigDifference &, const ConfigDifference &) = default;
 };
 

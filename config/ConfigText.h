@@ -22,6 +22,8 @@ inline const QString FormatName = QStringLiteral("vrk04-config");
 inline const QString VersionKey = QStringLiteral("version");
 inline const QString CommandsKey = QStringLiteral("commands");
 inline const QString DefaultsKey = QStringLiteral("defaults");
+// Written by vrk04 show; not checked when read, as a text edited by hand keeps it.
+inline const QString FingerprintKey = QStringLiteral("fingerprint");
 inline constexpr int Version = 1;
 // A configuration text is about 2 to 3 kB; anything far longer is not one.
 inline constexpr qsizetype MaximumSize = 64 * 1024;

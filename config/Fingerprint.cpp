@@ -2,6 +2,7 @@
 #include "Fingerprint.h"
 
 #include "ConfigImage.h"
+#include "ConfigWords.h"
 #include "Configuration.h"
 #include "ImageCodec.h"
 
@@ -47,4 +48,15 @@ QString configFingerprint(const Configuration &config)
     const ImageEncoding encoding = encodeImage(config.CommandTable(), config.DefaultStateByte1(),
                                                config.DefaultStateByte2());
     return encoding.ok() ? configFingerprint(encoding.image) : QString();
+}
+
+QString imageFingerprint(const QByteArray &image)
+{
+    const QByteArray encoded = reencodedImage(image);
+    return encoded.isEmpty() ? QString() : configFingerprint(encoded);
+}
+
+QString fingerprintLine(const QString &fingerprint)
+{
+    return ConfigWords::tr("Otisk konfigurace: %1").arg(fingerprint);
 }

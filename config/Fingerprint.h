@@ -17,3 +17,11 @@ QString configFingerprint(const QByteArray &encodedImage);
 QString configFingerprint(const Configuration &config);
 
 quint32 crc32(const QByteArray &bytes);
+
+// The fingerprint of an image as a module or a file holds it: its table and
+// default states encoded afresh, so that the fill and whatever else the
+// decoder passes over do not count. Empty when the image does not decode.
+QString imageFingerprint(const QByteArray &image);
+
+// "Otisk konfigurace: 71D3B495", as the window logs it and the tool prints it.
+QString fingerprintLine(const QString &fingerprint);

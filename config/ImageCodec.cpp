@@ -159,6 +159,14 @@ ImageEncoding encodeImage(const CommandTable &table, quint8 defaultStateByte1,
     return result;
 }
 
+QByteArray reencodedImage(const QByteArray &image)
+{
+    const ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
+    if (!decoded.ok())
+        return {};
+    return encodeImage(decoded.table, decoded.defaultStateByte1, decoded.defaultStateByte2).image;
+}
+
 QString ImageEncoding::message() const
 {
     const QString command = ConfigWords::tr("Povel %1").arg(row + 1);

@@ -57,3 +57,8 @@ struct ImageEncoding
 // outside the vocabulary as "0".
 ImageEncoding encodeImage(const CommandTable &table, quint8 defaultStateByte1,
                           quint8 defaultStateByte2);
+
+// The image that image's table and default states encode to: the same
+// configuration without the fill and whatever else the decoder passes over.
+// Empty when image does not decode.
+QByteArray reencodedImage(const QByteArray &image);

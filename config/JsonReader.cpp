@@ -126,7 +126,7 @@ struct Reader
     bool header(const QJsonObject &top)
     {
         using namespace ConfigText;
-        if (!onlyKeys(top, {FormatKey, VersionKey, CommandsKey, DefaultsKey}))
+        if (!onlyKeys(top, {FormatKey, VersionKey, FingerprintKey, CommandsKey, DefaultsKey}))
             return false;
         const QJsonValue format = top.value(FormatKey);
         if (!format.isUndefined() && format != QJsonValue(FormatName))

@@ -4,6 +4,7 @@
 #include "ConfigText.h"
 #include "ConfigWords.h"
 #include "DefaultStates.h"
+#include "Fingerprint.h"
 #include "ImageCodec.h"
 
 #include <QStringList>
@@ -90,7 +91,7 @@ QString jsonString(const QString &text)
     return json + u'"';
 }
 
-QString asJson(const ImageDecoding &decoded)
+QString asJson(const ImageDecoding &decoded, const QString &fingerprint)
 {
     // Written by hand to keep the keys in the order of the table's columns.
     QStringList commands;
@@ -112,25 +113,27 @@ QString asJson(const ImageDecoding &decoded)
     QStringList states;
     for (int bit : defaults(decoded))
         states << QString::number(bit);
-    return QStringLiteral("{\n  \"%1\": %2,\n  \"%3\": %4,\n  \"%5\": [\n")
+    const QString fingerprintMember =
+        fingerprint.isEmpty() ? QString() : QStringLiteral("  \"%1\": %2,\n").arg(FingerprintKey, jsonString(fingerprint));
+    return QStringLiteral("{\n  \"%1\": %2,\n  \"%3\": %4,\n%5  \"%6\": [\n")
                .arg(FormatKey, jsonString(FormatName), VersionKey)
                .arg(Version)
-               .arg(CommandsKey) + commands.join(QStringLiteral(",\n"))
+               .arg(fingerprintMember, CommandsKey) + commands.join(QStringLiteral(",\n"))
            + QStringLiteral("\n  ],\n  \"%1\": [").arg(DefaultsKey) + states.join(QStringLiteral(", "))
            + QStringLiteral("]\n}\n");
 }
 
 } // namespace
 
-QString formatTable(const ImageDecoding &decoded, TableFormat format)
+QString formatTable(const ImageDecoding &decoded, TableFormat format, const QString &fingerprint)
 {
     switch (format) {
     case TableFormat::Text:
-        return asText(decoded);
+        return fingerprint.isEmpty() ? asText(decoded) : asText(decoded) + fingerprintLine(fingerprint) + u'\n';
     case TableFormat::Csv:
         return asCsv(decoded);
     case TableFormat::Json:
-        return asJson(decoded);
+        return asJson(decoded, fingerprint);
     }
     return {};
 }

@@ -12,8 +12,9 @@ enum class TableFormat { Text, Csv, Json };
 // - Csv: a header row, one row per command, then "defaults" and the five 0/1;
 // - Json: {"format": "vrk04-config", "version": 1, "commands": [{"number",
 //   "sms", "output", "action", "time", "confirm"}, ...], "defaults": [five 0/1]}.
-// Csv and Json are what ConfigText reads back.
-QString formatTable(const ImageDecoding &decoded, TableFormat format);
+// Csv and Json are what ConfigText reads back. A fingerprint, when given,
+// ends Text as a line and is a member "fingerprint" of Json; Csv has no room.
+QString formatTable(const ImageDecoding &decoded, TableFormat format, const QString &fingerprint = {});
 
 // Control characters (C0, DEL, C1) would break the columns or act on the
 // terminal: text as the tool shows it, with them escaped as \xHH and a

@@ -282,6 +282,119 @@ Opravte povel v tabulce a zapište znovu.</source>
     <message>
         <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
 Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
+        <source>Akce %1 k výstupu %2 nepatří: modul provede %3; zvolte jinou akci nebo jiný výstup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce %1 k výstupu %2 nepatří a modul pro její kód u tohoto výstupu žádnou akci nemá; zvolte jinou akci nebo jiný výstup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stejný text má i povel %1: modul povely nerozliší a provede jen jeden z nich; jeden z textů změňte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stejný text mají i povely %1: modul povely nerozliší a provede jen jeden z nich; texty odlište.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak %1 není v abecedě GSM: telefon pošle SMS jako UCS-2 a modul povel nemusí poznat; napište ho jinak, například bez diakritiky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znaky %1 nejsou v abecedě GSM: telefon pošle SMS jako UCS-2 a modul povel nemusí poznat; napište je jinak, například bez diakritiky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text začíná mezerou, kterou telefon i člověk snadno vynechá, a modul pak povel nepozná; mezeru smažte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text končí mezerou, kterou telefon i člověk snadno vynechá, a modul pak povel nepozná; mezeru smažte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text má dvě mezery za sebou, kde se snadno napíše jen jedna, a modul pak povel nepozná; nechte jednu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text se od povelu %1 liší jen velikostí písmen, diakritikou nebo mezerami: odesílatel snadno pošle ten druhý; odlište texty výrazněji.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text se od povelů %1 liší jen velikostí písmen, diakritikou nebo mezerami: odesílatel snadno pošle jiný z nich; odlište texty výrazněji.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas %1 s je mimo rozsah 0 až 90 s, který nabízí editor, a modul s ním nemusí pracovat, jak čekáte; zadejte 0 až 90 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód výstupu „%1“ nemá žádný výstup a modul povel neprovede, jak tabulka ukazuje; zvolte výstup znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód akce „%1“ nemá u výstupu %2 žádnou akci a modul povel neprovede, jak tabulka ukazuje; zvolte akci znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>upozornění</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1: %2, %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontrola: bez chyb a upozornění</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chyba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chyb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n upozornění</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povely %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontrola: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>povel %1: %2 %3 → %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otisk konfigurace: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -779,6 +892,14 @@ Přesto skončit?</source>
         <source>Zrušit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zapsat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RememberedChoices</name>
@@ -1062,6 +1183,56 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify] [--strict]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná;
+                                     nálezy kontroly vypíše na chybový výstup, se
+                                     --strict při chybě nezapíše nic
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+  check  SOUBOR                      zkontroluje konfiguraci: řádek „povel N: ...“
+                                     za každý nález (chyba: modul neudělá, co
+                                     tabulka říká; upozornění: pravděpodobný
+                                     omyl), pak souhrn
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup. show vypíše i otisk konfigurace (CRC-32 pozic 1 až 715),
+read a write jej na konci vypíšou na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  check, write --strict: kontrola našla chybu (write --strict nezapsal nic)
+  %8  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1283,6 +1454,34 @@ tvar souboru (convert): bin, json nebo csv.</source>
     <message>
         <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
+        <source>Nezapisovat, najde-li kontrola chybu (návratový kód %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--strict patří jen k write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic nezapsáno: kontrola našla chybu (--strict).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteQuestion</name>
+    <message>
+        <source>Modul nebude dělat, co tabulka říká:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontrola tabulky:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis v modulu změní:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapsat tabulku do modulu?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

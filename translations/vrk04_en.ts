@@ -294,6 +294,119 @@ Correct the command in the table and write again.</translation>
 Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
         <translation>The module holds another configuration than the table. First difference: %1, in the module %2, in the table %3 (%4 differences in all).
 Write the table to the module again, or read it from the module.</translation>
+        <source>Akce %1 k výstupu %2 nepatří: modul provede %3; zvolte jinou akci nebo jiný výstup.</source>
+        <translation>Action %1 does not go with output %2: the module will do %3; choose another action or another output.</translation>
+    </message>
+    <message>
+        <source>Akce %1 k výstupu %2 nepatří a modul pro její kód u tohoto výstupu žádnou akci nemá; zvolte jinou akci nebo jiný výstup.</source>
+        <translation>Action %1 does not go with output %2, and the module has no action of its code for this output; choose another action or another output.</translation>
+    </message>
+    <message>
+        <source>Stejný text má i povel %1: modul povely nerozliší a provede jen jeden z nich; jeden z textů změňte.</source>
+        <translation>Command %1 has the same text: the module cannot tell the commands apart and will carry out only one of them; change one of the texts.</translation>
+    </message>
+    <message>
+        <source>Stejný text mají i povely %1: modul povely nerozliší a provede jen jeden z nich; texty odlište.</source>
+        <translation>Commands %1 have the same text: the module cannot tell the commands apart and will carry out only one of them; make the texts differ.</translation>
+    </message>
+    <message>
+        <source>Znak %1 není v abecedě GSM: telefon pošle SMS jako UCS-2 a modul povel nemusí poznat; napište ho jinak, například bez diakritiky.</source>
+        <translation>Character %1 is not in the GSM alphabet: a phone sends the SMS as UCS-2 and the module may not recognise the command; write it otherwise, for example without diacritics.</translation>
+    </message>
+    <message>
+        <source>Znaky %1 nejsou v abecedě GSM: telefon pošle SMS jako UCS-2 a modul povel nemusí poznat; napište je jinak, například bez diakritiky.</source>
+        <translation>Characters %1 are not in the GSM alphabet: a phone sends the SMS as UCS-2 and the module may not recognise the command; write them otherwise, for example without diacritics.</translation>
+    </message>
+    <message>
+        <source>Text začíná mezerou, kterou telefon i člověk snadno vynechá, a modul pak povel nepozná; mezeru smažte.</source>
+        <translation>The text starts with a space, which phones and people easily leave out, and the module then does not recognise the command; delete the space.</translation>
+    </message>
+    <message>
+        <source>Text končí mezerou, kterou telefon i člověk snadno vynechá, a modul pak povel nepozná; mezeru smažte.</source>
+        <translation>The text ends with a space, which phones and people easily leave out, and the module then does not recognise the command; delete the space.</translation>
+    </message>
+    <message>
+        <source>Text má dvě mezery za sebou, kde se snadno napíše jen jedna, a modul pak povel nepozná; nechte jednu.</source>
+        <translation>The text has two spaces in a row, where one is easily typed, and the module then does not recognise the command; keep one.</translation>
+    </message>
+    <message>
+        <source>Text se od povelu %1 liší jen velikostí písmen, diakritikou nebo mezerami: odesílatel snadno pošle ten druhý; odlište texty výrazněji.</source>
+        <translation>The text differs from command %1 only in case, diacritics or spaces: a sender easily sends the other one; make the texts differ more.</translation>
+    </message>
+    <message>
+        <source>Text se od povelů %1 liší jen velikostí písmen, diakritikou nebo mezerami: odesílatel snadno pošle jiný z nich; odlište texty výrazněji.</source>
+        <translation>The text differs from commands %1 only in case, diacritics or spaces: a sender easily sends another of them; make the texts differ more.</translation>
+    </message>
+    <message>
+        <source>Čas %1 s je mimo rozsah 0 až 90 s, který nabízí editor, a modul s ním nemusí pracovat, jak čekáte; zadejte 0 až 90 s.</source>
+        <translation>The time %1 s is outside the range 0 to 90 s the editor offers, and the module may not handle it as you expect; enter 0 to 90 s.</translation>
+    </message>
+    <message>
+        <source>Kód výstupu „%1“ nemá žádný výstup a modul povel neprovede, jak tabulka ukazuje; zvolte výstup znovu.</source>
+        <translation>Output code “%1” has no output, and the module will not carry out the command as the table shows; choose the output again.</translation>
+    </message>
+    <message>
+        <source>Kód akce „%1“ nemá u výstupu %2 žádnou akci a modul povel neprovede, jak tabulka ukazuje; zvolte akci znovu.</source>
+        <translation>Action code “%1” has no action for output %2, and the module will not carry out the command as the table shows; choose the action again.</translation>
+    </message>
+    <message>
+        <source>chyba</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>upozornění</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>povel %1: %2, %3: %4</source>
+        <translation>command %1: %2, %3: %4</translation>
+    </message>
+    <message>
+        <source>Kontrola: bez chyb a upozornění</source>
+        <translation>Check: no errors or warnings</translation>
+    </message>
+    <message>
+        <source>%1 chyba</source>
+        <translation>%1 error</translation>
+    </message>
+    <message>
+        <source>%1 chyby</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>%1 chyb</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n upozornění</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>povel %1</source>
+        <translation>command %1</translation>
+    </message>
+    <message>
+        <source>povely %1</source>
+        <translation>commands %1</translation>
+    </message>
+    <message>
+        <source>Kontrola: %1, %2</source>
+        <translation>Check: %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>povel %1: %2 %3 → %4</source>
+        <translation>command %1: %2 %3 → %4</translation>
+    </message>
+    <message>
+        <source>Otisk konfigurace: %1</source>
+        <translation>Configuration fingerprint: %1</translation>
     </message>
 </context>
 <context>
@@ -798,6 +911,14 @@ Exit all the same?</translation>
         <source>Zrušit</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Zapsat</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
 </context>
 <context>
     <name>RememberedChoices</name>
@@ -1082,6 +1203,104 @@ Bez --port se použije jediný připojený USB převodník.</source>
 Without --port the one USB adapter connected is used.</translation>
     </message>
     <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify] [--strict]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná;
+                                     nálezy kontroly vypíše na chybový výstup, se
+                                     --strict při chybě nezapíše nic
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+  check  SOUBOR                      zkontroluje konfiguraci: řádek „povel N: ...“
+                                     za každý nález (chyba: modul neudělá, co
+                                     tabulka říká; upozornění: pravděpodobný
+                                     omyl), pak souhrn
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup. show vypíše i otisk konfigurace (CRC-32 pozic 1 až 715),
+read a write jej na konci vypíšou na chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  check, write --strict: kontrola našla chybu (write --strict nezapsal nic)
+  %8  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation>
+Commands:
+  ports                              ports COM1 to COM6 (device, whether it opens),
+                                     then the system&apos;s other serial ports: USB
+                                     adapter or -, device, name in /dev/serial/by-id,
+                                     description, maker, serial number, VID:PID
+  test   [--port P]                  tests the link with the module
+  read   [--port P] FILE             reads the image from the module and saves it
+                                     to the file as it came; lists the table
+  write  [--port P] FILE [--no-verify] [--strict]
+                                     writes the file to the module, then reads it
+                                     back and compares; prints the findings of the
+                                     check on standard error, with --strict writes
+                                     nothing when one is an error
+  verify [--port P] FILE             compares the module with the file
+  show   FILE [--format F]           twenty commands and five default states
+  diff   FILE1 FILE2                 differences by command and field
+  convert IN OUT [--format F]        converts between image, JSON and CSV
+                                     (the form of OUT by its suffix or --format)
+  check  FILE                        checks the configuration: a line
+                                     &quot;command N: ...&quot; for each finding (an error:
+                                     the module will not do what the table says;
+                                     a warning: a likely mistake), then a summary
+
+A file is an EEPROM image byte by byte, or a configuration as text (JSON or
+CSV in the form show writes); the form is told by the content. read saves
+text to a .json or .csv file, but an image that cannot be converted exactly
+always as it came. Data go to standard output, time-stamped status lines to
+standard error. show also prints the configuration&apos;s fingerprint (CRC-32
+of positions 1 to 715), read and write print it on standard error at the end.
+
+Exit codes:
+  %1  done
+  %2  the link failed (the module does not answer, a transfer error, the port
+      cannot be opened)
+  %3  wrong usage, also when --port is left out and not exactly one USB adapter
+      is connected
+  %4  verify or diff found a difference; a text cannot hold the image exactly
+      (convert, read)
+  %5  a file cannot be read or written, or it is neither a configuration image
+      nor a configuration as text that can be written; also output that could
+      not be written
+  %6  read: the module&apos;s image is no configuration; an existing file stays,
+      the module&apos;s bytes are in a new file beside it
+  %7  check, write --strict: the check found an error (write --strict wrote
+      nothing)
+  %8  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
+      the first Ctrl+C
+</translation>
+    </message>
+    <message>
         <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
         <translation>unknown file form “%1” (bin, json, csv)</translation>
     </message>
@@ -1329,6 +1548,35 @@ form of the file (convert): bin, json or csv.</translation>
         <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
         <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
         <translation>The write goes on to its end so that the module is not left half written: %1 B to go. Another Ctrl+C interrupts the write.</translation>
+        <source>Nezapisovat, najde-li kontrola chybu (návratový kód %1).</source>
+        <translation>Write nothing when the check finds an error (exit code %1).</translation>
+    </message>
+    <message>
+        <source>--strict patří jen k write</source>
+        <translation>--strict goes with write only</translation>
+    </message>
+    <message>
+        <source>Nic nezapsáno: kontrola našla chybu (--strict).</source>
+        <translation>Nothing written: the check found an error (--strict).</translation>
+    </message>
+</context>
+<context>
+    <name>WriteQuestion</name>
+    <message>
+        <source>Modul nebude dělat, co tabulka říká:</source>
+        <translation>The module will not do what the table says:</translation>
+    </message>
+    <message>
+        <source>Kontrola tabulky:</source>
+        <translation>Check of the table:</translation>
+    </message>
+    <message>
+        <source>Zápis v modulu změní:</source>
+        <translation>The write changes in the module:</translation>
+    </message>
+    <message>
+        <source>Zapsat tabulku do modulu?</source>
+        <translation>Write the table to the module?</translation>
     </message>
 </context>
 </TS>

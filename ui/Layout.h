@@ -50,6 +50,8 @@ inline const QColor Green{0, 255, 0};              // default outputs, "Vložit"
 inline const QColor LightRed{255, 128, 128};       // buttons that leave or end
 inline const QColor DarkBlue{0, 0, 128};
 inline const QColor LinkBlue{0, 0, 255};
+inline const QColor FindingRed{255, 96, 96};       // grid rows the check finds an error in
+inline const QColor FindingAmber{255, 200, 64};    // grid rows with a warning
 } // namespace Palette
 
 // "MS Sans Serif" at pointSize where it is installed; elsewhere the platform's

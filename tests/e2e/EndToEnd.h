@@ -25,8 +25,8 @@ class EndToEnd
 {
 public:
     // Starts the simulator with options, the window with COM1 mapped to it,
-    // and chooses COM1. The window's questions are answered "Ano" and
-    // "Zahodit"; its notices of failures go to notices; its copies of
+    // and chooses COM1. The window's questions are answered "Ano", "Zapsat"
+    // and "Zahodit"; its notices of failures go to notices; its copies of
     // modules go to the test's data folder.
     bool start(const QStringList &simulatorOptions)
     {
@@ -35,7 +35,11 @@ public:
         notices.clear();
         FailureNotice::box() = [this](QWidget *, const QString &text) { notices << text; };
         questionBox() = [](QWidget *, const QString &, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton) {
-            return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+            for (const QMessageBox::StandardButton yes : {QMessageBox::Yes, QMessageBox::Apply}) {
+                if (buttons.testFlag(yes))
+                    return yes;
+            }
+            return QMessageBox::Discard;
         };
         if (!simulator.start(simulatorOptions))
             return false;
@@ -128,6 +132,11 @@ public:
     }
 
     static inline const QString CopyLine = QStringLiteral("Kopie z modulu uložena do ");
+    // After a read of the simulator's own image; fingerprints from Python's
+    // zlib.crc32 of its first 715 bytes and of referenceResetImage()'s.
+    static inline const QString ModuleCheck = QStringLiteral("Kontrola: 6 upozornění, povely 1, 2, 3, 4, 5 a 6");
+    static inline const QString ModuleFingerprint = QStringLiteral("Otisk konfigurace: D8B0F43D");
+    static inline const QString ResetFingerprint = QStringLiteral("Otisk konfigurace: C7C4A3B5");
 
     SimulatorProcess simulator;
     std::unique_ptr<Form1> window;

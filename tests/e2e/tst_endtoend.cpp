@@ -9,6 +9,7 @@
 #include "ModuleCopies.h"
 #include "ModuleImage.h"
 #include "TestFiles.h"
+#include "WindowTestAids.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -20,6 +21,8 @@ using namespace ConfigImageLayout;
 namespace {
 
 const CommandTable::Row Marker{"marker", "RELE2", "ZMENA", "9", "ANO"};
+// The message box itself, before EndToEnd answers the questions.
+const QuestionBox AskInBox = questionBox();
 
 } // namespace
 
@@ -40,6 +43,8 @@ private slots:
     void staleAckAfterFailedStep();
     void earlyEndOfWrite();
     void leavingDuringWriteAsks();
+    void questionBeforeWrite_data();
+    void questionBeforeWrite();
     void signalDuringWriteLetsItFinish(); // must stay last: it ends the event loops
 
 private:
@@ -79,7 +84,8 @@ void TestEndToEnd::readShowsModuleConfiguration()
         put(copies.filePath(QStringLiteral("2000-01-01_00-00-00-%1.bin").arg(k, 3, 10, QChar(u'0'))), "old");
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
-    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::ModuleCheck,
+                                          EndToEnd::CopyLine, EndToEnd::ModuleFingerprint}));
 
     const QByteArray image = ModuleImage::defaultImage();
     // The window keeps its own copy of every image read.
@@ -118,8 +124,8 @@ void TestEndToEnd::writeSendsExactlyTheImage()
     e2e.click("Command2");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     // Verified, as on a first start.
-    QCOMPARE(e2e.messages(),
-             (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", "Ověření START", "Ověření OK"}));
+    QCOMPARE(e2e.messages(), (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", EndToEnd::ResetFingerprint,
+                                          "Ověření START", "Ověření OK"}));
     QCOMPARE(e2e.barValue(), 0);
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
 }
@@ -138,7 +144,7 @@ void TestEndToEnd::faults_data()
                                    "chyba v prenosu!"};
     const QStringList erased{"Prenos OK", "Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.",
                              "chyba v prenosu!"};
-    const QStringList readOk{"Prenos OK", EndToEnd::CopyLine};
+    const QStringList readOk{"Prenos OK", EndToEnd::ModuleCheck, EndToEnd::CopyLine, EndToEnd::ModuleFingerprint};
     const QStringList writeFailed{"chyba komunikace!"};
     QTest::newRow("read, silent") << QStringList{"--silent"} << "Command1" << readFailed << -1 << false;
     for (int step = 1; step <= 3; ++step)
@@ -246,10 +252,10 @@ void TestEndToEnd::transferPressDuringWrite()
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
 
     QStringList messages = e2e.messages();
-    QCOMPARE(messages.size(), refused ? 4 : 3);
+    QCOMPARE(messages.size(), refused ? 5 : 4);
     if (refused)
         QVERIFY2(messages.takeAt(2).contains(QStringLiteral("probíhá")), qPrintable(messages.join(u'|')));
-    QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
+    QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", EndToEnd::ResetFingerprint}));
     QCOMPARE(e2e.window->windowTitle(), title);
     QCOMPARE(e2e.window->link().protocol().position(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
@@ -332,8 +338,64 @@ void TestEndToEnd::leavingDuringWriteAsks()
     QCOMPARE(asked.size(), 3);
     QVERIFY2(asked.at(1).startsWith(QStringLiteral("Probíhá zápis")), qPrintable(asked.at(1)));
     QCOMPARE(asked.at(2), asked.at(1));
-    QCOMPARE(e2e.messages().last(), QStringLiteral("Prenos OK"));
+    QCOMPARE(e2e.messages().mid(e2e.messages().size() - 2), (QStringList{"Prenos OK", EndToEnd::ResetFingerprint}));
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
+}
+
+// "PC -> VRK-04" asks once, in a real message box, when the table has an
+// error or changes a module read here; "Zpět" sends nothing.
+void TestEndToEnd::questionBeforeWrite_data()
+{
+    QTest::addColumn<bool>("readFirst");
+    QTest::addColumn<QList<int>>("rows");       // 0-based rows given the text
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("listed");    // "!text": not in the question
+
+    QTest::newRow("two commands STAV") << false << QList<int>{3, 8} << "STAV"
+                                       << QStringList{"povel 4: chyba, Tvar SMS: Stejný text má i povel 9",
+                                                      "povel 9: chyba, Tvar SMS: Stejný text má i povel 4",
+                                                      "!Zápis v modulu změní"};
+    QTest::newRow("a module read here, command 3 changed")
+        << true << QList<int>{2} << "ZAVŘI BRÁNU"
+        << QStringList{"povel 3: upozornění, Tvar SMS: Znaky „Ř“, „Á“",
+                       "Zápis v modulu změní:\npovel 3: Tvar SMS „OTEVŘI BRÁNU“ → „ZAVŘI BRÁNU“\n\n", "!chyba"};
+}
+
+void TestEndToEnd::questionBeforeWrite()
+{
+    QFETCH(bool, readFirst);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, text);
+    QFETCH(QStringList, listed);
+    const QString log = dir.filePath(QStringLiteral("asked.log"));
+    QFile::remove(log);
+    QVERIFY(e2e.start({"--baud", "0", "--log", log}));
+    questionBox() = AskInBox;
+    if (readFirst) {
+        e2e.click("Command1");
+        QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    }
+    Configuration &config = e2e.window->configuration();
+    for (const int row : rows) {
+        CommandTable::Row cells = config.CommandTable().row(row);
+        cells.at(CommandTable::SmsText) = text;
+        config.setCommand(row, cells);
+    }
+    const QByteArray sentBefore = fileBytes(log);
+
+    const auto seen = answerNextMessageBox(QMessageBox::Abort);
+    e2e.click("Command2");
+    QVERIFY(seen->seen);
+    QCOMPARE(seen->buttons, QMessageBox::Apply | QMessageBox::Abort);
+    for (const QString &part : listed) {
+        if (part.startsWith(u'!'))
+            QVERIFY2(!seen->text.contains(part.mid(1)), qPrintable(seen->text));
+        else
+            QVERIFY2(seen->text.contains(part), qPrintable(seen->text));
+    }
+    e2e.runFor(300);
+    QVERIFY(!e2e.messages().contains(QStringLiteral("Zápis START")));
+    QCOMPARE(fileBytes(log), sentBefore);
 }
 
 // SIGTERM during a write (a log-out, a kill): the write goes on to its end,

@@ -34,7 +34,8 @@ void TestEndToEndLatency::readBehindLatency()
     QStringList messages = e2e.messages();
     QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
-    QCOMPARE(messages, (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::CopyLine}));
+    QCOMPARE(messages, (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::ModuleCheck,
+                                    EndToEnd::CopyLine, EndToEnd::ModuleFingerprint}));
     QCOMPARE(e2e.window->configuration().ConfigImage(), ModuleImage::defaultImage());
     QCOMPARE(e2e.window->link().protocol().position(), 2048);
 }
@@ -49,7 +50,7 @@ void TestEndToEndLatency::writeBehindLatency()
     QStringList messages = e2e.messages();
     QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
-    QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK"}));
+    QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", EndToEnd::ResetFingerprint}));
     QCOMPARE(e2e.window->link().protocol().position(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048).size(), 2048);
 }

@@ -64,6 +64,15 @@ void FlexGrid::setTextMatrix(int row, int column, const QString &text)
     }
 }
 
+void FlexGrid::markRow(int row, const QColor &colour, const QString &toolTip)
+{
+    QTableWidgetItem *number = verticalHeaderItem(row - 1);
+    number->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(colour) : QVariant());
+    number->setToolTip(toolTip);
+    for (int c = 0; c < columnCount(); ++c)
+        item(row - 1, c)->setToolTip(toolTip);
+}
+
 void FlexGrid::setColWidth(int column, int pixels)
 {
     if (column == 0)

@@ -26,6 +26,10 @@ public:
     // The grid's current row: 1 .. Rows() - 1, or 0 when no cell is current.
     int Row() const { return currentRow() + 1; }
 
+    // Colours the number cell of row (1 .. Rows() - 1) and gives the row's
+    // cells a tool tip; an invalid colour and an empty tip take them away.
+    void markRow(int row, const QColor &colour, const QString &toolTip);
+
 signals:
     // A double-click on a row's cells or on its number; row 1 .. Rows() - 1.
     void rowDoubleClicked(int row);

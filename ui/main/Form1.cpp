@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
 
+#include "CheckMarks.h"
 #include "ConfigFileActions.h"
 #include "ConfigImage.h"
 #include "DefaultStates.h"
@@ -10,6 +11,7 @@
 #include "Form3.h"
 #include "ImageCodec.h"
 #include "ImageTextBox.h"
+#include "KnownModule.h"
 #include "Layout.h"
 #include "LinkLabel.h"
 #include "MakerDetails.h"
@@ -23,6 +25,7 @@
 #include "StatusBox.h"
 #include "TabControl.h"
 #include "Version.h"
+#include "WriteQuestion.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -163,10 +166,13 @@ Form1::Form1(QWidget *parent)
     buildWindow();
     setFocusOrder();
     connectLink();
+    m_knownModule = new KnownModule(m_link, this);
+    connect(m_knownModule, &KnownModule::logged, this, &Form1::LogStatus);
     buildFileControls();
     buildOtherPort();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
+    connect(new CheckMarks(m_config, *ui.grid, this), &CheckMarks::logged, this, &Form1::LogStatus);
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::DefaultsToButtons);
     connect(&m_portChoice, &PortChoice::logged, this, &Form1::LogStatus);
 
@@ -444,9 +450,18 @@ void Form1::holdEdits(Edits edits)
         ui.statusBar->showMessage(tr("Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit."));
 }
 
-// One click must not write start-up's empty table over a configured module.
+// One click must not write start-up's empty table over a configured module,
+// nor a table the module will not obey or that changes a module read here,
+// unasked; one question at most.
 void Form1::writeToModule()
 {
+    if (!m_link.isBusy()) {
+        const WriteQuestion::Answer answer = WriteQuestion::ask(this, m_config, m_knownModule->image());
+        if (answer == WriteQuestion::Answer::Back)
+            return;
+        if (answer == WriteQuestion::Answer::Write)
+            m_table.touched = true;
+    }
     if (!m_table.touched && !m_link.isBusy()) {
         const QString text = tr("Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.\n"
                                 "Opravdu ji zapsat do modulu?");

@@ -15,6 +15,7 @@ class FlexGrid;
 class Form2;
 class Form3;
 class ImageTextBox;
+class KnownModule;
 class LinkLabel;
 class PortCombo;
 class PortPicker;
@@ -182,4 +183,5 @@ private:
     } m_table;
     PortPicker *m_portPicker = nullptr;
     int m_stopAfterWrite = 0; // the signal that waits for the write to end
+    KnownModule *m_knownModule = nullptr;
 };

@@ -17,6 +17,8 @@ QMessageBox::StandardButton askInBox(QWidget *parent, const QString &text, QMess
         {QMessageBox::Save, QT_TRANSLATE_NOOP("Questions", "Uložit")},
         {QMessageBox::Discard, QT_TRANSLATE_NOOP("Questions", "Zahodit")},
         {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Questions", "Zrušit")},
+        {QMessageBox::Apply, QT_TRANSLATE_NOOP("Questions", "Zapsat")},
+        {QMessageBox::Abort, QT_TRANSLATE_NOOP("Questions", "Zpět")},
     };
     for (const auto &[button, caption] : captions) {
         if (QAbstractButton *shown = box.button(button))
