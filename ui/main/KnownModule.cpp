@@ -35,7 +35,7 @@ void KnownModule::follow(ModuleLink::Operation operation, ModuleLink::Outcome ou
         m_image = m_link.lastReadImage();
         break;
     case Operation::Write:
-        m_image = m_link.configuration().ConfigImage();
+        m_image = m_link.writtenImage();
         break;
     case Operation::Verify:
         m_image = m_link.verifiedImage();
@@ -43,5 +43,6 @@ void KnownModule::follow(ModuleLink::Operation operation, ModuleLink::Outcome ou
     case Operation::Test:
         return;
     }
-    emit logged(fingerprintLine(configFingerprint(m_link.configuration())));
+    // What the module holds now, not the table: it may have been edited meanwhile.
+    emit logged(fingerprintLine(imageFingerprint(m_image)));
 }
