@@ -38,7 +38,7 @@ quint32 crc32(const QByteArray &bytes)
 QString configFingerprint(const QByteArray &encodedImage)
 {
     return QStringLiteral("%1")
-        .arg(crc32(encodedImage.left(DecodedLength)), 8, 16, QLatin1Char('0'))
+        .arg(crc32(encodedImage.left(ConfigImageLayout::DecodedLength)), 8, 16, QLatin1Char('0'))
         .toUpper();
 }
 
