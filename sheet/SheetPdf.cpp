@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include "SheetPdf.h"
+
+#include "CustomerSheet.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <array>
+
+namespace {
+
+constexpr int Resolution = 300;
+constexpr qreal MarginMm = 15;
+constexpr qreal LargestPoints = 10;
+constexpr qreal SmallestPoints = 5;
+constexpr qreal FooterPoints = 7;
+// The share of the line each column takes, in percent.
+constexpr std::array<int, CustomerSheet::ColumnCount> ColumnWidths = {5, 47, 10, 18, 7, 13};
+
+// Families with the Czech letters: Debian's package brings DejaVu Sans,
+// Windows has the other two.
+QFont sheetFont()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const char *family : {"DejaVu Sans", "Segoe UI", "Arial"}) {
+        if (installed.contains(QLatin1String(family)))
+            return QFont(QString::fromLatin1(family));
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString commandTable(const CustomerSheet &sheet)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" width=\"100%\" "
+                                  "style=\"border-collapse: collapse; border-color: #808080\"><tr>");
+    for (int c = 0; c < CustomerSheet::ColumnCount; ++c) {
+        html += QStringLiteral("<th width=\"%1%\" align=\"left\" bgcolor=\"#e8e8e8\">%2</th>")
+                    .arg(ColumnWidths.at(c))
+                    .arg(escaped(sheet.headings.at(c)));
+    }
+    html += QStringLiteral("</tr>");
+    for (const QStringList &row : sheet.rows) {
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < CustomerSheet::ColumnCount; ++c) {
+            // The SMS keeps its spaces as typed: two of them are not one.
+            const QString cell = c == CustomerSheet::Sms
+                ? QStringLiteral("<b style=\"white-space: pre-wrap\">%1</b>").arg(escaped(row.at(c)))
+                : escaped(row.at(c));
+            html += QStringLiteral("<td>%1</td>").arg(cell);
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString findingsBox(const CustomerSheet &sheet)
+{
+    QString lines;
+    for (const QString &line : sheet.findings)
+        lines += QStringLiteral("<p style=\"margin-top: 4px\">%1</p>").arg(escaped(line));
+    return QStringLiteral("<p></p><table border=\"2\" cellspacing=\"0\" cellpadding=\"8\" width=\"100%\" "
+                          "bgcolor=\"#fff3f0\" style=\"border-collapse: collapse; border-color: #c00000\">"
+                          "<tr><td><p><b style=\"color: #c00000\">%1</b></p>%2</td></tr></table>")
+        .arg(escaped(sheet.findingsHeading), lines);
+}
+
+QString html(const CustomerSheet &sheet)
+{
+    QStringList states;
+    for (const QString &state : sheet.states)
+        states << escaped(state);
+    QString html = QStringLiteral("<h1>%1</h1><p>%2<br/>%3</p>")
+                       .arg(escaped(sheet.title), escaped(sheet.subtitle), escaped(sheet.fingerprint));
+    if (!sheet.findings.isEmpty())
+        html += findingsBox(sheet);
+    html += QStringLiteral("<p></p>") + commandTable(sheet);
+    html += QStringLiteral("<p></p><p><b>%1</b></p><table cellpadding=\"2\" width=\"100%\"><tr><td>%2</td></tr></table>")
+                .arg(escaped(sheet.statesHeading), states.join(QStringLiteral("</td><td>")));
+    return html;
+}
+
+} // namespace
+
+QByteArray sheetPdf(const CustomerSheet &sheet)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
+                                         QPageLayout::Millimeter));
+        writer.setResolution(Resolution);
+        writer.setTitle(sheet.title);
+        writer.setCreator(sheet.footer);
+        const QRect page = writer.pageLayout().paintRectPixels(Resolution);
+
+        QFont footerFont = sheetFont();
+        footerFont.setPointSizeF(FooterPoints);
+        const int footerHeight = 2 * QFontMetrics(footerFont, &writer).height();
+
+        QTextDocument document;
+        document.documentLayout()->setPaintDevice(&writer);
+        document.setDocumentMargin(0);
+        QTextOption option = document.defaultTextOption();
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        document.setDefaultTextOption(option);
+        document.setTextWidth(page.width());
+        document.setHtml(html(sheet));
+        QFont font = sheetFont();
+        for (qreal points = LargestPoints; points >= SmallestPoints; points -= 0.5) {
+            font.setPointSizeF(points);
+            document.setDefaultFont(font);
+            if (document.size().height() <= page.height() - footerHeight)
+                break;
+        }
+
+        QPainter painter(&writer);
+        document.drawContents(&painter);
+        painter.setFont(footerFont);
+        painter.setPen(Qt::darkGray);
+        painter.drawText(QRect(0, page.height() - footerHeight, page.width(), footerHeight),
+                         Qt::AlignRight | Qt::AlignBottom, sheet.footer);
+    }
+    return buffer.data();
+}
