@@ -3,6 +3,7 @@
 #include "ToolText.h"
 
 #include "Console.h"
+#include "CustomerSheet.h"
 #include "ExitCode.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ const QString NoVerifyOption = QStringLiteral("no-verify");
 const QString QuietOption = QStringLiteral("quiet");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
+const QString SheetFormat = QStringLiteral("pdf");
 
 void print(const QString &text)
 {
@@ -60,7 +62,7 @@ CommandLine::CommandLine()
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
          ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json; "
-                      "tvar souboru (convert): bin, json nebo csv."),
+                      "tvar souboru (convert): bin, json, csv nebo pdf."),
          ToolText::tr("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
@@ -90,7 +92,9 @@ Příkazy:
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
   convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
+                                     (tvar VÝSTUPU podle přípony nebo --format);
+                                     do .pdf napíše list pro zákazníka: použité
+                                     SMS povely na jedné stránce A4
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
@@ -117,6 +121,22 @@ Návratové kódy:
         .arg(toInt(ExitCode::FileProblem))
         .arg(toInt(ExitCode::NotConfiguration))
         .arg(QStringLiteral("128+N"));
+}
+
+bool CommandLine::writesSheet(const QStringList &arguments)
+{
+    CommandLine probe;
+    return probe.m_parser.parse(arguments) && probe.sheetWanted();
+}
+
+bool CommandLine::sheetWanted() const
+{
+    const QStringList positional = m_parser.positionalArguments();
+    const auto entry = commands().constFind(positional.value(0));
+    if (entry == commands().constEnd() || entry->command != Command::Convert || positional.size() != 1 + entry->files)
+        return false;
+    return m_parser.isSet(FormatOption) ? m_parser.value(FormatOption) == SheetFormat
+                                        : CustomerSheet::isSheetName(positional.constLast());
 }
 
 CommandLine::Result CommandLine::refuse(const QString &error)
@@ -159,6 +179,10 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
                           .arg(positional.size()));
     }
     m_request.files = positional;
+    if (entry->command == Command::Read && CustomerSheet::isSheetName(positional.at(0))) {
+        return refuse(ToolText::tr("read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; "
+                                   "vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert"));
+    }
 
     if (entry->usesPort) {
         // Without it the tool looks for a lone USB adapter.
@@ -167,13 +191,15 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         return refuse(ToolText::tr("příkaz %1 nepoužívá port").arg(name));
     }
 
-    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert) {
+    // The sheet is an output only, not one of the forms a file is read back from.
+    m_request.sheet = sheetWanted();
+    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert && !m_request.sheet) {
         static const QHash<QString, ConfigText::Form> forms = {{QStringLiteral("bin"), ConfigText::Form::Image},
                                                                 {QStringLiteral("json"), ConfigText::Form::Json},
                                                                 {QStringLiteral("csv"), ConfigText::Form::Csv}};
         const QString format = m_parser.value(FormatOption);
         if (!forms.contains(format))
-            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv)")
+            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv, pdf)")
                               .arg(format));
         m_request.outputForm = forms.value(format);
     } else if (m_parser.isSet(FormatOption)) {

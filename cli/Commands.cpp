@@ -6,10 +6,13 @@
 #include "ConfigImage.h"
 #include "ConfigText.h"
 #include "Console.h"
+#include "CustomerSheet.h"
+#include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "PortCatalog.h"
 #include "PortReport.h"
+#include "SheetPdf.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
 
@@ -22,6 +25,17 @@
 namespace {
 
 using Outcome = ModuleLink::Outcome;
+
+// The customer's sheet of the image in the file at path, which has decoded.
+QByteArray sheetOfFile(const QString &path, const QByteArray &image)
+{
+    const ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
+    const CustomerSheet::Source source = {CustomerSheet::fileOrigin(path), QDate::currentDate(),
+                                          configFingerprint(image),
+                                          {}}; // the check's findings
+    return sheetPdf(CustomerSheet::make(
+        decoded.table, decomposeDefaultStates({decoded.defaultStateByte1, decoded.defaultStateByte2}), source));
+}
 
 } // namespace
 
@@ -185,6 +199,8 @@ ExitCode Commands::convert()
     if (!image)
         return ExitCode::FileProblem;
     const QString &path = m_request.files.at(1);
+    if (m_request.sheet)
+        return save(path, sheetOfFile(m_request.files.at(0), *image)) ? ExitCode::Done : ExitCode::FileProblem;
     const ConfigText::Rendering rendering =
         ConfigText::render(*image, m_request.outputForm.value_or(ConfigText::formOfName(path)));
     if (!rendering.ok()) {

@@ -20,6 +20,7 @@ struct Request
     QStringList files; // read, write, verify, show: one; diff, convert: two
     Format format = Format::Text;
     std::optional<ConfigText::Form> outputForm; // convert --format; else by OUT's suffix
+    bool sheet = false; // convert: OUT is the customer's sheet (--format pdf, or a name .pdf)
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
 };
