@@ -2,9 +2,12 @@
 #include "ConfigFileActions.h"
 
 #include "ConfigText.h"
+#include "CustomerSheet.h"
+#include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "ModuleCopies.h"
+#include "SheetPdf.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -21,11 +24,14 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
                        folder);
     // Saving: the filter gives a name without a suffix its suffix, and the
     // suffix the form. Opening: the content tells the form.
-    const QStringList suffixes = {QStringLiteral("bin"), QStringLiteral("json"), QStringLiteral("csv")};
+    const QStringList suffixes = {QStringLiteral("bin"), QStringLiteral("json"), QStringLiteral("csv"),
+                                  QStringLiteral("pdf")};
     QStringList filters = {ConfigFileActions::tr("Obraz konfigurace (*.bin)"),
                            ConfigFileActions::tr("Konfigurace jako JSON (*.json)"),
                            ConfigFileActions::tr("Konfigurace jako CSV (*.csv)")};
-    if (!saving)
+    if (saving)
+        filters << ConfigFileActions::tr("List pro zákazníka (*.pdf)");
+    else
         filters.prepend(ConfigFileActions::tr("Konfigurace (*.bin *.json *.csv)"));
     dialog.setNameFilters(filters << ConfigFileActions::tr("Všechny soubory (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -86,7 +92,7 @@ void ConfigFileActions::open()
 bool ConfigFileActions::save()
 {
     const QString path = fileChooser()(&m_window, FileDialogMode::Save, m_folder);
-    return !path.isEmpty() && saveFile(path);
+    return !path.isEmpty() && saveFile(path) && !CustomerSheet::isSheetName(path);
 }
 
 bool ConfigFileActions::openFile(const QString &path)
@@ -117,6 +123,8 @@ bool ConfigFileActions::saveFile(const QString &path)
         showProblem(problem + tr("\nSoubor nebyl uložen."));
         return false;
     }
+    if (CustomerSheet::isSheetName(path))
+        return saveSheet(path);
     const ConfigText::Rendering rendering = ConfigText::render(config.ConfigImage(), ConfigText::formOfName(path));
     if (!rendering.ok()) {
         showProblem(rendering.refusal.message(named(path)) + tr("\nSoubor nebyl uložen."));
@@ -129,6 +137,24 @@ bool ConfigFileActions::saveFile(const QString &path)
     m_folder = QFileInfo(path).absolutePath();
     emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     emit tableKept(path);
+    return true;
+}
+
+// The sheet cannot be opened again, so the table is not kept in it: its
+// edits stay unsaved.
+bool ConfigFileActions::saveSheet(const QString &path)
+{
+    const Configuration &config = m_link.configuration();
+    const CustomerSheet::Source source = {m_sheetOrigin(), QDate::currentDate(), configFingerprint(config.ConfigImage()),
+                                          {}}; // the check's findings
+    QString problem;
+    if (!ImageFile::save(path, sheetPdf(CustomerSheet::make(config.CommandTable(), config.defaultStates(), source)),
+                         &problem)) {
+        showProblem(problem);
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "ConfigFileActions.h"
 #include "ConfigImage.h"
+#include "CustomerSheet.h"
 #include "DefaultStates.h"
 #include "FlexGrid.h"
 #include "Form2.h"
@@ -174,6 +175,11 @@ Form1::Form1(QWidget *parent)
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::markEdited);
     connect(m_files, &ConfigFileActions::tableKept, this, &Form1::markKept);
     m_files->setReplaceCheck([this] { return mayReplaceTable(); });
+    m_files->setSheetOrigin([this] {
+        if (!m_table.file.isEmpty())
+            return CustomerSheet::fileOrigin(m_table.file);
+        return m_table.port.isEmpty() ? QString() : CustomerSheet::moduleOrigin(m_table.port);
+    });
 }
 
 Form1::~Form1()
@@ -438,6 +444,7 @@ void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome
     if (operation != ModuleLink::Operation::Read)
         return;
     markKept({});
+    m_table.port = comm().usesDevice() ? comm().deviceName() : QStringLiteral("COM%1").arg(comm().CommPort());
     QString problem;
     const QString copy = ModuleCopies::keep(m_link.lastReadImage(), &problem);
     LogStatus(copy.isEmpty() ? tr("Kopii z modulu nelze uložit: %1").arg(problem)
@@ -453,7 +460,7 @@ void Form1::markEdited()
 
 void Form1::markKept(const QString &path)
 {
-    m_table = {path, false, true};
+    m_table = {path, false, true, {}};
     showTitle();
 }
 
