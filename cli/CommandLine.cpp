@@ -202,7 +202,7 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
             return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv, pdf)")
                               .arg(format));
         m_request.outputForm = forms.value(format);
-    } else if (m_parser.isSet(FormatOption)) {
+    } else if (m_parser.isSet(FormatOption) && entry->command != Command::Convert) {
         if (entry->command != Command::Show && entry->command != Command::Read)
             return refuse(ToolText::tr("--format patří jen k show, read a convert"));
         const QString format = m_parser.value(FormatOption);
