@@ -86,7 +86,7 @@ QString html(const CustomerSheet &sheet)
     if (!sheet.findings.isEmpty())
         html += findingsBox(sheet);
     html += QStringLiteral("<p></p>") + commandTable(sheet);
-    html += QStringLiteral("<p></p><p><b>%1</b></p><table cellpadding=\"2\" width=\"100%\"><tr><td>%2</td></tr></table>")
+    html += QStringLiteral("<p></p><p><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"0\" width=\"100%\"><tr><td>%2</td></tr></table>")
                 .arg(escaped(sheet.statesHeading), states.join(QStringLiteral("</td><td>")));
     return html;
 }
