@@ -10,9 +10,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <QTextOption>
+#include <QtMath>
 
-#include <array>
+#include <numeric>
 
 namespace {
 
@@ -21,8 +21,7 @@ constexpr qreal MarginMm = 15;
 constexpr qreal LargestPoints = 10;
 constexpr qreal SmallestPoints = 5;
 constexpr qreal FooterPoints = 7;
-// The share of the line each column takes, in percent.
-constexpr std::array<int, CustomerSheet::ColumnCount> ColumnWidths = {5, 47, 10, 18, 7, 13};
+constexpr int CellPadding = 5; // in pixels of 96 dpi, as HTML counts them
 
 // Families with the Czech letters: Debian's package brings DejaVu Sans,
 // Windows has the other two.
@@ -41,13 +40,36 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
-QString commandTable(const CustomerSheet &sheet)
+// The share of the line, in percent, that each column but the SMS needs to
+// keep its words on one line; the SMS column has the rest.
+QList<int> columnShares(const CustomerSheet &sheet, const QFont &font, QPaintDevice &device, int lineWidth)
 {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" width=\"100%\" "
-                                  "style=\"border-collapse: collapse; border-color: #808080\"><tr>");
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetricsF cells(font, &device);
+    const QFontMetricsF headings(bold, &device);
+    // Both paddings, the rules and a little room.
+    const qreal frame = 3.0 * CellPadding * Resolution / 96;
+    QList<int> shares;
+    for (int c = 0; c < CustomerSheet::ColumnCount; ++c) {
+        qreal widest = headings.horizontalAdvance(sheet.headings.at(c));
+        for (const QStringList &row : sheet.rows)
+            widest = qMax(widest, cells.horizontalAdvance(row.at(c)));
+        shares << qCeil(100 * (widest + frame) / lineWidth);
+    }
+    shares[CustomerSheet::Sms] = 0;
+    shares[CustomerSheet::Sms] = qMax(20, 100 - int(std::accumulate(shares.cbegin(), shares.cend(), 0)));
+    return shares;
+}
+
+QString commandTable(const CustomerSheet &sheet, const QList<int> &shares)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"%1\" width=\"100%\" "
+                                  "style=\"border-collapse: collapse; border-color: #808080\"><tr>")
+                       .arg(CellPadding);
     for (int c = 0; c < CustomerSheet::ColumnCount; ++c) {
         html += QStringLiteral("<th width=\"%1%\" align=\"left\" bgcolor=\"#e8e8e8\">%2</th>")
-                    .arg(ColumnWidths.at(c))
+                    .arg(shares.at(c))
                     .arg(escaped(sheet.headings.at(c)));
     }
     html += QStringLiteral("</tr>");
@@ -76,7 +98,7 @@ QString findingsBox(const CustomerSheet &sheet)
         .arg(escaped(sheet.findingsHeading), lines);
 }
 
-QString html(const CustomerSheet &sheet)
+QString html(const CustomerSheet &sheet, const QList<int> &shares)
 {
     QStringList states;
     for (const QString &state : sheet.states)
@@ -85,7 +107,7 @@ QString html(const CustomerSheet &sheet)
                        .arg(escaped(sheet.title), escaped(sheet.subtitle), escaped(sheet.fingerprint));
     if (!sheet.findings.isEmpty())
         html += findingsBox(sheet);
-    html += QStringLiteral("<p></p>") + commandTable(sheet);
+    html += QStringLiteral("<p></p>") + commandTable(sheet, shares);
     html += QStringLiteral("<p></p><p><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"0\" width=\"100%\"><tr><td>%2</td></tr></table>")
                 .arg(escaped(sheet.statesHeading), states.join(QStringLiteral("</td><td>")));
     return html;
@@ -114,15 +136,12 @@ QByteArray sheetPdf(const CustomerSheet &sheet)
         QTextDocument document;
         document.documentLayout()->setPaintDevice(&writer);
         document.setDocumentMargin(0);
-        QTextOption option = document.defaultTextOption();
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        document.setDefaultTextOption(option);
         document.setTextWidth(page.width());
-        document.setHtml(html(sheet));
         QFont font = sheetFont();
         for (qreal points = LargestPoints; points >= SmallestPoints; points -= 0.5) {
             font.setPointSizeF(points);
             document.setDefaultFont(font);
+            document.setHtml(html(sheet, columnShares(sheet, font, writer, page.width())));
             if (document.size().height() <= page.height() - footerHeight)
                 break;
         }
