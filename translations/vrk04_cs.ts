@@ -59,6 +59,10 @@ Ověření neproběhlo.</source>
         <source>Konfigurace (*.bin *.json *.csv)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>List pro zákazníka (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigWords</name>
@@ -229,6 +233,105 @@ Ověření neproběhlo.</source>
     <message>
         <source>
 Výchozí stavy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerSheet</name>
+    <message>
+        <source>sepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>impuls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restart modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul VRK-04: SMS povely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otisk konfigurace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prozvoní</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstupy po zapnutí modulu:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RELE%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sepnuto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozepnuto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z modulu na %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -993,7 +1096,31 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <source>--format patří jen k show, read a convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json, csv nebo pdf.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1012,7 +1139,9 @@ Příkazy:
   show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
   convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
+                                     (tvar VÝSTUPU podle přípony nebo --format);
+                                     do .pdf napíše list pro zákazníka: použité
+                                     SMS povely na jedné stránce A4
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
@@ -1035,31 +1164,11 @@ Návratové kódy:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--format patří jen k show, read a convert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Soubor %1 nebyl uložen: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port: jediný připojený USB převodník, %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chybí --port a není připojen žádný USB převodník</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
