@@ -18,7 +18,7 @@ class CustomerSheet
     Q_DECLARE_TR_FUNCTIONS(CustomerSheet)
 
 public:
-    // Where the configuration comes from, for the sheet's origin line.
+    // What the sheet says besides the table: its origin line, date, fingerprint and findings.
     struct Source
     {
         QString origin;        // fileOrigin() or moduleOrigin(); may be empty
