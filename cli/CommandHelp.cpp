@@ -77,11 +77,12 @@ const QList<CommandText> &commands()
          {},
          "vrk04 diff zaloha.bin nova.json"},
         {"convert", QT_TRANSLATE_NOOP("ToolText", "VSTUP VÝSTUP [--format F]"),
-         QT_TRANSLATE_NOOP("ToolText", "převede mezi obrazem, JSON a CSV"),
+         QT_TRANSLATE_NOOP("ToolText", "převede mezi obrazem, JSON a CSV; do .pdf list pro zákazníka"),
          QT_TRANSLATE_NOOP("ToolText",
                            "Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,\n"
-                           "jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží nic\n"
-                           "a skončí kódem 3."),
+                           ".pdf, jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží\n"
+                           "nic a skončí kódem 3. Do .pdf napíše list pro zákazníka: použité SMS povely\n"
+                           "na jedné stránce A4 (jen výstup, zpět se nečte)."),
          {QStringLiteral("format")},
          "vrk04 convert zaloha.bin zaloha.json"},
         {"check", QT_TRANSLATE_NOOP("ToolText", "SOUBOR"),

@@ -4,6 +4,7 @@
 #include "ToolText.h"
 
 #include "Console.h"
+#include "CustomerSheet.h"
 #include "ExitCode.h"
 #include "Version.h"
 
@@ -46,6 +47,7 @@ const QString StrictOption = QStringLiteral("strict");
 const QString QuietOption = QStringLiteral("quiet");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
+const QString SheetFormat = QStringLiteral("pdf");
 
 void print(const QString &text)
 {
@@ -64,7 +66,7 @@ CommandLine::CommandLine()
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
          ToolText::tr("Tvar výpisu tabulky (show, read): text, csv nebo json;\n"
-                      "tvar souboru (convert): bin, json nebo csv."),
+                      "tvar souboru (convert): bin, json, csv nebo pdf."),
          ToolText::tr("tvar"),
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
@@ -80,6 +82,22 @@ CommandLine::CommandLine()
 QString CommandLine::helpText() const
 {
     return CommandHelp::overview(m_options);
+}
+
+bool CommandLine::writesSheet(const QStringList &arguments)
+{
+    CommandLine probe;
+    return probe.m_parser.parse(arguments) && probe.sheetWanted();
+}
+
+bool CommandLine::sheetWanted() const
+{
+    const QStringList positional = m_parser.positionalArguments();
+    const auto entry = commands().constFind(positional.value(0));
+    if (entry == commands().constEnd() || entry->command != Command::Convert || positional.size() != 1 + entry->files)
+        return false;
+    return m_parser.isSet(FormatOption) ? m_parser.value(FormatOption) == SheetFormat
+                                        : CustomerSheet::isSheetName(positional.constLast());
 }
 
 CommandLine::Result CommandLine::refuse(const QString &error)
@@ -124,6 +142,10 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
                           .arg(positional.size()));
     }
     m_request.files = positional;
+    if (entry->command == Command::Read && CustomerSheet::isSheetName(positional.at(0))) {
+        return refuse(ToolText::tr("read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; "
+                                   "vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert"));
+    }
 
     if (entry->usesPort) {
         // Without it the tool looks for a lone USB adapter.
@@ -132,16 +154,18 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         return refuse(ToolText::tr("příkaz %1 nepoužívá port").arg(name));
     }
 
-    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert) {
+    // The sheet is an output only, not one of the forms a file is read back from.
+    m_request.sheet = sheetWanted();
+    if (m_parser.isSet(FormatOption) && entry->command == Command::Convert && !m_request.sheet) {
         static const QHash<QString, ConfigText::Form> forms = {{QStringLiteral("bin"), ConfigText::Form::Image},
                                                                 {QStringLiteral("json"), ConfigText::Form::Json},
                                                                 {QStringLiteral("csv"), ConfigText::Form::Csv}};
         const QString format = m_parser.value(FormatOption);
         if (!forms.contains(format))
-            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv)")
+            return refuse(ToolText::tr("neznámý tvar souboru „%1“ (bin, json, csv, pdf)")
                               .arg(format));
         m_request.outputForm = forms.value(format);
-    } else if (m_parser.isSet(FormatOption)) {
+    } else if (m_parser.isSet(FormatOption) && entry->command != Command::Convert) {
         if (entry->command != Command::Show && entry->command != Command::Read)
             return refuse(ToolText::tr("--format patří jen k show, read a convert"));
         const QString format = m_parser.value(FormatOption);

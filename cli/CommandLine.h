@@ -24,8 +24,14 @@ public:
     const QString &error() const { return m_error; }
     QString helpText() const;
 
+    // Whether arguments ask for the customer's sheet, told before the
+    // application is made: only a sheet needs Qt Gui's fonts.
+    static bool writesSheet(const QStringList &arguments);
+
 private:
     Result refuse(const QString &error);
+    // convert with --format pdf, or without --format to a name ending in .pdf.
+    bool sheetWanted() const;
 
     QCommandLineParser m_parser;
     QList<QCommandLineOption> m_options;

@@ -7,11 +7,13 @@
 #include "ConfigImage.h"
 #include "ConfigText.h"
 #include "Console.h"
+#include "CustomerSheet.h"
 #include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "PortCatalog.h"
 #include "PortReport.h"
+#include "SheetPdf.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
 
@@ -24,6 +26,19 @@
 namespace {
 
 using Outcome = ModuleLink::Outcome;
+
+// The customer's sheet of the image in the file at path, which has decoded.
+QByteArray sheetOfFile(const QString &path, const QByteArray &image)
+{
+    const ImageDecoding decoded = decodeImage(image, CommandTable::emptyTable());
+    QStringList findings;
+    for (const ConfigFinding &finding : checkImage(image))
+        findings << findingLine(finding);
+    const CustomerSheet::Source source = {CustomerSheet::fileOrigin(path), QDate::currentDate(),
+                                          imageFingerprint(image), findings};
+    return sheetPdf(CustomerSheet::make(
+        decoded.table, decomposeDefaultStates({decoded.defaultStateByte1, decoded.defaultStateByte2}), source));
+}
 
 } // namespace
 
@@ -199,6 +214,8 @@ ExitCode Commands::convert()
     if (!image)
         return ExitCode::FileProblem;
     const QString &path = m_request.files.at(1);
+    if (m_request.sheet)
+        return save(path, sheetOfFile(m_request.files.at(0), *image)) ? ExitCode::Done : ExitCode::FileProblem;
     const ConfigText::Rendering rendering =
         ConfigText::render(*image, m_request.outputForm.value_or(ConfigText::formOfName(path)));
     if (!rendering.ok()) {

@@ -20,6 +20,7 @@ struct Request
     QStringList files; // read, write, verify, show, check: one; diff, convert: two
     Format format = Format::Text;
     std::optional<ConfigText::Form> outputForm; // convert --format; else by OUT's suffix
+    bool sheet = false; // convert: OUT is the customer's sheet (--format pdf, or a name .pdf)
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
     bool strict = false; // write: refuse when the check finds an error

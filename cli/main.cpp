@@ -3,12 +3,15 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Console.h"
+#include "SheetApplication.h"
 #include "StopSignals.h"
 #include "ToolText.h"
 #include "Translations.h"
 #include "Version.h"
 
 #include <QCoreApplication>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +28,17 @@ ExitCode outputChecked(ExitCode code)
     return code == ExitCode::Done && Console::errorsLost() ? ExitCode::FileProblem : code;
 }
 
+// Only a sheet needs Qt Gui's platform: every other command starts without it.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!CommandLine::writesSheet(arguments))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    return makeSheetApplication(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -32,8 +46,8 @@ int main(int argc, char *argv[])
     // A reader of stdout or stderr that goes away (| head) must not end a
     // write half-way; the lost lines are reported by the exit code.
     StopSignals::ignoreBrokenPipe();
-    QCoreApplication app(argc, argv);
-    installTranslations(app);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    installTranslations(*app);
     QCoreApplication::setOrganizationName(QStringLiteral(VRK04_ORGANIZATION));
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));

@@ -11,8 +11,9 @@ VRK04_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6
 VRK04_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the tests of the desktop entry, the metainfo, the manual pages and the
 # Debian package run: validators, man, dpkg-shlibdeps (dpkg-dev), which
-# CPack calls on the ELF files that `file` finds, and lintian.
-VRK04_TEST_PACKAGES=(desktop-file-utils appstream man-db dpkg-dev file lintian)
+# CPack calls on the ELF files that `file` finds, and lintian; poppler-utils
+# reads the customer's sheet back.
+VRK04_TEST_PACKAGES=(desktop-file-utils appstream man-db dpkg-dev file lintian poppler-utils)
 # The Windows programs (scripts/windows.sh): MinGW-w64 with the posix thread
 # model, Wine to run them, NSIS for the installer, Ninja, Qt's Czech texts.
 VRK04_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build qt6-translations-l10n)

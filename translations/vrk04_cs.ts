@@ -59,6 +59,10 @@ Ověření neproběhlo.</source>
         <source>Konfigurace (*.bin *.json *.csv)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>List pro zákazníka (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigWords</name>
@@ -395,6 +399,105 @@ Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
     </message>
     <message>
         <source>Otisk konfigurace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerSheet</name>
+    <message>
+        <source>sepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>impuls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přepne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restart modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul VRK-04: SMS povely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otisk konfigurace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prozvoní</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výstupy po zapnutí modulu:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RELE%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sepnuto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozepnuto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pozor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z modulu na %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1378,6 +1481,46 @@ a skončí kódem 3.</source>
     </message>
     <message>
         <source>Konfigurace GSM reléového modulu VRK-04 z příkazové řádky.
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json, csv nebo pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format);
+                                     do .pdf napíše list pro zákazníka: použité
+                                     SMS povely na jedné stránce A4
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1482,6 +1625,11 @@ tvar souboru (convert): bin, json nebo csv.</source>
     </message>
     <message>
         <source>Zapsat tabulku do modulu?</source>
+        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

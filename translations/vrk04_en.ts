@@ -63,6 +63,10 @@ No verification took place.</translation>
         <source>Konfigurace (*.bin *.json *.csv)</source>
         <translation>Configuration (*.bin *.json *.csv)</translation>
     </message>
+    <message>
+        <source>List pro zákazníka (*.pdf)</source>
+        <translation>Sheet for the customer (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWords</name>
@@ -407,6 +411,105 @@ Write the table to the module again, or read it from the module.</translation>
     <message>
         <source>Otisk konfigurace: %1</source>
         <translation>Configuration fingerprint: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerSheet</name>
+    <message>
+        <source>sepne</source>
+        <translation>switches on</translation>
+    </message>
+    <message>
+        <source>rozepne</source>
+        <translation>switches off</translation>
+    </message>
+    <message>
+        <source>impuls</source>
+        <translation>pulse</translation>
+    </message>
+    <message>
+        <source>přepne</source>
+        <translation>toggles</translation>
+    </message>
+    <message>
+        <source>test modulu</source>
+        <translation>module test</translation>
+    </message>
+    <message>
+        <source>restart modulu</source>
+        <translation>module restart</translation>
+    </message>
+    <message>
+        <source>Modul VRK-04: SMS povely</source>
+        <translation>VRK-04 module: SMS commands</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Otisk konfigurace: %1</source>
+        <translation>Configuration fingerprint: %1</translation>
+    </message>
+    <message>
+        <source>č.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>Výstup</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Čas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Prozvoní</source>
+        <translation>Rings back</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>ne</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Výstupy po zapnutí modulu:</source>
+        <translation>Outputs after the module is switched on:</translation>
+    </message>
+    <message>
+        <source>RELE%1: %2</source>
+        <translation>RELE%1: %2</translation>
+    </message>
+    <message>
+        <source>sepnuto</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>rozepnuto</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Pozor</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>z modulu na %1</source>
+        <translation>from the module on %1</translation>
     </message>
 </context>
 <context>
@@ -1203,8 +1306,32 @@ Bez --port se použije jediný připojený USB převodník.</source>
 Without --port the one USB adapter connected is used.</translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
+        <source>--format patří jen k show, read a convert</source>
+        <translation>--format goes with show, read and convert only</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nebyl uložen: %2.</source>
+        <translation>File %1 was not saved: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
+        <translation>File %1 holds the image as it came: %2.</translation>
+    </message>
+    <message>
+        <source>Port: jediný připojený USB převodník, %1</source>
+        <translation>Port: the one USB adapter connected, %1</translation>
+    </message>
+    <message>
+        <source>chybí --port a není připojen žádný USB převodník</source>
+        <translation>--port is missing and no USB adapter is connected</translation>
+    </message>
+    <message>
+        <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation>--port is missing and %1 USB adapters are connected</translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json, csv nebo pdf.</source>
+        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json, csv or pdf.</translation>
     </message>
     <message>
         <source>
@@ -1229,6 +1356,9 @@ Příkazy:
                                      za každý nález (chyba: modul neudělá, co
                                      tabulka říká; upozornění: pravděpodobný
                                      omyl), pak souhrn
+                                     (tvar VÝSTUPU podle přípony nebo --format);
+                                     do .pdf napíše list pro zákazníka: použité
+                                     SMS povely na jedné stránce A4
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
@@ -1273,6 +1403,9 @@ Commands:
                                      &quot;command N: ...&quot; for each finding (an error:
                                      the module will not do what the table says;
                                      a warning: a likely mistake), then a summary
+                                     (the form of OUT by its suffix or --format);
+                                     to a .pdf it writes the customer&apos;s sheet: the
+                                     SMS commands used, on one A4 page
 
 A file is an EEPROM image byte by byte, or a configuration as text (JSON or
 CSV in the form show writes); the form is told by the content. read saves
@@ -1301,32 +1434,12 @@ Exit codes:
 </translation>
     </message>
     <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
-        <translation>unknown file form “%1” (bin, json, csv)</translation>
+        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
+        <translation>read does not save into a customer&apos;s sheet (.pdf): a sheet cannot keep the module&apos;s image; read into .bin, .json or .csv and convert that with convert</translation>
     </message>
     <message>
-        <source>--format patří jen k show, read a convert</source>
-        <translation>--format goes with show, read and convert only</translation>
-    </message>
-    <message>
-        <source>Soubor %1 nebyl uložen: %2.</source>
-        <translation>File %1 was not saved: %2.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 obsahuje obraz tak, jak přišel: %2.</source>
-        <translation>File %1 holds the image as it came: %2.</translation>
-    </message>
-    <message>
-        <source>Port: jediný připojený USB převodník, %1</source>
-        <translation>Port: the one USB adapter connected, %1</translation>
-    </message>
-    <message>
-        <source>chybí --port a není připojen žádný USB převodník</source>
-        <translation>--port is missing and no USB adapter is connected</translation>
-    </message>
-    <message>
-        <source>chybí --port a USB převodníků je připojeno %1</source>
-        <translation>--port is missing and %1 USB adapters are connected</translation>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
+        <translation>unknown file form “%1” (bin, json, csv, pdf)</translation>
     </message>
     <message>
         <source>vypíše sériové porty</source>

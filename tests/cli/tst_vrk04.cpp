@@ -2,7 +2,9 @@
 // The command-line tool vrk04 as a whole process, against the module
 // simulator on a pseudo-terminal: exit codes, the bytes in the files and on
 // the line, data on stdout and status lines on stderr.
+#include "Fingerprint.h"
 #include "ModuleImage.h"
+#include "PdfText.h"
 #include "PortCatalog.h"
 #include "SimulatorProcess.h"
 #include "TestBytes.h"
@@ -106,7 +108,7 @@ void TestVrk04::withModule_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("stderrHas");
-    QTest::addColumn<QStringList>("stdoutHas");
+    QTest::addColumn<QStringList>("stdoutHas");      // for a sheet written: its text
     QTest::addColumn<QByteArray>("fileAfter");      // file.bin afterwards, unless empty
     QTest::addColumn<QByteArray>("moduleAfter");    // module.bin afterwards
     QTest::addColumn<bool>("lineQuiet");            // no byte reached the module
@@ -190,6 +192,16 @@ void TestVrk04::withModule_data()
     QTest::newRow("convert to an unknown form")
         << none << referenceCsv() << args({"convert", file, "file.json", "--format", "xml"}) << 2 << args({"xml"})
         << none << QByteArray("(missing)") << module << true;
+    QTest::newRow("convert to the customer's sheet")
+        << none << module << args({"convert", file, "file.pdf"}) << 0 << args({"„file.pdf“"})
+        << args({"#ZAPNI TOPENÍ", "#OTEVŘI BRÁNU", "#ŽALUZIE DOLŮ", "file.bin",
+                 "Otisk konfigurace: " + configFingerprint(module)})
+        << QByteArray() << module << true;
+    QTest::newRow("convert to a sheet by --format") << none << module << args({"convert", file, "file.pdf", "-f", "pdf"})
+                                                    << 0 << none << args({"#STAV"}) << QByteArray() << module << true;
+    QTest::newRow("read into a sheet refused") << none << QByteArray() << args({"read", "--port", Device, "file.pdf"})
+                                               << 2 << args({"list neudrží obraz modulu"}) << none
+                                               << QByteArray("(missing)") << module << true;
     QByteArray controls = reset;
     controls.replace(0, 6, "A\x1B" "B\x07\x7F\\");
     QTest::newRow("control characters escaped") << none << controls << args({"show", file}) << 0 << none
@@ -231,9 +243,9 @@ void TestVrk04::withModule()
     QFETCH(bool, lineQuiet);
 
     QTemporaryDir folder;
-    // The FILE argument is file.bin unless a row names file.json or file.csv.
+    // The FILE argument is file.bin unless a row names file.json, file.csv or file.pdf.
     const QString fileName =
-        arguments.filter(QRegularExpression(QStringLiteral("^file\\.(json|csv)$"))).value(0, "file.bin");
+        arguments.filter(QRegularExpression(QStringLiteral("^file\\.(json|csv|pdf)$"))).value(0, "file.bin");
     const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
     const QString linePath = folder.filePath(QStringLiteral("line.log"));
     put(modulePath, ModuleImage::defaultImage());
@@ -251,8 +263,14 @@ void TestVrk04::withModule()
     QCOMPARE(run.exitCode, exitCode);
     for (const QString &part : stderrHas)
         QVERIFY2(run.err.contains(part), qPrintable(run.err));
+    QString data = run.out;
+    if (fileName.endsWith(u".pdf") && exitCode == 0) {
+        if (!PdfText::available())
+            QSKIP("poppler-utils (pdftotext) is not installed: the sheet cannot be read back");
+        data = PdfText::text(folder.filePath(fileName));
+    }
     for (const QString &part : stdoutHas)
-        QVERIFY2(run.out.contains(part), qPrintable(run.out));
+        QVERIFY2(data.contains(part), qPrintable(data));
     if (exitCode != 0 && exitCode != 3 && arguments.first() != u"check")
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out)); // no data after a failure
     if (!fileAfter.isEmpty())

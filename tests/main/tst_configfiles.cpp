@@ -2,9 +2,11 @@
 // The main window's configuration files, offscreen through its real buttons:
 // open, save, open what was saved, a dropped file, and files that are refused.
 #include "ConfigFileActions.h"
+#include "Fingerprint.h"
 #include "FlexGrid.h"
 #include "Form1.h"
 #include "ModuleCopies.h"
+#include "PdfText.h"
 #include "StatusBox.h"
 #include "TableEdit.h"
 #include "TestBytes.h"
@@ -32,6 +34,7 @@ private slots:
 
     void openSaveAndOpenAgain_data();
     void openSaveAndOpenAgain();
+    void savesTheCustomersSheet();
     void droppedFileOpens();
     void fileGivenAtStart_data();
     void fileGivenAtStart();
@@ -145,6 +148,31 @@ void TestConfigFiles::openSaveAndOpenAgain()
     QCOMPARE(captions(), QStringLiteral("10100"));
 }
 
+// The sheet of the table as it stands, named after the file it came from;
+// the table still belongs to that file.
+void TestConfigFiles::savesTheCustomersSheet()
+{
+    if (!PdfText::available())
+        QSKIP("poppler-utils (pdftotext) is not installed: the sheet cannot be read back");
+    const QString golden = m_dir.filePath(QStringLiteral("golden.bin"));
+    const QString sheet = m_dir.filePath(QStringLiteral("list.pdf"));
+    put(golden, referenceCommandImage());
+    choose(golden);
+    click("CommandOpen");
+    setCell(m_window->configuration(), 0, CommandTable::SmsText, QStringLiteral("ZAPNI TOPENÍ"));
+    const QString title = m_window->windowTitle();
+
+    choose(sheet);
+    click("CommandSave");
+    QCOMPARE(newestLogLine(), QStringLiteral("Uloženo do souboru „list.pdf“"));
+    QCOMPARE(m_window->windowTitle(), title);
+    const QString text = PdfText::text(sheet);
+    for (const QString &part : {QStringLiteral("#ZAPNI TOPENÍ"), QStringLiteral("#Zapni čer"), QStringLiteral("golden.bin"),
+                                QStringLiteral("Otisk konfigurace: ") + configFingerprint(m_window->configuration())})
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in:\n") + text));
+    QCOMPARE(text.count(u'#'), 2);
+}
+
 void TestConfigFiles::droppedFileOpens()
 {
     const QString golden = m_dir.filePath(QStringLiteral("dropped.bin"));
@@ -239,6 +267,7 @@ void TestConfigFiles::failedSaveLeavesNoFile_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("SMS text too long") << QString(33, u'x') << "old.bin" << "Soubor nebyl uložen.";
     QTest::newRow("no such folder") << "ok" << "missing/new.bin" << "neexistuje";
+    QTest::newRow("sheet of a text too long") << QString(33, u'x') << "list.pdf" << "Soubor nebyl uložen.";
 }
 
 void TestConfigFiles::failedSaveLeavesNoFile()

@@ -37,7 +37,7 @@ files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)"
 $(diff <(LC_ALL=C sort <<<"$expected") <(echo "$files") || true)"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libqt6serialport6 libc6; do
+for needed in qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libqt6widgets6 libqt6serialport6 libc6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ConfigFileActions.h"
 
+#include "ConfigCheck.h"
 #include "ConfigText.h"
+#include "CustomerSheet.h"
+#include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "ModuleCopies.h"
+#include "SheetPdf.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -22,11 +26,14 @@ QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &fo
                        folder);
     // Saving: the filter gives a name without a suffix its suffix, and the
     // suffix the form. Opening: the content tells the form.
-    const QStringList suffixes = {QStringLiteral("bin"), QStringLiteral("json"), QStringLiteral("csv")};
+    const QStringList suffixes = {QStringLiteral("bin"), QStringLiteral("json"), QStringLiteral("csv"),
+                                  QStringLiteral("pdf")};
     QStringList filters = {ConfigFileActions::tr("Obraz konfigurace (*.bin)"),
                            ConfigFileActions::tr("Konfigurace jako JSON (*.json)"),
                            ConfigFileActions::tr("Konfigurace jako CSV (*.csv)")};
-    if (!saving)
+    if (saving)
+        filters << ConfigFileActions::tr("List pro zákazníka (*.pdf)");
+    else
         filters.prepend(ConfigFileActions::tr("Konfigurace (*.bin *.json *.csv)"));
     dialog.setNameFilters(filters << ConfigFileActions::tr("Všechny soubory (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -101,7 +108,7 @@ bool ConfigFileActions::save()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : m_folder;
     const QString path = fileChooser()(&m_window, FileDialogMode::Save, folder);
-    return !path.isEmpty() && saveFile(path);
+    return !path.isEmpty() && saveFile(path) && !CustomerSheet::isSheetName(path);
 }
 
 bool ConfigFileActions::openFile(const QString &path)
@@ -132,6 +139,8 @@ bool ConfigFileActions::saveFile(const QString &path)
         showProblem(problem + tr("\nSoubor nebyl uložen."));
         return false;
     }
+    if (CustomerSheet::isSheetName(path))
+        return saveSheet(path);
     const ConfigText::Rendering rendering = ConfigText::render(config.ConfigImage(), ConfigText::formOfName(path));
     if (!rendering.ok()) {
         showProblem(rendering.refusal.message(named(path)) + tr("\nSoubor nebyl uložen."));
@@ -144,6 +153,26 @@ bool ConfigFileActions::saveFile(const QString &path)
     m_folder = QFileInfo(path).absolutePath();
     emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     emit tableKept(path);
+    return true;
+}
+
+// The sheet cannot be opened again, so the table is not kept in it: its
+// edits stay unsaved.
+bool ConfigFileActions::saveSheet(const QString &path)
+{
+    const Configuration &config = m_link.configuration();
+    QStringList findings;
+    for (const ConfigFinding &finding : checkTable(config.CommandTable()))
+        findings << findingLine(finding);
+    const CustomerSheet::Source source = {m_sheetOrigin(), QDate::currentDate(), configFingerprint(config), findings};
+    QString problem;
+    if (!ImageFile::save(path, sheetPdf(CustomerSheet::make(config.CommandTable(), config.defaultStates(), source)),
+                         &problem)) {
+        showProblem(problem);
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     return true;
 }
 

@@ -21,7 +21,8 @@ FileChooser &fileChooser();
 // a file dropped on the window, "Ověřit", and a verify of the written image
 // right after each successful write when asked for. Files hold the raw image
 // bytes or the configuration as JSON or CSV, as the command-line tool keeps
-// them: opened by content, saved by the name's suffix. Problems go to a
+// them: opened by content, saved by the name's suffix; a name ending in .pdf
+// saves the customer's sheet of the table, which is never opened. Problems go to a
 // message box on the window, the files opened and saved to the status log
 // through logged().
 class ConfigFileActions : public QObject
@@ -34,7 +35,9 @@ public:
     ConfigFileActions(QWidget &window, ModuleLink &link);
 
     void open(); // "Otevřít…"
-    bool save(); // "Uložit…"; false when cancelled or failed
+    // "Uložit…"; false when cancelled or failed, and after a sheet, which does
+    // not keep the table for opening again.
+    bool save();
     // All or nothing: on any problem the table, the default states and
     // ConfigImage stay as they were.
     bool openFile(const QString &path);
@@ -46,6 +49,8 @@ public:
     void setAfterWrite(AfterWrite afterWrite) { m_afterWrite = afterWrite; }
     // Asked before "Otevřít…" or a dropped file replaces the table; false keeps it.
     void setReplaceCheck(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
+    // Where the table came from, for the customer's sheet (CustomerSheet::fileOrigin, moduleOrigin).
+    void setSheetOrigin(std::function<QString()> origin) { m_sheetOrigin = std::move(origin); }
 
 signals:
     void logged(const QString &message);
@@ -57,6 +62,7 @@ protected:
 
 private:
     void followWrite(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
+    bool saveSheet(const QString &path);
     void showProblem(const QString &text);
 
     QWidget &m_window;
@@ -64,4 +70,5 @@ private:
     AfterWrite m_afterWrite = AfterWrite::Nothing;
     QString m_folder;
     std::function<bool()> m_mayReplace = [] { return true; };
+    std::function<QString()> m_sheetOrigin = [] { return QString(); };
 };

@@ -4,6 +4,7 @@
 #include "CheckMarks.h"
 #include "ConfigFileActions.h"
 #include "ConfigImage.h"
+#include "CustomerSheet.h"
 #include "DefaultStates.h"
 #include "FailureNotice.h"
 #include "FlexGrid.h"
@@ -182,6 +183,11 @@ Form1::Form1(QWidget *parent)
     connect(&m_config, &Configuration::defaultStatesChanged, this, &Form1::markEdited);
     connect(m_files, &ConfigFileActions::tableKept, this, &Form1::markKept);
     m_files->setReplaceCheck([this] { return mayReplaceTable(); });
+    m_files->setSheetOrigin([this] {
+        if (!m_table.file.isEmpty())
+            return CustomerSheet::fileOrigin(m_table.file);
+        return m_table.port.isEmpty() ? QString() : CustomerSheet::moduleOrigin(m_table.port);
+    });
 }
 
 Form1::~Form1()
@@ -497,6 +503,7 @@ void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome
     // The box must not keep an earlier module's bytes for "win -> data" to bring back.
     if (ui.imageBox->image() != m_link.lastReadImage())
         ui.imageBox->clear();
+    m_table.port = comm().usesDevice() ? comm().deviceName() : QStringLiteral("COM%1").arg(comm().CommPort());
     QString problem;
     const QString copy = ModuleCopies::keep(m_link.lastReadImage(), &problem);
     if (copy.isEmpty())
@@ -514,7 +521,7 @@ void Form1::markEdited()
 
 void Form1::markKept(const QString &path)
 {
-    m_table = {path, false, true};
+    m_table = {path, false, true, {}};
     showTitle();
 }
 

@@ -180,6 +180,7 @@ private:
         QString file;          // the file opened or saved last; empty for a module's or none
         bool modified = false; // edited since it was read, opened, saved or written
         bool touched = false;  // read, opened or edited since start-up
+        QString port;          // the port of the module it was read from; empty for a file's or none
     } m_table;
     PortPicker *m_portPicker = nullptr;
     int m_stopAfterWrite = 0; // the signal that waits for the write to end
