@@ -239,53 +239,7 @@ Výchozí stavy: </source>
         <source>soubor je jen pro čtení</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>FailureNotice</name>
     <message>
-        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
-Opravte povel v tabulce a zapište znovu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
-%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
-Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
         <source>Akce %1 k výstupu %2 nepatří: modul provede %3; zvolte jinou akci nebo jiný výstup.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -502,6 +456,55 @@ Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
     </message>
 </context>
 <context>
+    <name>FailureNotice</name>
+    <message>
+        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
+Opravte povel v tabulce a zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
+Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>setup utility v %1 , build 4.1.2006</source>
@@ -683,12 +686,15 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <source>Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. Další pokyn k ukončení zápis přeruší.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1286,60 +1292,6 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify] [--strict]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná;
-                                     nálezy kontroly vypíše na chybový výstup, se
-                                     --strict při chybě nezapíše nic
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-  check  SOUBOR                      zkontroluje konfiguraci: řádek „povel N: ...“
-                                     za každý nález (chyba: modul neudělá, co
-                                     tabulka říká; upozornění: pravděpodobný
-                                     omyl), pak souhrn
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup. show vypíše i otisk konfigurace (CRC-32 pozic 1 až 715),
-read a write jej na konci vypíšou na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  check, write --strict: kontrola našla chybu (write --strict nezapsal nic)
-  %8  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--format patří jen k show, read a convert</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1404,17 +1356,7 @@ něj (kód 5).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>[--port P] SOUBOR [--no-verify]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>zapíše soubor do modulu a ověří ho</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
-Obraz kratší než 2048 bajtů se doplní výplní 0xFF. První Ctrl+C nechá zápis
-dokončit a skončí kódem 130 bez ověření.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1462,16 +1404,6 @@ podob souboru (kód 3, když se liší).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>převede mezi obrazem, JSON a CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
-jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží nic
-a skončí kódem 3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Použití: %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1481,46 +1413,6 @@ a skončí kódem 3.</source>
     </message>
     <message>
         <source>Konfigurace GSM reléového modulu VRK-04 z příkazové řádky.
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json, csv nebo pdf.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format);
-                                     do .pdf napíše list pro zákazníka: použité
-                                     SMS povely na jedné stránce A4
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1530,13 +1422,6 @@ Návratové kódy:
     </message>
     <message>
         <source>Volby:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
-či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
-jdou na standardní výstup, stavová hlášení s časem na chybový výstup.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1586,17 +1471,10 @@ bajty z modulu jsou v novém souboru vedle něj</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
-tvar souboru (convert): bin, json nebo csv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>port	zařízení	stav</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
-        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
         <source>Nezapisovat, najde-li kontrola chybu (návratový kód %1).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1606,6 +1484,78 @@ tvar souboru (convert): bin, json nebo csv.</source>
     </message>
     <message>
         <source>Nic nezapsáno: kontrola našla chybu (--strict).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--no-verify] [--strict]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
+Obraz kratší než 2048 bajtů se doplní výplní 0xFF. Nálezy kontroly (jako
+check) vypíše na chybový výstup; se --strict při chybě nezapíše nic (kód 6).
+Na konci vypíše otisk konfigurace. První Ctrl+C nechá zápis dokončit a skončí
+kódem 130 bez ověření.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>převede mezi obrazem, JSON a CSV; do .pdf list pro zákazníka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
+.pdf, jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží
+nic a skončí kódem 3. Do .pdf napíše list pro zákazníka: použité SMS povely
+na jedné stránce A4 (jen výstup, zpět se nečte).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOUBOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zkontroluje, zda modul udělá, co tabulka říká</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zkontroluje konfiguraci ze SOUBORU: za každý nález vypíše řádek „povel N: ...“
+(chyba: modul neudělá, co tabulka říká, nebo nerozliší dva povely;
+upozornění: pravděpodobný omyl), pak souhrn. Kód 6, když je některý nález
+chyba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
+či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
+jdou na standardní výstup, stavová hlášení s časem na chybový výstup. show
+vypíše i otisk konfigurace (CRC-32 pozic 1 až 715), read a write jej na konci
+vypíšou na chybový výstup.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, write --strict: kontrola našla chybu (write --strict nezapsal nic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
+tvar souboru (convert): bin, json, csv nebo pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1625,11 +1575,6 @@ tvar souboru (convert): bin, json nebo csv.</source>
     </message>
     <message>
         <source>Zapsat tabulku do modulu?</source>
-        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -244,60 +244,7 @@ Default states: </translation>
         <source>soubor je jen pro čtení</source>
         <translation>the file is read-only</translation>
     </message>
-</context>
-<context>
-    <name>FailureNotice</name>
     <message>
-        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
-        <translation>Check the cable, the port chosen and the module’s power, try the link with the TEST button and try again.</translation>
-    </message>
-    <message>
-        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
-Opravte povel v tabulce a zapište znovu.</source>
-        <translation>The write did not take place, nothing was sent to the module: %1
-Correct the command in the table and write again.</translation>
-    </message>
-    <message>
-        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
-        <translation>The write did not finish (after byte %1 of %2). The module now holds no valid configuration: switch it off and on, then write again.</translation>
-    </message>
-    <message>
-        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
-%1</source>
-        <translation>The write did not take place: the module did not answer, its configuration is unchanged.
-%1</translation>
-    </message>
-    <message>
-        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
-        <translation>The module holds no configuration (its memory is empty). The table is unchanged; edit it or open one from a file, and write it to the module.</translation>
-    </message>
-    <message>
-        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
-        <translation>The data from the module are not a valid configuration. The table is unchanged; read the module again, and if that happens again, write a configuration to it.</translation>
-    </message>
-    <message>
-        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
-%3</source>
-        <translation>The read did not finish (after byte %1 of %2). The table is unchanged.
-%3</translation>
-    </message>
-    <message>
-        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
-%1</source>
-        <translation>The read did not take place: the module did not answer. The table is unchanged.
-%1</translation>
-    </message>
-    <message>
-        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
-%1</source>
-        <translation>The verify did not finish; the module was not compared with the table.
-%1</translation>
-    </message>
-    <message>
-        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
-Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
-        <translation>The module holds another configuration than the table. First difference: %1, in the module %2, in the table %3 (%4 differences in all).
-Write the table to the module again, or read it from the module.</translation>
         <source>Akce %1 k výstupu %2 nepatří: modul provede %3; zvolte jinou akci nebo jiný výstup.</source>
         <translation>Action %1 does not go with output %2: the module will do %3; choose another action or another output.</translation>
     </message>
@@ -513,6 +460,61 @@ Write the table to the module again, or read it from the module.</translation>
     </message>
 </context>
 <context>
+    <name>FailureNotice</name>
+    <message>
+        <source>Zkontrolujte kabel, zvolený port a napájení modulu, vyzkoušejte spojení tlačítkem TEST a zkuste to znovu.</source>
+        <translation>Check the cable, the port chosen and the module’s power, try the link with the TEST button and try again.</translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl, do modulu se nic neposlalo: %1
+Opravte povel v tabulce a zapište znovu.</source>
+        <translation>The write did not take place, nothing was sent to the module: %1
+Correct the command in the table and write again.</translation>
+    </message>
+    <message>
+        <source>Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: vypněte ho a zapněte, pak zapište znovu.</source>
+        <translation>The write did not finish (after byte %1 of %2). The module now holds no valid configuration: switch it off and on, then write again.</translation>
+    </message>
+    <message>
+        <source>Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.
+%1</source>
+        <translation>The write did not take place: the module did not answer, its configuration is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.</source>
+        <translation>The module holds no configuration (its memory is empty). The table is unchanged; edit it or open one from a file, and write it to the module.</translation>
+    </message>
+    <message>
+        <source>Data z modulu nejsou platná konfigurace. Tabulka zůstala beze změny; vyčtěte modul znovu, a když se to opakuje, zapište do něj konfiguraci.</source>
+        <translation>The data from the module are not a valid configuration. The table is unchanged; read the module again, and if that happens again, write a configuration to it.</translation>
+    </message>
+    <message>
+        <source>Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.
+%3</source>
+        <translation>The read did not finish (after byte %1 of %2). The table is unchanged.
+%3</translation>
+    </message>
+    <message>
+        <source>Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.
+%1</source>
+        <translation>The read did not take place: the module did not answer. The table is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>Ověření se nedokončilo, modul nebyl porovnán s tabulkou.
+%1</source>
+        <translation>The verify did not finish; the module was not compared with the table.
+%1</translation>
+    </message>
+    <message>
+        <source>Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, v tabulce %3 (rozdílů celkem: %4).
+Zapište tabulku do modulu znovu, nebo ji z modulu vyčtěte.</source>
+        <translation>The module holds another configuration than the table. First difference: %1, in the module %2, in the table %3 (%4 differences in all).
+Write the table to the module again, or read it from the module.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>setup utility v %1 , build 4.1.2006</source>
@@ -701,14 +703,16 @@ Exit all the same?</translation>
         <translation>Take the configuration image from the box above into the table and the default states</translation>
     </message>
     <message>
-        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
-        <translation>Paste a configuration image as text into the box, for example one copied from the box after “data -&gt; win” in another window of the program.</translation>
         <source>Probíhá vyčítání z modulu: tabulku do jeho konce nelze měnit.</source>
         <translation>Reading from the module: the table cannot be changed until it ends.</translation>
     </message>
     <message>
         <source>Program má skončit: zápis se nejdřív dokončí, aby modul nezůstal zapsaný napůl. Další pokyn k ukončení zápis přeruší.</source>
         <translation>The program is to end: the write finishes first, so that the module is not left half-written. A further request to end interrupts the write.</translation>
+    </message>
+    <message>
+        <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
+        <translation>Paste a configuration image as text into the box, for example one copied from the box after “data -&gt; win” in another window of the program.</translation>
     </message>
 </context>
 <context>
@@ -1330,118 +1334,6 @@ Without --port the one USB adapter connected is used.</translation>
         <translation>--port is missing and %1 USB adapters are connected</translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json, csv nebo pdf.</source>
-        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json, csv or pdf.</translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify] [--strict]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná;
-                                     nálezy kontroly vypíše na chybový výstup, se
-                                     --strict při chybě nezapíše nic
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-  check  SOUBOR                      zkontroluje konfiguraci: řádek „povel N: ...“
-                                     za každý nález (chyba: modul neudělá, co
-                                     tabulka říká; upozornění: pravděpodobný
-                                     omyl), pak souhrn
-                                     (tvar VÝSTUPU podle přípony nebo --format);
-                                     do .pdf napíše list pro zákazníka: použité
-                                     SMS povely na jedné stránce A4
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup. show vypíše i otisk konfigurace (CRC-32 pozic 1 až 715),
-read a write jej na konci vypíšou na chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  check, write --strict: kontrola našla chybu (write --strict nezapsal nic)
-  %8  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation>
-Commands:
-  ports                              ports COM1 to COM6 (device, whether it opens),
-                                     then the system&apos;s other serial ports: USB
-                                     adapter or -, device, name in /dev/serial/by-id,
-                                     description, maker, serial number, VID:PID
-  test   [--port P]                  tests the link with the module
-  read   [--port P] FILE             reads the image from the module and saves it
-                                     to the file as it came; lists the table
-  write  [--port P] FILE [--no-verify] [--strict]
-                                     writes the file to the module, then reads it
-                                     back and compares; prints the findings of the
-                                     check on standard error, with --strict writes
-                                     nothing when one is an error
-  verify [--port P] FILE             compares the module with the file
-  show   FILE [--format F]           twenty commands and five default states
-  diff   FILE1 FILE2                 differences by command and field
-  convert IN OUT [--format F]        converts between image, JSON and CSV
-                                     (the form of OUT by its suffix or --format)
-  check  FILE                        checks the configuration: a line
-                                     &quot;command N: ...&quot; for each finding (an error:
-                                     the module will not do what the table says;
-                                     a warning: a likely mistake), then a summary
-                                     (the form of OUT by its suffix or --format);
-                                     to a .pdf it writes the customer&apos;s sheet: the
-                                     SMS commands used, on one A4 page
-
-A file is an EEPROM image byte by byte, or a configuration as text (JSON or
-CSV in the form show writes); the form is told by the content. read saves
-text to a .json or .csv file, but an image that cannot be converted exactly
-always as it came. Data go to standard output, time-stamped status lines to
-standard error. show also prints the configuration&apos;s fingerprint (CRC-32
-of positions 1 to 715), read and write print it on standard error at the end.
-
-Exit codes:
-  %1  done
-  %2  the link failed (the module does not answer, a transfer error, the port
-      cannot be opened)
-  %3  wrong usage, also when --port is left out and not exactly one USB adapter
-      is connected
-  %4  verify or diff found a difference; a text cannot hold the image exactly
-      (convert, read)
-  %5  a file cannot be read or written, or it is neither a configuration image
-      nor a configuration as text that can be written; also output that could
-      not be written
-  %6  read: the module&apos;s image is no configuration; an existing file stays,
-      the module&apos;s bytes are in a new file beside it
-  %7  check, write --strict: the check found an error (write --strict wrote
-      nothing)
-  %8  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
-      the first Ctrl+C
-</translation>
-    </message>
-    <message>
-        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
-        <translation>read does not save into a customer&apos;s sheet (.pdf): a sheet cannot keep the module&apos;s image; read into .bin, .json or .csv and convert that with convert</translation>
-    </message>
-    <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
-        <translation>unknown file form “%1” (bin, json, csv, pdf)</translation>
-    </message>
-    <message>
         <source>vypíše sériové porty</source>
         <translation>lists the serial ports</translation>
     </message>
@@ -1491,20 +1383,8 @@ a whole configuration (an erased module) never replaces an existing file: the
 module’s bytes go to a new file beside it (exit 5).</translation>
     </message>
     <message>
-        <source>[--port P] SOUBOR [--no-verify]</source>
-        <translation>[--port P] FILE [--no-verify]</translation>
-    </message>
-    <message>
         <source>zapíše soubor do modulu a ověří ho</source>
         <translation>writes a file to the module and verifies it</translation>
-    </message>
-    <message>
-        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
-Obraz kratší než 2048 bajtů se doplní výplní 0xFF. První Ctrl+C nechá zápis
-dokončit a skončí kódem 130 bez ověření.</source>
-        <translation>Writes the configuration of FILE to the module, then reads it back and
-compares. An image shorter than 2048 bytes is padded with the fill byte 0xFF.
-The first Ctrl+C lets the write finish and exits with 130 without the verify.</translation>
     </message>
     <message>
         <source>[--port P] SOUBOR</source>
@@ -1555,18 +1435,6 @@ the three file forms (exit 3 when they differ).</translation>
         <translation>IN OUT [--format F]</translation>
     </message>
     <message>
-        <source>převede mezi obrazem, JSON a CSV</source>
-        <translation>converts between image, JSON and CSV</translation>
-    </message>
-    <message>
-        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
-jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží nic
-a skončí kódem 3.</source>
-        <translation>Saves the configuration of IN to OUT in the form its suffix names (.json,
-.csv, any other an image) or --format says. When a text cannot hold the image
-exactly, it saves nothing and exits with 3.</translation>
-    </message>
-    <message>
         <source>Použití: %1 %2</source>
         <translation>Usage: %1 %2</translation>
     </message>
@@ -1587,16 +1455,6 @@ exactly, it saves nothing and exits with 3.</translation>
     <message>
         <source>Volby:</source>
         <translation>Options:</translation>
-    </message>
-    <message>
-        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
-či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
-jdou na standardní výstup, stavová hlášení s časem na chybový výstup.
-</source>
-        <translation>A file is a configuration image byte for byte, or the configuration as text
-(JSON or CSV as show prints it); the tool tells the form by the content. Data
-go to standard output, status lines with the time to standard error.
-</translation>
     </message>
     <message>
         <source>Návratové kódy:</source>
@@ -1647,20 +1505,10 @@ stayed, the module’s bytes are in a new file beside it</translation>
         <translation>The common options (-q, -h) and the exit codes: %1 --help.</translation>
     </message>
     <message>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
-tvar souboru (convert): bin, json nebo csv.</source>
-        <translation>Format of the table listing (show, read): text, csv or json;
-form of the file (convert): bin, json or csv.</translation>
-    </message>
-    <message>
         <source>port	zařízení	stav</source>
         <translation>port	device	state</translation>
     </message>
     <message>
-        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
-        <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
-        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
-        <translation>The write goes on to its end so that the module is not left half written: %1 B to go. Another Ctrl+C interrupts the write.</translation>
         <source>Nezapisovat, najde-li kontrola chybu (návratový kód %1).</source>
         <translation>Write nothing when the check finds an error (exit code %1).</translation>
     </message>
@@ -1671,6 +1519,96 @@ form of the file (convert): bin, json or csv.</translation>
     <message>
         <source>Nic nezapsáno: kontrola našla chybu (--strict).</source>
         <translation>Nothing written: the check found an error (--strict).</translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--no-verify] [--strict]</source>
+        <translation>[--port P] FILE [--no-verify] [--strict]</translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu, pak ji z modulu vyčte a porovná.
+Obraz kratší než 2048 bajtů se doplní výplní 0xFF. Nálezy kontroly (jako
+check) vypíše na chybový výstup; se --strict při chybě nezapíše nic (kód 6).
+Na konci vypíše otisk konfigurace. První Ctrl+C nechá zápis dokončit a skončí
+kódem 130 bez ověření.</source>
+        <translation>Writes the configuration of FILE to the module, then reads it back and
+compares. An image shorter than 2048 bytes is padded with the fill byte 0xFF.
+The check's findings (as check prints them) go to standard error; with --strict
+an error writes nothing (exit 6). At the end it prints the configuration's
+fingerprint. The first Ctrl+C lets the write finish and exits with 130 without
+the verify.</translation>
+    </message>
+    <message>
+        <source>převede mezi obrazem, JSON a CSV; do .pdf list pro zákazníka</source>
+        <translation>converts between image, JSON and CSV; into .pdf the customer's sheet</translation>
+    </message>
+    <message>
+        <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
+.pdf, jiná obraz) nebo podle --format. Když text neudrží obraz přesně, neuloží
+nic a skončí kódem 3. Do .pdf napíše list pro zákazníka: použité SMS povely
+na jedné stránce A4 (jen výstup, zpět se nečte).</source>
+        <translation>Saves the configuration of IN to OUT in the form its suffix names (.json,
+.csv, .pdf, any other an image) or --format says. When a text cannot hold the
+image exactly, it saves nothing and exits with 3. Into .pdf it writes the
+customer's sheet: the used SMS commands on one A4 page (an output only, never
+read back).</translation>
+    </message>
+    <message>
+        <source>SOUBOR</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>zkontroluje, zda modul udělá, co tabulka říká</source>
+        <translation>checks that the module will do what the table says</translation>
+    </message>
+    <message>
+        <source>Zkontroluje konfiguraci ze SOUBORU: za každý nález vypíše řádek „povel N: ...“
+(chyba: modul neudělá, co tabulka říká, nebo nerozliší dva povely;
+upozornění: pravděpodobný omyl), pak souhrn. Kód 6, když je některý nález
+chyba.</source>
+        <translation>Checks the configuration of FILE: one line "povel N: ..." for each finding
+(chyba, an error: the module will not do what the table says, or cannot tell two
+commands apart; upozornění, a warning: a likely mistake), then a summary. Exit 6
+when a finding is an error.</translation>
+    </message>
+    <message>
+        <source>Soubor je obraz konfigurace bajt po bajtu, nebo konfigurace jako text (JSON
+či CSV v podobě, jakou vypíše show); podobu pozná nástroj podle obsahu. Data
+jdou na standardní výstup, stavová hlášení s časem na chybový výstup. show
+vypíše i otisk konfigurace (CRC-32 pozic 1 až 715), read a write jej na konci
+vypíšou na chybový výstup.
+</source>
+        <translation>A file is a configuration image byte for byte, or the configuration as text
+(JSON or CSV as show prints it); the tool tells the form by the content. Data
+go to standard output, status lines with the time to standard error. show
+also prints the configuration's fingerprint (CRC-32 of positions 1 to 715),
+read and write print it on standard error at the end.
+</translation>
+    </message>
+    <message>
+        <source>check, write --strict: kontrola našla chybu (write --strict nezapsal nic)</source>
+        <translation>check, write --strict: the check found an error (write --strict wrote nothing)</translation>
+    </message>
+    <message>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
+tvar souboru (convert): bin, json, csv nebo pdf.</source>
+        <translation>Form of the printed table (show, read): text, csv or json;
+form of the file (convert): bin, json, csv or pdf.</translation>
+    </message>
+    <message>
+        <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
+        <translation>read does not save into a customer's sheet (.pdf): a sheet cannot keep the module's image; read into .bin, .json or .csv and convert that with convert</translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
+        <translation>unknown file form “%1” (bin, json, csv, pdf)</translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl: zbývá %1 B. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation>The write goes on to its end so that the module is not left half written: %1 B to go. Another Ctrl+C interrupts the write.</translation>
+    </message>
+    <message>
+        <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
+        <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
     </message>
 </context>
 <context>
