@@ -40,6 +40,7 @@ const QString PortOption = QStringLiteral("port");
 const QString FormatOption = QStringLiteral("format");
 const QString NoVerifyOption = QStringLiteral("no-verify");
 const QString QuietOption = QStringLiteral("quiet");
+const QString TraceOption = QStringLiteral("trace");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
 
@@ -55,7 +56,8 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
         {{QStringLiteral("p"), PortOption},
-         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
+         ToolText::tr("COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\\\.\\COM12 též) "
+                      "nebo cesta k zařízení.\n"
                       "Bez --port se použije jediný připojený USB převodník."),
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
@@ -65,6 +67,10 @@ CommandLine::CommandLine()
          QStringLiteral("text")},
         {NoVerifyOption, ToolText::tr("Po zápisu obraz nevyčítat a neporovnávat.")},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
+        {TraceOption,
+         ToolText::tr("Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt "
+                      "s časem a směrem, na konci výsledek; soubor UTF-8."),
+         ToolText::tr("soubor")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
     });
@@ -81,7 +87,7 @@ Příkazy:
                                      pak další sériové porty systému: USB převodník
                                      nebo -, zařízení, název v /dev/serial/by-id,
                                      popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
+  test   [--port P] [--trace Z]      test spojení s modulem
   read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
                                      tak, jak přišel; vypíše tabulku
   write  [--port P] SOUBOR [--no-verify]
@@ -91,6 +97,11 @@ Příkazy:
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
   convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
                                      (tvar VÝSTUPU podle přípony nebo --format)
+
+--trace Z zapíše na konci do souboru Z záznam linky: hlavičku (verze
+programu, systém, verze Qt, port), pak každý bajt na řádku s časem od začátku
+přenosu v ms, směrem (PC→ nebo →PC) a hodnotou v šestnáctkové soustavě, na
+konci hlášení a výsledek. Ten pošlete podpoře výrobce, když přenos selže.
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
@@ -191,6 +202,11 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         if (entry->command != Command::Write)
             return refuse(ToolText::tr("--no-verify patří jen k write"));
         m_request.verify = Request::Verify::Skip;
+    }
+    if (m_parser.isSet(TraceOption)) {
+        if (!entry->usesPort)
+            return refuse(ToolText::tr("--trace patří jen k test, read, write a verify"));
+        m_request.trace = m_parser.value(TraceOption);
     }
     m_request.quiet = m_parser.isSet(QuietOption);
     return Result::Run;

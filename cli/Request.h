@@ -22,4 +22,5 @@ struct Request
     std::optional<ConfigText::Form> outputForm; // convert --format; else by OUT's suffix
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
+    QString trace;     // --trace: test, read, write, verify
 };

@@ -4,6 +4,7 @@
 #include "ModuleLink.h"
 #include "PortChoice.h"
 #include "PortCombo.h"
+#include "PortName.h"
 #include "RememberedChoices.h"
 
 #include <QRadioButton>
@@ -28,8 +29,9 @@ void PortPicker::optionChosen(int k)
     RememberedChoices::setPort(QStringLiteral("COM%1").arg(k));
 }
 
-void PortPicker::otherPortEntered(const QString &path)
+void PortPicker::otherPortEntered(const QString &typed)
 {
+    const QString path = PortName::normalised(typed);
     clearOptions();
     QString reason;
     if (!m_link.openPort(path, &reason))
