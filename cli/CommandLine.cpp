@@ -87,7 +87,7 @@ Příkazy:
                                      pak další sériové porty systému: USB převodník
                                      nebo -, zařízení, název v /dev/serial/by-id,
                                      popis, výrobce, sériové číslo, VID:PID
-  test   [--port P] [--trace Z]      test spojení s modulem
+  test   [--port P]                  test spojení s modulem
   read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
                                      tak, jak přišel; vypíše tabulku
   write  [--port P] SOUBOR [--no-verify]
@@ -97,11 +97,6 @@ Příkazy:
   diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
   convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
                                      (tvar VÝSTUPU podle přípony nebo --format)
-
---trace Z zapíše na konci do souboru Z záznam linky: hlavičku (verze
-programu, systém, verze Qt, port), pak každý bajt na řádku s časem od začátku
-přenosu v ms, směrem (PC→ nebo →PC) a hodnotou v šestnáctkové soustavě, na
-konci hlášení a výsledek. Ten pošlete podpoře výrobce, když přenos selže.
 
 Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
 CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
@@ -127,7 +122,14 @@ Návratové kódy:
         .arg(toInt(ExitCode::Different))
         .arg(toInt(ExitCode::FileProblem))
         .arg(toInt(ExitCode::NotConfiguration))
-        .arg(QStringLiteral("128+N"));
+        .arg(QStringLiteral("128+N"))
+           + ToolText::tr(R"(
+test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+)");
 }
 
 CommandLine::Result CommandLine::refuse(const QString &error)

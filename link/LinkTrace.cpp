@@ -23,20 +23,21 @@ void LinkTrace::received(const QByteArray &bytes)
 
 void LinkTrace::record(const QByteArray &bytes, Direction direction)
 {
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.nsecsElapsed();
     if (!m_open) {
-        if (!m_clock.isValid())
-            m_clock.start();
         if (m_transfers.size() == KeptTransfers)
             m_transfers.pop_front();
         Transfer &transfer = m_transfers.emplace_back();
         transfer.started = QDateTime::currentDateTime();
         transfer.port = m_port;
-        transfer.startNsecs = m_clock.nsecsElapsed();
+        transfer.startNsecs = now;
         transfer.bytes.reserve(BytesOfATransfer);
         m_open = true;
     }
     Transfer &transfer = m_transfers.back();
-    const qint64 nsecs = m_clock.nsecsElapsed() - transfer.startNsecs;
+    const qint64 nsecs = now - transfer.startNsecs;
     for (const char byte : bytes)
         transfer.bytes.append(Byte{nsecs, quint8(byte), direction});
 }
