@@ -638,6 +638,81 @@ Přesto skončit?</source>
         <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Převodník byl odpojen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>test spojení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vyčítání</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověření</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>úspěch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>selhání</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výsledek: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky VRK-04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Systém: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos od %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hlášení: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výsledek: probíhá</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModuleCopies</name>
@@ -988,11 +1063,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1060,6 +1130,29 @@ Návratové kódy:
     </message>
     <message>
         <source>chybí --port a USB převodníků je připojeno %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write a verify</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -650,6 +650,81 @@ Exit all the same?</translation>
         <source>Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.</source>
         <translation>The module’s data are no configuration: the transfer went through, but the contents cannot be decoded.</translation>
     </message>
+    <message>
+        <source>Převodník byl odpojen</source>
+        <translation>The adapter was unplugged</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>test spojení</source>
+        <translation>link test</translation>
+    </message>
+    <message>
+        <source>vyčítání</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>zápis</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>ověření</source>
+        <translation>verify</translation>
+    </message>
+    <message>
+        <source>úspěch</source>
+        <translation>succeeded</translation>
+    </message>
+    <message>
+        <source>selhání</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>přerušeno</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>Výsledek: %1, %2</source>
+        <translation>Outcome: %1, %2</translation>
+    </message>
+    <message>
+        <source>Záznam linky VRK-04</source>
+        <translation>VRK-04 line trace</translation>
+    </message>
+    <message>
+        <source>Program: %1 %2</source>
+        <translation>Program: %1 %2</translation>
+    </message>
+    <message>
+        <source>Systém: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Přenos od %1</source>
+        <translation>Transfer from %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>Hlášení: %1</source>
+        <translation>Message: %1</translation>
+    </message>
+    <message>
+        <source>Výsledek: probíhá</source>
+        <translation>Outcome: under way</translation>
+    </message>
 </context>
 <context>
     <name>ModuleCopies</name>
@@ -1000,12 +1075,6 @@ Exit all the same?</translation>
         <translation>The output cannot be written: %1</translation>
     </message>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.
-Without --port the one USB adapter connected is used.</translation>
-    </message>
-    <message>
         <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
         <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
     </message>
@@ -1113,6 +1182,36 @@ Exit codes:
     <message>
         <source>chybí --port a USB převodníků je připojeno %1</source>
         <translation>--port is missing and %1 USB adapters are connected</translation>
+    </message>
+    <message>
+        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation>COM1 to COM256 (as in the program’s window, VRK04_COMk included; com3, \\.\COM12 too) or a device path.
+Without --port the one USB adapter connected is used.</translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation>A trace of the line for the maker’s support (test, read, write, verify): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
+    </message>
+    <message>
+        <source>
+test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation>
+test, read, write and verify with --trace FILE write a trace of the line to
+FILE at the end: a header (program version, system, Qt version, port), then
+one byte a line with its time since the start of the transfer in ms, its
+direction (PC→ or →PC) and its value in hex, then the messages and the
+outcome. When a transfer fails, send it to the maker’s support.
+</translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write a verify</source>
+        <translation>--trace goes only with test, read, write and verify</translation>
     </message>
 </context>
 </TS>
