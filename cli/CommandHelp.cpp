@@ -31,7 +31,7 @@ const QList<CommandText> &commands()
          "vrk04 ports"},
         {"test", QT_TRANSLATE_NOOP("ToolText", "[--port P]"), QT_TRANSLATE_NOOP("ToolText", "test spojení s modulem"),
          QT_TRANSLATE_NOOP("ToolText", "Otestuje spojení s modulem na portu P."),
-         {QStringLiteral("port")},
+         {QStringLiteral("port"), QStringLiteral("trace")},
          "vrk04 test --port COM1"},
         {"read", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR [--format F]"),
          QT_TRANSLATE_NOOP("ToolText", "vyčte konfiguraci z modulu do souboru"),
@@ -42,7 +42,7 @@ const QList<CommandText> &commands()
                            "a nástroj skončí kódem 3. Obraz, který není celá konfigurace (smazaný modul),\n"
                            "nikdy nepřepíše existující soubor: bajty modulu jdou do nového souboru vedle\n"
                            "něj (kód 5)."),
-         {QStringLiteral("port"), QStringLiteral("format")},
+         {QStringLiteral("port"), QStringLiteral("format"), QStringLiteral("trace")},
          "vrk04 read --port COM1 zaloha.bin"},
         {"write", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR [--no-verify] [--strict]"),
          QT_TRANSLATE_NOOP("ToolText", "zapíše soubor do modulu a ověří ho"),
@@ -52,7 +52,7 @@ const QList<CommandText> &commands()
                            "check) vypíše na chybový výstup; se --strict při chybě nezapíše nic (kód 6).\n"
                            "Na konci vypíše otisk konfigurace. První Ctrl+C nechá zápis dokončit a skončí\n"
                            "kódem 130 bez ověření."),
-         {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("strict")},
+         {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("strict"), QStringLiteral("trace")},
          "vrk04 write --port COM1 nova.json"},
         {"verify", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR"),
          QT_TRANSLATE_NOOP("ToolText", "porovná modul se souborem"),
@@ -60,7 +60,7 @@ const QList<CommandText> &commands()
                            "Vyčte obraz z modulu a porovná ho se SOUBOREM; první rozdíl pojmenuje na\n"
                            "chybovém výstupu, všechny rozdíly vypíše na standardní výstup (kód 3).\n"
                            "Obraz z modulu se neukládá."),
-         {QStringLiteral("port")},
+         {QStringLiteral("port"), QStringLiteral("trace")},
          "vrk04 verify --port COM1 nova.bin"},
         {"show", QT_TRANSLATE_NOOP("ToolText", "SOUBOR [--format F]"),
          QT_TRANSLATE_NOOP("ToolText", "vypíše dvacet povelů a pět výchozích stavů"),
@@ -185,6 +185,12 @@ QString CommandHelp::overview(const QList<QCommandLineOption> &options)
         for (qsizetype i = 1; i < parts.size(); ++i)
             help += QString(9, u' ') + parts.at(i) + u'\n';
     }
+    help += u'\n'
+            + ToolText::tr("test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam\n"
+                           "linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na\n"
+                           "řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou\n"
+                           "šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho\n"
+                           "podpoře výrobce.\n");
     help += u'\n' + ToolText::tr("Nápovědu k jednomu příkazu vypíše %1 PŘÍKAZ --help.")
                         .arg(QCoreApplication::applicationName())
             + u'\n';

@@ -45,6 +45,7 @@ const QString FormatOption = QStringLiteral("format");
 const QString NoVerifyOption = QStringLiteral("no-verify");
 const QString StrictOption = QStringLiteral("strict");
 const QString QuietOption = QStringLiteral("quiet");
+const QString TraceOption = QStringLiteral("trace");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
 const QString SheetFormat = QStringLiteral("pdf");
@@ -61,7 +62,8 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_options = {
         {{QStringLiteral("p"), PortOption},
-         ToolText::tr("COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.\n"
+         ToolText::tr("COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\\\.\\COM12 též) "
+                      "nebo cesta k zařízení.\n"
                       "Bez --port se použije jediný připojený USB převodník."),
          ToolText::tr("port")},
         {{QStringLiteral("f"), FormatOption},
@@ -73,6 +75,10 @@ CommandLine::CommandLine()
         {StrictOption, ToolText::tr("Nezapisovat, najde-li kontrola chybu (návratový kód %1).")
                            .arg(toInt(ExitCode::CheckError))},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
+        {TraceOption,
+         ToolText::tr("Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt "
+                      "s časem a směrem, na konci výsledek; soubor UTF-8."),
+         ToolText::tr("soubor")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
     };
@@ -185,6 +191,11 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         if (entry->command != Command::Write)
             return refuse(ToolText::tr("--strict patří jen k write"));
         m_request.strict = true;
+    }
+    if (m_parser.isSet(TraceOption)) {
+        if (!entry->usesPort)
+            return refuse(ToolText::tr("--trace patří jen k test, read, write a verify"));
+        m_request.trace = m_parser.value(TraceOption);
     }
     m_request.quiet = m_parser.isSet(QuietOption);
     return Result::Run;

@@ -58,6 +58,19 @@ ExitCode Commands::run()
 {
     if (usesPort() && !choosePort())
         return ExitCode::BadUsage;
+    if (m_request.trace.isEmpty())
+        return runCommand();
+    if (!canSave(m_request.trace))
+        return ExitCode::FileProblem;
+    const ExitCode code = runCommand();
+    // Written after the transfers, so that no byte waits for the disk.
+    if (m_link && !save(m_request.trace, m_link->trace().text().toUtf8()) && code == ExitCode::Done)
+        return ExitCode::FileProblem;
+    return code;
+}
+
+ExitCode Commands::runCommand()
+{
     switch (m_request.command) {
     case Request::Command::Ports:
         return ports();

@@ -30,6 +30,7 @@ public:
     ExitCode run();
 
 private:
+    ExitCode runCommand();
     ExitCode ports();
     ExitCode test();
     ExitCode read();

@@ -24,4 +24,5 @@ struct Request
     Verify verify = Verify::AfterWrite;
     bool quiet = false;
     bool strict = false; // write: refuse when the check finds an error
+    QString trace;     // --trace: test, read, write, verify
 };

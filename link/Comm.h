@@ -13,7 +13,8 @@ class Comm
 public:
     virtual ~Comm() = default;
 
-    // Port number 1..6; set only while the port is closed.
+    // Port number k of COMk: 1..6 for the options, up to 256 typed; set only
+    // while the port is closed.
     virtual int CommPort() const = 0;
     virtual void setCommPort(int number) = 0;
 

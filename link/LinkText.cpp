@@ -43,6 +43,8 @@ QString LinkText::status(Status status)
         return tr("Paměť modulu je prázdná (samé 0xFF): modul nemá uloženou konfiguraci.");
     case Status::NotConfiguration:
         return tr("Data z modulu nejsou konfigurace: přenos proběhl, ale obsah nelze dekódovat.");
+    case Status::AdapterUnplugged:
+        return tr("Převodník byl odpojen");
     }
     return {};
 }

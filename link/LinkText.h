@@ -31,6 +31,7 @@ public:
         ModuleAwaitsRest, // after an interrupted write
         ModuleErased,     // a read brought only fill bytes
         NotConfiguration, // a read brought bytes that do not decode
+        AdapterUnplugged, // the port went away under the link
     };
     static QString status(Status status);
 

@@ -2,9 +2,9 @@
 #include "ModuleLink.h"
 
 #include "LinkText.h"
-#include "PortChoice.h"
+#include "PortName.h"
 
-#include <QRegularExpression>
+#include <QSerialPortInfo>
 
 ModuleLink::ModuleLink(QObject *parent)
     : QObject(parent)
@@ -16,6 +16,10 @@ ModuleLink::ModuleLink(QObject *parent)
     , m_answerPace(this)
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_comm.setTrace(&m_trace);
+    connect(this, &ModuleLink::logged, this, [this](const QString &line) { m_trace.noted(line); });
+    connect(&m_protocol, &LinkProtocol::operationEnded, this,
+            [this](Operation operation, Outcome outcome) { m_trace.ended(operation, outcome); });
     connect(&m_ticker, &GraceTimer::ticked, &m_protocol, &LinkProtocol::TimerTick);
     connect(&m_protocol, &LinkProtocol::logged, this, &ModuleLink::logged);
     connect(&m_protocol, &LinkProtocol::progressChanged, this, &ModuleLink::progressChanged);
@@ -29,6 +33,7 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_answerPace, &AnswerPace::slow, this,
             [this](int averageMs) { emit advised(PortPlatform::latencyAdvice(averageMs)); });
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
+        emit logged(LinkText::status(LinkText::Status::AdapterUnplugged));
         emit logged(LinkText::portClosed(portName(), reason));
     });
 }
@@ -44,23 +49,32 @@ QString ModuleLink::portName() const
     return device == port ? port : QStringLiteral("%1 (%2)").arg(port, device);
 }
 
+QString ModuleLink::portDescription() const
+{
+    const QSerialPortInfo info(m_comm.serialPort().portName());
+    QStringList details;
+    for (const QString &detail : {info.description(), info.manufacturer(), info.serialNumber()}) {
+        if (!detail.isEmpty())
+            details << detail;
+    }
+    return details.isEmpty() ? portName() : QStringLiteral("%1 – %2").arg(portName(), details.join(QStringLiteral(", ")));
+}
+
 bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
 {
-    static const QRegularExpression comName(QStringLiteral("^COM([1-9])$"),
-                                             QRegularExpression::CaseInsensitiveOption);
     if (m_comm.PortOpen())
         m_comm.setPortOpen(false);
-    const QRegularExpressionMatch match = comName.match(portOrDevice);
-    const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
-    if (number >= 1 && number <= PortChoice::PortCount)
+    const int number = PortName::comNumber(portOrDevice);
+    if (number > 0)
         m_comm.setCommPort(number);
     else
-        m_comm.useDevice(portOrDevice);
+        m_comm.useDevice(PortName::normalised(portOrDevice));
     if (!m_comm.setPortOpen(true)) {
         if (reason)
             *reason = m_comm.failureReason();
         return false;
     }
+    m_trace.setPort(portDescription());
     const bool rts = m_comm.setRTSEnable(true);
     if (reason)
         *reason = rts ? QString() : m_comm.failureReason();

@@ -5,6 +5,7 @@
 #include "Configuration.h"
 #include "GraceTimer.h"
 #include "LinkProtocol.h"
+#include "LinkTrace.h"
 #include "SerialComm.h"
 
 #include <QObject>
@@ -46,8 +47,8 @@ public:
     QTimer &timer() { return m_timer1; }
     GraceTimer &ticker() { return m_ticker; }
 
-    // "COM1".."COM6" mapped as the window maps them (SerialComm::deviceFor,
-    // VRK04_COMk included), or a device path. Opens at 19200 8N1 with RTS on;
+    // "COM1".."COM256" in any spelling (PortName) mapped as the window maps
+    // COM1..COM6 (SerialComm::deviceFor, VRK04_COMk included), or a device path. Opens at 19200 8N1 with RTS on;
     // a device without an RTS line (a pseudo-terminal) still carries the link,
     // and then reason receives that as a warning while the result is true.
     // False and a Czech reason on failure.
@@ -63,6 +64,9 @@ public:
     bool isBusy() const;
     // Stops the running operation at once (LinkProtocol::abandon).
     void abandon() { m_protocol.abandon(); }
+
+    // The bytes of the last few transfers with their times, for support.
+    const LinkTrace &trace() const { return m_trace; }
 
     bool lastReadComplete() const { return m_protocol.lastReadComplete(); }
     const QByteArray &lastReadImage() const { return m_protocol.lastReadImage(); }
@@ -83,6 +87,8 @@ signals:
 
 private:
     QString portName() const;
+    // The port's name with the system's description of it, when it has one.
+    QString portDescription() const;
 
     SerialComm m_comm;
     QTimer m_timer1;
@@ -91,4 +97,5 @@ private:
     LinkProtocol m_protocol;
     AnswerPace m_answerPace;
     QByteArray m_writtenImage;
+    LinkTrace m_trace;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SerialComm.h"
 
+#include "LinkTrace.h"
+
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
@@ -9,13 +11,17 @@ SerialComm::SerialComm(QObject *parent)
 {
     // A device that vanishes mid-transfer is closed, so that the steps that
     // follow fail cleanly instead of writing into a dead handle. Besides a
-    // pulled-out USB adapter (ResourceError) this is any error the port raises
+    // pulled-out USB adapter (ResourceError or PermissionError, as the driver
+    // has it, also inside our own calls) this is any error the port raises
     // on its own, outside our calls: a hung-up line (a pseudo-terminal whose
     // peer went away) reads as end of file, which QSerialPort reports with
     // whatever error code was left over, again on every event-loop pass.
+    // A port that does not open is not open here, so a lock refused while
+    // opening never counts.
     connect(&m_port, &QSerialPort::errorOccurred, this,
                      [this](QSerialPort::SerialPortError error) {
                          const bool fatal = error == QSerialPort::ResourceError
+                                            || error == QSerialPort::PermissionError
                                             || (error != QSerialPort::NoError && !m_inCall);
                          if (fatal && m_port.isOpen()) {
                              fail(Problem::Disconnected);
@@ -89,7 +95,10 @@ std::optional<QByteArray> SerialComm::Input()
         fail(Problem::NotOpen);
         return std::nullopt;
     }
-    return m_port.readAll();
+    QByteArray bytes = m_port.readAll();
+    if (m_trace && !bytes.isEmpty())
+        m_trace->received(bytes);
+    return bytes;
 }
 
 void SerialComm::discardInput()
@@ -104,6 +113,8 @@ bool SerialComm::Output(const QByteArray &bytes)
     const QScopedValueRollback inCall(m_inCall, true);
     if (!m_port.isOpen())
         return fail(Problem::NotOpen);
+    if (m_trace)
+        m_trace->sent(bytes);
     if (m_port.write(bytes) != bytes.size())
         return fail(problemFor(m_port.error()));
     // Hand the bytes to the driver now rather than at the next event-loop pass.
@@ -113,6 +124,8 @@ bool SerialComm::Output(const QByteArray &bytes)
 
 void SerialComm::closePort()
 {
+    if (!m_port.isOpen())
+        return; // closed already when the device went away
     m_platform.restore(m_port);
     m_port.close();
 }

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QSerialPort>
 
+class LinkTrace;
+
 // The main window's port over QSerialPort: 19200 bit/s, 8 data bits, no
 // parity, 1 stop bit, no flow control, raw bytes. Port number k is COMk on
 // Windows; elsewhere /dev/ttyS{k-1} (Linux calls COM1 ttyS0), unless the
@@ -45,8 +47,12 @@ public:
     bool usesDevice() const { return !m_device.isEmpty(); }
     QString failureReason() const override;
 
+    // Every byte sent and taken goes to trace as well; nullptr for none.
+    void setTrace(LinkTrace *trace) { m_trace = trace; }
+
     // The underlying port, for the transfer timer that waits on its readyRead.
     QSerialPort &serialPort() { return m_port; }
+    const QSerialPort &serialPort() const { return m_port; }
 
 signals:
     // The port was closed on its own (adapter unplugged, line hung up), once
@@ -64,6 +70,7 @@ private:
 
     QSerialPort m_port;
     PortPlatform m_platform;
+    LinkTrace *m_trace = nullptr;
     int m_number = 1;
     QString m_device;
     Problem m_problem = Problem::None;

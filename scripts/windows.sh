@@ -62,7 +62,7 @@ vrk04_windows_test() {
     vrk04_windows_build
     vrk04_wine_prepare
     # No COM port has a device: the suites find none.
-    unset VRK04_COM1 VRK04_COM2 VRK04_COM3 VRK04_COM4 VRK04_COM5 VRK04_COM6
+    unset $(compgen -v VRK04_COM)
     vrk04_wine_map_ports
     (cd "$VRK04_WINDOWS_BUILD" && ctest --output-on-failure --parallel 2)
     # The simulator, and the Linux tool whose read the Windows tool's must

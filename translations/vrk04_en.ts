@@ -950,6 +950,79 @@ Exit all the same?</translation>
     <message>
         <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
         <translation>The module ended the read early, after byte %1 of %2.</translation>
+        <source>Převodník byl odpojen</source>
+        <translation>The adapter was unplugged</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>test spojení</source>
+        <translation>link test</translation>
+    </message>
+    <message>
+        <source>vyčítání</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>zápis</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>ověření</source>
+        <translation>verify</translation>
+    </message>
+    <message>
+        <source>úspěch</source>
+        <translation>succeeded</translation>
+    </message>
+    <message>
+        <source>selhání</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>přerušeno</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>Výsledek: %1, %2</source>
+        <translation>Outcome: %1, %2</translation>
+    </message>
+    <message>
+        <source>Záznam linky VRK-04</source>
+        <translation>VRK-04 line trace</translation>
+    </message>
+    <message>
+        <source>Program: %1 %2</source>
+        <translation>Program: %1 %2</translation>
+    </message>
+    <message>
+        <source>Systém: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Přenos od %1</source>
+        <translation>Transfer from %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>Hlášení: %1</source>
+        <translation>Message: %1</translation>
+    </message>
+    <message>
+        <source>Výsledek: probíhá</source>
+        <translation>Outcome: under way</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1381,89 @@ Exit all the same?</translation>
 Bez --port se použije jediný připojený USB převodník.</source>
         <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.
 Without --port the one USB adapter connected is used.</translation>
+        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
+        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
+    </message>
+    <message>
+        <source>
+Příkazy:
+  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
+                                     pak další sériové porty systému: USB převodník
+                                     nebo -, zařízení, název v /dev/serial/by-id,
+                                     popis, výrobce, sériové číslo, VID:PID
+  test   [--port P]                  test spojení s modulem
+  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
+                                     tak, jak přišel; vypíše tabulku
+  write  [--port P] SOUBOR [--no-verify]
+                                     zapíše soubor do modulu, pak ho vyčte a porovná
+  verify [--port P] SOUBOR           porovná modul se souborem
+  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
+  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
+  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
+                                     (tvar VÝSTUPU podle přípony nebo --format)
+
+Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
+CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
+souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
+jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
+chybový výstup.
+
+Návratové kódy:
+  %1  hotovo
+  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
+  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
+  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
+  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
+      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
+      zapsat
+  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
+     bajty z modulu jsou v novém souboru vedle něj
+  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
+</source>
+        <translation>
+Commands:
+  ports                              ports COM1 to COM6 (device, whether it opens),
+                                     then the system&apos;s other serial ports: USB
+                                     adapter or -, device, name in /dev/serial/by-id,
+                                     description, maker, serial number, VID:PID
+  test   [--port P]                  tests the link with the module
+  read   [--port P] FILE             reads the image from the module and saves it
+                                     to the file as it came; lists the table
+  write  [--port P] FILE [--no-verify]
+                                     writes the file to the module, then reads it
+                                     back and compares
+  verify [--port P] FILE             compares the module with the file
+  show   FILE [--format F]           twenty commands and five default states
+  diff   FILE1 FILE2                 differences by command and field
+  convert IN OUT [--format F]        converts between image, JSON and CSV
+                                     (the form of OUT by its suffix or --format)
+
+A file is an EEPROM image byte by byte, or a configuration as text (JSON or
+CSV in the form show writes); the form is told by the content. read saves
+text to a .json or .csv file, but an image that cannot be converted exactly
+always as it came. Data go to standard output, time-stamped status lines to
+standard error.
+
+Exit codes:
+  %1  done
+  %2  the link failed (the module does not answer, a transfer error, the port
+      cannot be opened)
+  %3  wrong usage, also when --port is left out and not exactly one USB adapter
+      is connected
+  %4  verify or diff found a difference; a text cannot hold the image exactly
+      (convert, read)
+  %5  a file cannot be read or written, or it is neither a configuration image
+      nor a configuration as text that can be written; also output that could
+      not be written
+  %6  read: the module&apos;s image is no configuration; an existing file stays,
+      the module&apos;s bytes are in a new file beside it
+  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
+      the first Ctrl+C
+</translation>
+    </message>
+    <message>
+        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
+        <translation>unknown file form “%1” (bin, json, csv)</translation>
     </message>
     <message>
         <source>--format patří jen k show, read a convert</source>
@@ -1628,6 +1784,34 @@ form of the file (convert): bin, json, csv or pdf.</translation>
     <message>
         <source>Zapsat tabulku do modulu?</source>
         <translation>Write the table to the module?</translation>
+        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation>COM1 to COM256 (as in the program’s window, VRK04_COMk included; com3, \\.\COM12 too) or a device path.
+Without --port the one USB adapter connected is used.</translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation>A trace of the line for the maker’s support (test, read, write, verify): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
+    </message>
+    <message>
+        <source>
+test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation>
+test, read, write and verify with --trace FILE write a trace of the line to
+FILE at the end: a header (program version, system, Qt version, port), then
+one byte a line with its time since the start of the transfer in ms, its
+direction (PC→ or →PC) and its value in hex, then the messages and the
+outcome. When a transfer fails, send it to the maker’s support.
+</translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write a verify</source>
+        <translation>--trace goes only with test, read, write and verify</translation>
     </message>
 </context>
 </TS>

@@ -115,18 +115,23 @@ vrk04_wine_prepare() {
     fi
 }
 
-# Maps COM1..COM6 as the Linux build maps them: COMk to the device named in
-# VRK04_COMk, and every other COM port to a device that does not exist (a
-# port mapped to a missing /dev/ttyS* hangs a scan in WaitCommEvent). The
-# variables are then removed: the Windows program itself opens "COMk".
+# Maps COM1..COM256 as the Linux build maps them: COMk to the device named in
+# VRK04_COMk; COM1..COM6 without one to a device that does not exist (a port
+# mapped to a missing /dev/ttyS* hangs a scan in WaitCommEvent); a higher one
+# without one loses what an earlier run mapped. The variables are then
+# removed: the Windows program itself opens "COMk".
 vrk04_wine_map_ports() {
     local reg="$WINEPREFIX/vrk04-ports.reg" k device
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\r\n'
-        for k in 1 2 3 4 5 6; do
+        for k in $(seq 1 256); do
             device="VRK04_COM$k"
             device="${!device:-}"
-            printf '"COM%s"="%s"\r\n' "$k" "$device"
+            if [ "$k" -le 6 ] || [ -n "$device" ]; then
+                printf '"COM%s"="%s"\r\n' "$k" "$device"
+            else
+                printf '"COM%s"=-\r\n' "$k" # no value at all: no port listed
+            fi
             unset "VRK04_COM$k"
         done
     } >"$reg"

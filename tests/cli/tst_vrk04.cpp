@@ -112,6 +112,7 @@ void TestVrk04::withModule_data()
     QTest::addColumn<QByteArray>("fileAfter");      // file.bin afterwards, unless empty
     QTest::addColumn<QByteArray>("moduleAfter");    // module.bin afterwards
     QTest::addColumn<bool>("lineQuiet");            // no byte reached the module
+    QTest::addColumn<QStringList>("traceHas");      // trace.txt's lines, whole, in this order
 
     const QByteArray module = ModuleImage::defaultImage();
     const QByteArray reset = referenceResetImage();
@@ -124,110 +125,118 @@ void TestVrk04::withModule_data()
                           << args({" --> Vyčítání START", " --> Prenos OK", "Uloženo do souboru „file.bin“ (2048 B)",
                                  " --> Otisk konfigurace: D8B0F43D\n"})
                           << args({"#OTEVŘI BRÁNU", "RELE2", "IMPULS", "RELE1 1, RELE2 0, RELE3 1, RELE4 0, RELE5 0"})
-                          << module << module << false;
+                          << module << module << false << none;
     QTest::newRow("read of an erased module is saved where no file stood, exit 5")
         << args({"--erased"}) << QByteArray() << args({"read", "--port", Device, file}) << 5
         << args({"Prenos OK", "chyba v prenosu!", "není konfigurační obraz: bajt 0xff na pozici 656 (povel 1, záznam, výstup)"}) << none
-        << QByteArray(2048, char(0xFF)) << module << false;
+        << QByteArray(2048, char(0xFF)) << module << false << none;
+    QTest::newRow("trace of a test")
+        << none << QByteArray() << args({"test", "--port", Device, "--trace", "trace.txt"}) << 0
+        << args({"TEST OK", "Uloženo do souboru „trace.txt“"}) << none << QByteArray() << module << false
+        << args({"^Program: vrk04 \\S+$", "^Systém: .+$", "^Qt: 6\\..*", "^Port: /dev/.*",
+                 "^ +0\\.000 PC→ 03$", "^ +\\d+\\.\\d{3} →PC 06$", "^Hlášení: TEST OK$",
+                 "^Výsledek: test spojení, úspěch$"});
+    QTest::newRow("COM12 as typed") << none << QByteArray() << args({"test", "--port", " \\\\.\\com12 "}) << 0
+                                    << args({"TEST OK"}) << none << QByteArray() << module << false << none;
     QTest::newRow("read through COM1") << none << QByteArray() << args({"read", "-q", "--port", "COM1", file})
-                                       << 0 << none << args({"#ZAPNI TOPENÍ"}) << module << module << false;
+                                       << 0 << none << args({"#ZAPNI TOPENÍ"}) << module << module << false << none;
     QTest::newRow("write, read back") << none << reset << args({"write", "--port", Device, file}) << 0
                                       << args({"Zápis START", "Prenos OK", "Ověření OK", "Otisk konfigurace: C7C4A3B5\n"}) << none << reset
-                                      << reset << false;
+                                      << reset << false << none;
     QTest::newRow("verify finds a difference")
         << none << plantedDifference() << args({"verify", "--port", Device, file}) << 3
         << args({"Ověření START", "65"}) << args({"Povel 3, Tvar SMS: „XTEVŘI BRÁNU“ -> „OTEVŘI BRÁNU“"})
-        << QByteArray() << module << false;
+        << QByteArray() << module << false << none;
     QTest::newRow("verify against an erased module, by position")
         << args({"--erased"}) << module << args({"verify", "--port", Device, file}) << 3
         << args({"pozice 1 (povel 1, text SMS, znak 1)"})
         << args({"Pozice 644 (výchozí stavy výstupů, bajt 1): 35 -> FF\n", "Pozice 656 až 658 (povel 1, záznam): 31 31 A0 -> FF FF FF\n"})
-        << module << module << false;
+        << module << module << false << none;
     QTest::newRow("verify against a module that ends early: a transfer fault")
         << args({"--end-at", "1000"}) << module << args({"verify", "--port", Device, file}) << 1
         << args({"Modul ukončil vyčítání předčasně, po 999. bajtu z 2048.", "chyba v prenosu!"}) << none
-        << QByteArray() << module << false;
+        << QByteArray() << module << false << none;
     QTest::newRow("silent module, test") << args({"--silent"}) << QByteArray()
                                          << args({"test", "--port", Device}) << 1 << args({"TEST ERROR"})
-                                         << none << QByteArray() << module << false;
+                                         << none << QByteArray() << module << false << none;
     QTest::newRow("silent module, read, quiet")
         << args({"--silent"}) << QByteArray() << args({"read", "--quiet", "--port", Device, file}) << 1
-        << args({"chyba v prenosu!"}) << none << QByteArray() << module << false;
+        << args({"chyba v prenosu!"}) << none << QByteArray() << module << false << none;
     QTest::newRow("file too short") << none << reset.left(714) << args({"write", "--port", Device, file}) << 4
-                                    << args({"má 714 B"}) << none << QByteArray() << module << true;
+                                    << args({"má 714 B"}) << none << QByteArray() << module << true << none;
     QTest::newRow("file too long to write") << none << reset + 'x' << args({"write", "--port", Device, file})
-                                            << 4 << args({"má 2049 B"}) << none << QByteArray() << module << true;
+                                            << 4 << args({"má 2049 B"}) << none << QByteArray() << module << true << none;
     QTest::newRow("no such file") << none << QByteArray() << args({"verify", "--port", Device, file}) << 4
-                                  << args({"soubor neexistuje"}) << none << QByteArray() << module << true;
+                                  << args({"soubor neexistuje"}) << none << QByteArray() << module << true << none;
     QTest::newRow("read into a missing folder")
         << none << QByteArray() << args({"read", "--port", Device, "missing/file.bin"}) << 4
-        << args({"nelze uložit: složka"}) << none << QByteArray() << module << true;
+        << args({"nelze uložit: složka"}) << none << QByteArray() << module << true << none;
     QTest::newRow("no file named") << none << QByteArray() << args({"write", "--port", Device}) << 2
-                                   << args({"vrk04 --help"}) << none << QByteArray() << module << true;
+                                   << args({"vrk04 --help"}) << none << QByteArray() << module << true << none;
     QTest::newRow("unknown option") << none << reset << args({"write", "--port", Device, "--fast", file}) << 2
-                                    << args({"fast"}) << none << reset << module << true;
+                                    << args({"fast"}) << none << reset << module << true << none;
     // The row holds where no USB-serial adapter is plugged in.
     const QList<PortRecord> ports = PortCatalog::available();
     if (std::none_of(ports.cbegin(), ports.cend(), [](const PortRecord &port) { return port.isUsbAdapter(); })) {
         QTest::newRow("no port and no USB adapter") << none << QByteArray() << args({"test"}) << 2
                                                     << args({"vrk04: chybí --port a není připojen žádný USB převodník"})
-                                                    << none << QByteArray() << module << true;
+                                                    << none << QByteArray() << module << true << none;
     }
     QTest::newRow("write of a JSON file, its warning on stderr")
         << none << referenceJson() << args({"write", "--port", Device, file}) << 0
         << args({"povel 5: upozornění, Tvar SMS: Znak „č“", "Prenos OK", "Ověření OK"}) << none << referenceJson()
-                                          << referenceTextImage() << false;
+                                          << referenceTextImage() << false << none;
     QTest::newRow("read into JSON") << none << QByteArray() << args({"read", "-q", "--port", Device, "file.json"})
-                                    << 0 << none << args({"#ZAPNI TOPENÍ"}) << QByteArray() << module << false;
+                                    << 0 << none << args({"#ZAPNI TOPENÍ"}) << QByteArray() << module << false << none;
     QTest::newRow("read of a longer image is no configuration, kept raw, exit 5")
         << args({"--size", "2049"}) << QByteArray() << args({"read", "--port", Device, "file.json"}) << 5
         << args({"Obraz z modulu není konfigurační obraz: má 2049 B, celý konfigurační obraz má 2048 B."})
-        << none << module + char(0xFF) << module << false;
+        << none << module + char(0xFF) << module << false << none;
     QTest::newRow("convert JSON to CSV") << none << referenceJson() << args({"convert", file, "file.csv"}) << 0
-                                         << args({"„file.csv“"}) << none << referenceCsv() << module << true;
+                                         << args({"„file.csv“"}) << none << referenceCsv() << module << true << none;
     QTest::newRow("convert: constant bits a text cannot hold")
         << none << referenceCommandImage() << args({"convert", file, "file.csv"}) << 3
         << args({"tvar CSV neudrží obraz přesně (Pozice 644 (výchozí stavy výstupů, bajt 1): F5 -> 35)"}) << none
-        << QByteArray("(missing)") << module << true;
+        << QByteArray("(missing)") << module << true << none;
     QTest::newRow("convert to an unknown form")
         << none << referenceCsv() << args({"convert", file, "file.json", "--format", "xml"}) << 2 << args({"xml"})
-        << none << QByteArray("(missing)") << module << true;
+        << none << QByteArray("(missing)") << module << true << none;
     QTest::newRow("convert to the customer's sheet")
         << none << module << args({"convert", file, "file.pdf"}) << 0 << args({"„file.pdf“"})
         << args({"#ZAPNI TOPENÍ", "#OTEVŘI BRÁNU", "#ŽALUZIE DOLŮ", "file.bin",
                  "Otisk konfigurace: " + configFingerprint(module)})
-        << QByteArray() << module << true;
+        << QByteArray() << module << true << none;
     QTest::newRow("convert to a sheet by --format") << none << module << args({"convert", file, "file.pdf", "-f", "pdf"})
-                                                    << 0 << none << args({"#STAV"}) << QByteArray() << module << true;
+                                                    << 0 << none << args({"#STAV"}) << QByteArray() << module << true << none;
     QTest::newRow("read into a sheet refused") << none << QByteArray() << args({"read", "--port", Device, "file.pdf"})
                                                << 2 << args({"list neudrží obraz modulu"}) << none
-                                               << QByteArray("(missing)") << module << true;
+                                               << QByteArray("(missing)") << module << true << none;
     QByteArray controls = reset;
     controls.replace(0, 6, "A\x1B" "B\x07\x7F\\");
     QTest::newRow("control characters escaped") << none << controls << args({"show", file}) << 0 << none
-                                                << args({"#A\\x1BB\\x07\\x7F\\\\  "}) << controls << module << true;
+                                                << args({"#A\\x1BB\\x07\\x7F\\\\  "}) << controls << module << true << none;
     QTest::newRow("control characters escaped in a diff") << none << controls << args({"diff", file, "module.bin"})
                                                           << 3 << none << args({"Povel 1, Tvar SMS: „A\\x1BB\\x07\\x7F\\\\"})
-                                                          << controls << module << true;
+                                                          << controls << module << true << none;
     QByteArray twoStav = referenceJson();
     for (const char *number : {"4", "9"})
         twoStav.replace(QByteArray("\"number\": ") + number + ", \"sms\": \"\"", QByteArray("\"number\": ") + number + ", \"sms\": \"STAV\"");
     QTest::newRow("check finds two commands STAV, exit 6")
         << none << twoStav << args({"check", file}) << 6 << none
         << args({"povel 4: chyba, Tvar SMS: Stejný text má i povel 9", "\npovel 9: chyba", "\nKontrola: 2 chyby, 1 upozornění, povely 4, 5 a 9\n"})
-        << twoStav << module << true;
+        << twoStav << module << true << none;
     QTest::newRow("check of a configuration with warnings alone, exit 0")
         << none << referenceJson() << args({"check", file}) << 0 << none
-        << args({"povel 5: upozornění, Tvar SMS: Znak „č“", "\nKontrola: 1 upozornění, povel 5\n"}) << referenceJson() << module << true;
+        << args({"povel 5: upozornění, Tvar SMS: Znak „č“", "\nKontrola: 1 upozornění, povel 5\n"}) << referenceJson() << module << true << none;
     QTest::newRow("write --strict refuses before the port") << none << twoStav
                                                             << args({"write", "--strict", "--port", Device, file}) << 6
                                                             << args({"povel 9: chyba", "Nic nezapsáno"}) << none
-                                                            << twoStav << module << true;
+                                                            << twoStav << module << true << none;
     QTest::newRow("show prints the fingerprint") << none << reset << args({"show", file}) << 0 << none
-                                                 << args({"\nOtisk konfigurace: C7C4A3B5\n"}) << reset << module << true;
+                                                 << args({"\nOtisk konfigurace: C7C4A3B5\n"}) << reset << module << true << none;
     QTest::newRow("format of a write") << none << reset
                                        << args({"write", "--port", Device, "--format", "csv", file}) << 2
-                                       << args({"--format"}) << none << reset << module << true;
+                                       << args({"--format"}) << none << reset << module << true << none;
 }
 
 void TestVrk04::withModule()
@@ -241,6 +250,7 @@ void TestVrk04::withModule()
     QFETCH(QByteArray, fileAfter);
     QFETCH(QByteArray, moduleAfter);
     QFETCH(bool, lineQuiet);
+    QFETCH(QStringList, traceHas);
 
     QTemporaryDir folder;
     // The FILE argument is file.bin unless a row names file.json, file.csv or file.pdf.
@@ -257,6 +267,7 @@ void TestVrk04::withModule()
     arguments.replaceInStrings(Device, sim.devicePath());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VRK04_COM1"), sim.devicePath());
+    environment.insert(QStringLiteral("VRK04_COM12"), sim.devicePath());
 
     const Run run = vrk04(arguments, folder.path(), environment);
     sim.stop();
@@ -282,6 +293,14 @@ void TestVrk04::withModule()
     QCOMPARE(contents(modulePath), moduleAfter);
     if (lineQuiet)
         QCOMPARE(contents(linePath), QByteArray());
+    if (!traceHas.isEmpty()) {
+        const QStringList lines = QString::fromUtf8(contents(folder.filePath(QStringLiteral("trace.txt")))).split(u'\n');
+        qsizetype at = 0;
+        for (const QString &pattern : std::as_const(traceHas)) {
+            at = lines.indexOf(QRegularExpression(pattern), at);
+            QVERIFY2(at >= 0, qPrintable(pattern + u'\n' + lines.join(u'\n')));
+        }
+    }
     // Every status line has the window's form: "time --> message".
     for (const QString &line : run.err.split(u'\n', Qt::SkipEmptyParts)) {
         // Usage errors, and the list of ports that follows one, are no status lines.

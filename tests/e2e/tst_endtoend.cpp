@@ -163,7 +163,7 @@ void TestEndToEnd::faults_data()
     // %1: the simulator's device.
     const QString lineClosed = QStringLiteral("Port COM1 (%1) byl zavřen: zařízení bylo odpojeno");
     QTest::newRow("read, line closed") << QStringList{"--close-at", "500"} << "Command1"
-                                       << QStringList{lineClosed, "chyba v prenosu!"} << -1 << false;
+                                       << QStringList{"Převodník byl odpojen", lineClosed, "chyba v prenosu!"} << -1 << false;
     QTest::newRow("read, NAK at set-up step 2")
         << QStringList{"--wrong-ack-at", "2"} << "Command1" << readFailed << -1 << false;
     // Power-up noise ahead of an ACK that an adapter holds back for 16 ms.
@@ -179,7 +179,7 @@ void TestEndToEnd::faults_data()
     QTest::newRow("write, last byte answered 6") << QStringList{"--last-ack-6"} << "Command2" << writeFailed << -1
                                                  << false;
     QTest::newRow("write, line closed") << QStringList{"--close-at", "100"} << "Command2"
-                                        << QStringList{lineClosed, "chyba komunikace!"} << -1 << false;
+                                        << QStringList{"Převodník byl odpojen", lineClosed, "chyba komunikace!"} << -1 << false;
     QTest::newRow("write, NAK at set-up step 3")
         << QStringList{"--wrong-ack-at", "3"} << "Command2" << writeFailed << -1 << false;
 }
@@ -197,9 +197,18 @@ void TestEndToEnd::faults()
     e2e.window->RefreshGrid();
     const CommandTable before = config.CommandTable();
     const bool write = button == u"Command2";
+    const qsizetype copies = QDir(ModuleCopies::folder()).entryList(QDir::Files).size();
 
+    QElapsedTimer clock;
+    clock.start();
     e2e.click(button.toLatin1().constData());
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
+    const bool pulled = options.contains(QStringLiteral("--close-at"));
+    if (pulled) {
+        // At once rather than after the data phase's 25 s of silence.
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!e2e.window->comm().PortOpen());
+    }
     messages.replaceInStrings(QStringLiteral("%1"), e2e.simulator.devicePath());
     const QStringList expected =
         QStringList{"Program spuštěn", write ? "Zápis START" : "Vyčítání START"} + messages;
@@ -217,6 +226,15 @@ void TestEndToEnd::faults()
     } else {
         QVERIFY(config.CommandTable() == before);
         QCOMPARE(e2e.window->findChild<FlexGrid *>("grid1")->TextMatrix(1, 1), QStringLiteral(" #marker"));
+    }
+
+    QCOMPARE(QDir(ModuleCopies::folder()).entryList(QDir::Files).size(), copies);
+    if (pulled) {
+        // The adapter plugged in again: its port is chosen as before.
+        QVERIFY(e2e.simulator.start({}));
+        qputenv("VRK04_COM1", e2e.simulator.devicePath().toLocal8Bit());
+        QTest::mouseClick(e2e.window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+        QVERIFY(e2e.window->comm().PortOpen());
     }
 
     // After any outcome the next press starts afresh with the attention byte.

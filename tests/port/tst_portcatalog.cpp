@@ -3,6 +3,7 @@
 // made-up port records: the entry texts, and the by-id names matched to
 // their devices.
 #include "PortCatalog.h"
+#include "PortName.h"
 
 #include <QTest>
 
@@ -29,6 +30,8 @@ class TestPortCatalog : public QObject
 
 private slots:
     void entriesAndByIdNames();
+    void namesAsTyped_data();
+    void namesAsTyped();
 };
 
 // Two adapters, one with two links and no serial number; a link to a device
@@ -69,6 +72,33 @@ void TestPortCatalog::entriesAndByIdNames()
              "USB\t/dev/ttyUSB1\t" + byId + "usb-Silicon_Labs_CP2102_0001-if00\tCP2102\tSilicon Labs\t\t10c4:ea60\n"
              "-\t/dev/ttyACM0\t\tUSB-Serial Controller\t\t\t\n"
              "-\tCOM7\t\tUSB Serial Port\tFTDI\t\t\n");
+}
+
+void TestPortCatalog::namesAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("lower case") << "com3" << "COM3" << 3;
+    QTest::newRow("mixed case") << "Com3" << "COM3" << 3;
+    QTest::newRow("spaces around") << " COM3 " << "COM3" << 3;
+    QTest::newRow("device namespace") << "\\\\.\\COM12" << "COM12" << 12;
+    QTest::newRow("highest") << "com256" << "COM256" << 256;
+    QTest::newRow("beyond Windows' ports") << "COM257" << "COM257" << 0;
+    QTest::newRow("COM0") << "COM0" << "COM0" << 0;
+    QTest::newRow("leading zero") << "COM03" << "COM03" << 0;
+    QTest::newRow("device path, spaces trimmed") << " /dev/ttyUSB0 " << "/dev/ttyUSB0" << 0;
+    QTest::newRow("path ending in a COM name") << "/tmp/COM3" << "/tmp/COM3" << 0;
+}
+
+void TestPortCatalog::namesAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    QCOMPARE(PortName::normalised(typed), name);
+    QCOMPARE(PortName::comNumber(typed), number);
 }
 
 QTEST_GUILESS_MAIN(TestPortCatalog)

@@ -4,6 +4,7 @@
 #include "ModuleLink.h"
 #include "PortChoice.h"
 #include "PortCombo.h"
+#include "PortName.h"
 #include "RememberedChoices.h"
 #include "SerialComm.h"
 
@@ -32,9 +33,10 @@ void PortPicker::optionChosen(int k)
     RememberedChoices::setPort(QStringLiteral("COM%1").arg(k));
 }
 
-void PortPicker::otherPortEntered(const QString &path)
+void PortPicker::otherPortEntered(const QString &typed)
 {
     m_restored.clear();
+    const QString path = PortName::normalised(typed);
     clearOptions();
     QString reason;
     if (!m_link.openPort(path, &reason))

@@ -34,7 +34,7 @@ signals:
 
 private:
     void optionChosen(int k);
-    void otherPortEntered(const QString &path);
+    void otherPortEntered(const QString &typed);
     void clearOptions();
 
     ModuleLink &m_link;
