@@ -948,10 +948,12 @@ Exit all the same?</translation>
         <translation>The module’s data are no configuration: the transfer went through, but the contents cannot be decoded.</translation>
     </message>
     <message>
-        <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
-        <translation>The module ended the read early, after byte %1 of %2.</translation>
         <source>Převodník byl odpojen</source>
         <translation>The adapter was unplugged</translation>
+    </message>
+    <message>
+        <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
+        <translation>The module ended the read early, after byte %1 of %2.</translation>
     </message>
 </context>
 <context>
@@ -1377,95 +1379,6 @@ Exit all the same?</translation>
         <translation>The output cannot be written: %1</translation>
     </message>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <translation>COM1 to COM6 (as in the program’s window, VRK04_COMk included) or a device path.
-Without --port the one USB adapter connected is used.</translation>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation>Format of the table listing (show, read): text, csv or json; form of the file (convert): bin, json or csv.</translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation>
-Commands:
-  ports                              ports COM1 to COM6 (device, whether it opens),
-                                     then the system&apos;s other serial ports: USB
-                                     adapter or -, device, name in /dev/serial/by-id,
-                                     description, maker, serial number, VID:PID
-  test   [--port P]                  tests the link with the module
-  read   [--port P] FILE             reads the image from the module and saves it
-                                     to the file as it came; lists the table
-  write  [--port P] FILE [--no-verify]
-                                     writes the file to the module, then reads it
-                                     back and compares
-  verify [--port P] FILE             compares the module with the file
-  show   FILE [--format F]           twenty commands and five default states
-  diff   FILE1 FILE2                 differences by command and field
-  convert IN OUT [--format F]        converts between image, JSON and CSV
-                                     (the form of OUT by its suffix or --format)
-
-A file is an EEPROM image byte by byte, or a configuration as text (JSON or
-CSV in the form show writes); the form is told by the content. read saves
-text to a .json or .csv file, but an image that cannot be converted exactly
-always as it came. Data go to standard output, time-stamped status lines to
-standard error.
-
-Exit codes:
-  %1  done
-  %2  the link failed (the module does not answer, a transfer error, the port
-      cannot be opened)
-  %3  wrong usage, also when --port is left out and not exactly one USB adapter
-      is connected
-  %4  verify or diff found a difference; a text cannot hold the image exactly
-      (convert, read)
-  %5  a file cannot be read or written, or it is neither a configuration image
-      nor a configuration as text that can be written; also output that could
-      not be written
-  %6  read: the module&apos;s image is no configuration; an existing file stays,
-      the module&apos;s bytes are in a new file beside it
-  %7  interrupted by signal N (Ctrl+C: 130); a write goes on to its end after
-      the first Ctrl+C
-</translation>
-    </message>
-    <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
-        <translation>unknown file form “%1” (bin, json, csv)</translation>
-    </message>
-    <message>
         <source>--format patří jen k show, read a convert</source>
         <translation>--format goes with show, read and convert only</translation>
     </message>
@@ -1688,14 +1601,14 @@ Na konci vypíše otisk konfigurace. První Ctrl+C nechá zápis dokončit a sko
 kódem 130 bez ověření.</source>
         <translation>Writes the configuration of FILE to the module, then reads it back and
 compares. An image shorter than 2048 bytes is padded with the fill byte 0xFF.
-The check's findings (as check prints them) go to standard error; with --strict
-an error writes nothing (exit 6). At the end it prints the configuration's
+The check&apos;s findings (as check prints them) go to standard error; with --strict
+an error writes nothing (exit 6). At the end it prints the configuration&apos;s
 fingerprint. The first Ctrl+C lets the write finish and exits with 130 without
 the verify.</translation>
     </message>
     <message>
         <source>převede mezi obrazem, JSON a CSV; do .pdf list pro zákazníka</source>
-        <translation>converts between image, JSON and CSV; into .pdf the customer's sheet</translation>
+        <translation>converts between image, JSON and CSV; into .pdf the customer&apos;s sheet</translation>
     </message>
     <message>
         <source>Uloží konfiguraci ze VSTUPU do VÝSTUPU v podobě podle přípony (.json, .csv,
@@ -1705,7 +1618,7 @@ na jedné stránce A4 (jen výstup, zpět se nečte).</source>
         <translation>Saves the configuration of IN to OUT in the form its suffix names (.json,
 .csv, .pdf, any other an image) or --format says. When a text cannot hold the
 image exactly, it saves nothing and exits with 3. Into .pdf it writes the
-customer's sheet: the used SMS commands on one A4 page (an output only, never
+customer&apos;s sheet: the used SMS commands on one A4 page (an output only, never
 read back).</translation>
     </message>
     <message>
@@ -1721,7 +1634,7 @@ read back).</translation>
 (chyba: modul neudělá, co tabulka říká, nebo nerozliší dva povely;
 upozornění: pravděpodobný omyl), pak souhrn. Kód 6, když je některý nález
 chyba.</source>
-        <translation>Checks the configuration of FILE: one line "povel N: ..." for each finding
+        <translation>Checks the configuration of FILE: one line &quot;povel N: ...&quot; for each finding
 (chyba, an error: the module will not do what the table says, or cannot tell two
 commands apart; upozornění, a warning: a likely mistake), then a summary. Exit 6
 when a finding is an error.</translation>
@@ -1736,7 +1649,7 @@ vypíšou na chybový výstup.
         <translation>A file is a configuration image byte for byte, or the configuration as text
 (JSON or CSV as show prints it); the tool tells the form by the content. Data
 go to standard output, status lines with the time to standard error. show
-also prints the configuration's fingerprint (CRC-32 of positions 1 to 715),
+also prints the configuration&apos;s fingerprint (CRC-32 of positions 1 to 715),
 read and write print it on standard error at the end.
 </translation>
     </message>
@@ -1752,7 +1665,7 @@ form of the file (convert): bin, json, csv or pdf.</translation>
     </message>
     <message>
         <source>read neukládá do listu pro zákazníka (.pdf): list neudrží obraz modulu; vyčtěte do .bin, .json nebo .csv a ten převeďte příkazem convert</source>
-        <translation>read does not save into a customer's sheet (.pdf): a sheet cannot keep the module's image; read into .bin, .json or .csv and convert that with convert</translation>
+        <translation>read does not save into a customer&apos;s sheet (.pdf): a sheet cannot keep the module&apos;s image; read into .bin, .json or .csv and convert that with convert</translation>
     </message>
     <message>
         <source>neznámý tvar souboru „%1“ (bin, json, csv, pdf)</source>
@@ -1765,6 +1678,38 @@ form of the file (convert): bin, json, csv or pdf.</translation>
     <message>
         <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
+    </message>
+    <message>
+        <source>test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation>test, read, write and verify with --trace FILE write a trace of the line to
+FILE at the end: a header (program version, system, Qt version, port), then
+one byte a line with its time since the start of the transfer in ms, its
+direction (PC→ or →PC) and its value in hex, then the messages and the
+outcome. When a transfer fails, send it to the maker’s support.
+</translation>
+    </message>
+    <message>
+        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation>COM1 to COM256 (as in the program’s window, VRK04_COMk included; com3, \\.\COM12 too) or a device path.
+Without --port the one USB adapter connected is used.</translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation>A trace of the line for the maker’s support (test, read, write, verify): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write a verify</source>
+        <translation>--trace goes only with test, read, write and verify</translation>
     </message>
 </context>
 <context>
@@ -1784,34 +1729,6 @@ form of the file (convert): bin, json, csv or pdf.</translation>
     <message>
         <source>Zapsat tabulku do modulu?</source>
         <translation>Write the table to the module?</translation>
-        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <translation>COM1 to COM256 (as in the program’s window, VRK04_COMk included; com3, \\.\COM12 too) or a device path.
-Without --port the one USB adapter connected is used.</translation>
-    </message>
-    <message>
-        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
-        <translation>A trace of the line for the maker’s support (test, read, write, verify): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
-    </message>
-    <message>
-        <source>
-test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
-linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
-řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
-šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
-podpoře výrobce.
-</source>
-        <translation>
-test, read, write and verify with --trace FILE write a trace of the line to
-FILE at the end: a header (program version, system, Qt version, port), then
-one byte a line with its time since the start of the transfer in ms, its
-direction (PC→ or →PC) and its value in hex, then the messages and the
-outcome. When a transfer fails, send it to the maker’s support.
-</translation>
-    </message>
-    <message>
-        <source>--trace patří jen k test, read, write a verify</source>
-        <translation>--trace goes only with test, read, write and verify</translation>
     </message>
 </context>
 </TS>
