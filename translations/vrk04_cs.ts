@@ -932,6 +932,9 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Převodník byl odpojen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1359,54 +1362,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>COM1 až COM6 (jako v okně programu, včetně VRK04_COMk) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <source>Tvar výpisu tabulky (show, read): text, csv nebo json; tvar souboru (convert): bin, json nebo csv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Příkazy:
-  ports                              porty COM1 až COM6 (zařízení, zda se otevře),
-                                     pak další sériové porty systému: USB převodník
-                                     nebo -, zařízení, název v /dev/serial/by-id,
-                                     popis, výrobce, sériové číslo, VID:PID
-  test   [--port P]                  test spojení s modulem
-  read   [--port P] SOUBOR           vyčte obraz z modulu a uloží ho do souboru
-                                     tak, jak přišel; vypíše tabulku
-  write  [--port P] SOUBOR [--no-verify]
-                                     zapíše soubor do modulu, pak ho vyčte a porovná
-  verify [--port P] SOUBOR           porovná modul se souborem
-  show   SOUBOR [--format F]         dvacet povelů a pět výchozích stavů
-  diff   SOUBOR1 SOUBOR2             rozdíly po povelech a polích
-  convert VSTUP VÝSTUP [--format F]  převede mezi obrazem, JSON a CSV
-                                     (tvar VÝSTUPU podle přípony nebo --format)
-
-Soubor je obraz EEPROM bajt po bajtu, nebo konfigurace jako text (JSON či
-CSV ve tvaru, jaký píše show); tvar se pozná podle obsahu. read uloží do
-souboru .json či .csv text, obraz, který nejde přesně převést, ale vždy tak,
-jak přišel. Data jdou na standardní výstup, stavová hlášení s časem na
-chybový výstup.
-
-Návratové kódy:
-  %1  hotovo
-  %2  spojení selhalo (modul neodpovídá, chyba přenosu, port nelze otevřít)
-  %3  chybné použití, též chybí-li --port a není připojen právě jeden USB převodník
-  %4  ověření nebo diff našly rozdíl; text neudrží obraz přesně (convert, read)
-  %5  soubor nelze přečíst či zapsat, nebo to není konfigurační obraz
-      ani konfigurace jako text, kterou lze zapsat; také výstup, který nešlo
-      zapsat
-  %6  read: obraz z modulu není konfigurace; existující soubor zůstal,
-     bajty z modulu jsou v novém souboru vedle něj
-  %7  přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>neznámý tvar souboru „%1“ (bin, json, csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--format patří jen k show, read a convert</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1528,21 +1483,6 @@ podob souboru (kód 3, když se liší).</source>
     </message>
     <message>
         <source>Konfigurace GSM reléového modulu VRK-04 z příkazové řádky.
-        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
-Bez --port se použije jediný připojený USB převodník.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
-linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
-řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
-šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
-podpoře výrobce.
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1688,6 +1628,32 @@ tvar souboru (convert): bin, json, csv nebo pdf.</source>
         <source>USB	zařízení	by-id	popis	výrobce	sériové číslo	VID:PID</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
+linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
+řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
+šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
+Bez --port se použije jediný připojený USB převodník.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write a verify</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteQuestion</name>
@@ -1705,7 +1671,6 @@ tvar souboru (convert): bin, json, csv nebo pdf.</source>
     </message>
     <message>
         <source>Zapsat tabulku do modulu?</source>
-        <source>--trace patří jen k test, read, write a verify</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
