@@ -42,8 +42,15 @@ vrk04_install_missing() {
 vrk04_build() {
     local dir="$1"
     shift
+    # ccache, where installed, serves rebuilds from any checkout of the
+    # project: paths below the checkout are hashed relative to it.
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR="$VRK04_ROOT"
+    fi
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "$@" >/dev/null
+        cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "$@" >/dev/null
     fi
     cmake --build "$dir" --parallel "$(nproc 2>/dev/null || echo 2)"
 }
