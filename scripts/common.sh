@@ -45,10 +45,8 @@ vrk04_build() {
     # ccache, where installed, serves rebuilds from any checkout of the
     # project: paths below the checkout are hashed relative to it.
     local launcher=()
-    if command -v ccache >/dev/null; then
-        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-        export CCACHE_BASEDIR="$VRK04_ROOT"
-    fi
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$VRK04_ROOT"
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "$@" >/dev/null
     fi

@@ -46,9 +46,10 @@ vrk04_windows_build() {
     vrk04_install_missing "${VRK04_WINDOWS_PACKAGES[@]}"
     local qt
     qt=$(vrk04_windows_qt)
+    export CCACHE_BASEDIR="$VRK04_ROOT"
     if [ ! -f "$VRK04_WINDOWS_BUILD/CMakeCache.txt" ]; then
         local launcher=()
-        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) && export CCACHE_BASEDIR="$VRK04_ROOT"
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         cmake -G Ninja -S "$VRK04_ROOT" -B "$VRK04_WINDOWS_BUILD" "${launcher[@]}" \
             -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
             -DQT_CHAINLOAD_TOOLCHAIN_FILE="$VRK04_ROOT/cmake/mingw-w64-x86_64.cmake" \
