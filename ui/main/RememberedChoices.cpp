@@ -4,6 +4,7 @@
 #include "ImageFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -41,10 +42,19 @@ QVariant value(const QString &key, const QVariant &fallback)
     return kept() ? QSettings().value(key, fallback) : fallback;
 }
 
-void setValue(const QString &key, const QVariant &value)
+QString setValue(const QString &key, const QVariant &value)
 {
-    if (kept())
-        QSettings().setValue(key, value);
+    if (!kept())
+        return {};
+    QSettings settings;
+    settings.setValue(key, value);
+    settings.sync();
+    static bool reported = false;
+    if (settings.status() == QSettings::NoError || std::exchange(reported, true))
+        return {};
+    return QCoreApplication::translate("RememberedChoices", "Nastavení nelze uložit do %1. Volby tohoto běhu se "
+                                                            "příště nepoužijí.")
+        .arg(ImageFile::quoted(QDir::toNativeSeparators(settings.fileName())));
 }
 
 } // namespace
@@ -54,9 +64,9 @@ QString RememberedChoices::port()
     return value(PortKey, QString()).toString();
 }
 
-void RememberedChoices::setPort(const QString &port)
+QString RememberedChoices::setPort(const QString &port)
 {
-    setValue(PortKey, port);
+    return setValue(PortKey, port);
 }
 
 bool RememberedChoices::verifyAfterWrite()
@@ -64,9 +74,9 @@ bool RememberedChoices::verifyAfterWrite()
     return value(VerifyKey, true).toBool();
 }
 
-void RememberedChoices::setVerifyAfterWrite(bool on)
+QString RememberedChoices::setVerifyAfterWrite(bool on)
 {
-    setValue(VerifyKey, on);
+    return setValue(VerifyKey, on);
 }
 
 QString RememberedChoices::problem()
