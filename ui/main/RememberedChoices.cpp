@@ -2,12 +2,14 @@
 #include "RememberedChoices.h"
 
 #include "ImageFile.h"
+#include "Portable.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -15,10 +17,29 @@ namespace {
 const QString PortKey = QStringLiteral("port/last");
 const QString VerifyKey = QStringLiteral("transfer/verifyAfterWrite");
 
+// A portable program keeps its settings in an INI file beside it.
+QString portableFile()
+{
+    const QString folder = Portable::folder();
+    return folder.isEmpty() ? QString() : folder + u'/' + QCoreApplication::applicationName() + QStringLiteral(".ini");
+}
+
+std::unique_ptr<QSettings> openSettings()
+{
+    const QString portable = portableFile();
+    if (portable.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(portable, QSettings::IniFormat);
+}
+
 // The settings file that is no regular file, with why; QSettings reads the
 // application's file and the organization's as it is made.
 std::pair<QString, QString> unreadableFile()
 {
+    if (const QString portable = portableFile(); !portable.isEmpty()) {
+        const QString why = ImageFile::notRegularFile(portable);
+        return {why.isEmpty() ? QString() : portable, why};
+    }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
                            + QCoreApplication::organizationName();
     for (const QString &path : {folder + u'/' + QCoreApplication::applicationName() + QStringLiteral(".conf"),
@@ -39,22 +60,22 @@ bool kept()
 
 QVariant value(const QString &key, const QVariant &fallback)
 {
-    return kept() ? QSettings().value(key, fallback) : fallback;
+    return kept() ? openSettings()->value(key, fallback) : fallback;
 }
 
 QString setValue(const QString &key, const QVariant &value)
 {
     if (!kept())
         return {};
-    QSettings settings;
-    settings.setValue(key, value);
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->setValue(key, value);
+    settings->sync();
     static bool reported = false;
-    if (settings.status() == QSettings::NoError || std::exchange(reported, true))
+    if (settings->status() == QSettings::NoError || std::exchange(reported, true))
         return {};
     return QCoreApplication::translate("RememberedChoices", "Nastavení nelze uložit do %1. Volby tohoto běhu se "
                                                             "příště nepoužijí.")
-        .arg(ImageFile::quoted(QDir::toNativeSeparators(settings.fileName())));
+        .arg(ImageFile::quoted(QDir::toNativeSeparators(settings->fileName())));
 }
 
 } // namespace
