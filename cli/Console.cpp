@@ -7,34 +7,24 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
 QString lostOutput;
 bool lostErrors = false;
 
-// False when the stream did not take every byte.
-bool write(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    const bool whole = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
-    return std::fflush(stream) == 0 && whole;
-}
-
 } // namespace
 
 Console::Console(Verbosity verbosity)
     : m_verbosity(verbosity)
 {
-#ifdef Q_OS_WIN
-    // The streams carry UTF-8; tell the console so.
-    SetConsoleOutputCP(CP_UTF8);
-#endif
+}
+
+bool Console::writeUtf8(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool whole = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && whole;
 }
 
 void Console::data(const QString &text)

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <cstdio>
+
 class ProgressLine;
 
 // The tool's two output streams: data on stdout, status lines ("time -->
@@ -39,6 +41,10 @@ public:
 
 private:
     void writeErr(const QString &line);
+    // Writes the text to the stream; false when not all of it arrived. A
+    // Windows console gets UTF-16 (Console_win.cpp), everything else UTF-8.
+    static bool write(std::FILE *stream, const QString &text);
+    static bool writeUtf8(std::FILE *stream, const QString &text);
 
     Verbosity m_verbosity;
     ProgressLine *m_progress = nullptr;

@@ -114,6 +114,8 @@ vrk04_windows_install_and_check() {
                 "${VRK04_WINDOWS_DOCUMENTS[@]}"; do
         [ -f "$folder/$file" ] || { echo "installer: $file not installed" >&2; return 1; }
     done
+    # The zip's marker would make the installed program portable.
+    [ ! -e "$folder/portable.txt" ] || { echo "installer: portable.txt installed" >&2; return 1; }
     for file in "Nastavení VRK-04.lnk" "$guide_link"; do
         [ -f "$menu/$file" ] || { echo "installer: no Start-menu entry $file" >&2; return 1; }
     done
@@ -164,6 +166,7 @@ vrk04_windows_package() {
     for file in "${VRK04_WINDOWS_DOCUMENTS[@]}"; do
         grep -qx "[^/]*/$file" <<<"$listing" || { echo "zip: no $file" >&2; return 1; }
     done
+    grep -qx "[^/]*/portable.txt" <<<"$listing" || { echo "zip: no portable.txt" >&2; return 1; }
 
     # The installer under Wine: a silent install under Program Files, a
     # Start-menu entry and the guide, the installed tool starting with nothing

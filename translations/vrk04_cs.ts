@@ -1091,6 +1091,10 @@ Přesto skončit?</source>
         <source>Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nastavení nelze uložit do %1. Volby tohoto běhu se příště nepoužijí.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TextRefusal</name>

@@ -1108,6 +1108,10 @@ Exit all the same?</translation>
         <source>Nastavení %1 nelze přečíst: %2. Program začíná s výchozím nastavením.</source>
         <translation>Settings %1 cannot be read: %2. The program starts with its default settings.</translation>
     </message>
+    <message>
+        <source>Nastavení nelze uložit do %1. Volby tohoto běhu se příště nepoužijí.</source>
+        <translation>Settings cannot be saved to %1. The choices of this run will not be used next time.</translation>
+    </message>
 </context>
 <context>
     <name>TextRefusal</name>

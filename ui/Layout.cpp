@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 #include <cstring>
 
@@ -49,6 +50,18 @@ void setButtonColour(QWidget *button, const QColor &colour)
     palette.setColor(QPalette::Button, colour);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+    // Windows' native styles draw the face from the system theme and ignore
+    // the palette; a style sheet keeps the colour. A background alone would
+    // hide under the native border, so the border comes with it.
+    const QString style = button->style()->name();
+    if (style == u"windowsvista" || style == u"windows") {
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #707070; "
+                                             "padding: 2px; } "
+                                             "QPushButton:focus { border: 1px solid #000000; } "
+                                             "QPushButton:pressed { background-color: %2; } "
+                                             "QPushButton:disabled { color: #808080; }")
+                                  .arg(colour.name(), colour.darker(120).name()));
+    }
 }
 
 void setFieldColour(QWidget *field, const QColor &colour)

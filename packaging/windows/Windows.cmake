@@ -6,17 +6,23 @@
 # and the licences.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md vrk04-config.schema.json DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Texts written here, for Notepad: CRLF lines, UTF-8 with a byte-order mark.
+# Texts written here, for Notepad: CRLF lines, UTF-8 with a byte-order mark;
+# further arguments go to install(), e.g. a COMPONENT.
 string(ASCII 239 187 191 utf8_bom)
 function(vrk04_windows_text source destination)
     get_filename_component(name ${source} NAME)
     file(READ ${CMAKE_CURRENT_SOURCE_DIR}/windows/${source} text)
     file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/windows/${name} CONTENT "${utf8_bom}${text}"
          @ONLY NEWLINE_STYLE CRLF)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/${name} DESTINATION ${destination})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/${name} DESTINATION ${destination} ${ARGN})
 endfunction()
 vrk04_windows_text(NAVOD.txt ${CMAKE_INSTALL_BINDIR})
 vrk04_windows_text(GUIDE.txt ${CMAKE_INSTALL_BINDIR})
+# The zip's marker of a portable program; the installer leaves it out
+# (CPackPerGenerator.cmake), so an installed program keeps its settings in
+# the registry and its copies in AppData.
+vrk04_windows_text(portable.txt ${CMAKE_INSTALL_BINDIR} COMPONENT portable)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/CPackPerGenerator.cmake)
 
 # The licences of the project, Qt (LGPL-3.0, which refers to GPL-3.0), the GCC
 # runtime and winpthreads, as their sources word them, and which file is

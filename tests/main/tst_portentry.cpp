@@ -2,6 +2,7 @@
 // "Jiný port" in the main window and the port remembered between runs,
 // offscreen, against the module simulator and a pseudo-terminal. Settings go
 // to a folder of the test's own.
+#include "FailureNotice.h"
 #include "Form1.h"
 #include "PortCombo.h"
 #include "SimulatorProcess.h"
@@ -30,6 +31,7 @@ private slots:
     void typedPathCarriesTheTest();
     void rememberedPortIsChosenAtStart();
     void settingsFifoIsSkipped();
+    void unwritableSettingsAreReported();
 
 private:
     std::unique_ptr<Form1> startWindow();
@@ -139,6 +141,25 @@ void TestPortEntry::settingsFifoIsSkipped()
     m_window = startWindow();
     QVERIFY2(log().value(0).contains(QStringLiteral("nelze přečíst: není to obyčejný soubor")), qPrintable(log().join(u'|')));
     QVERIFY(!m_window->comm().PortOpen());
+}
+
+// A folder that cannot be created even by root: one line and one message,
+// the first time only.
+void TestPortEntry::unwritableSettingsAreReported()
+{
+    QFile file(m_settings.filePath("file.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + "/settings");
+    const auto restorePath = qScopeGuard(
+        [&] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path()); });
+    QStringList notices;
+    FailureNotice::box() = [&notices](QWidget *, const QString &text) { notices << text; };
+    m_window = startWindow();
+    m_window->findChild<QCheckBox *>("CheckVerify")->click();
+    m_window->findChild<QCheckBox *>("CheckVerify")->click();
+    QCOMPARE(notices.size(), 1);
+    QVERIFY2(notices.at(0).startsWith(QStringLiteral("Nastavení nelze uložit do")), qPrintable(notices.at(0)));
+    QCOMPARE(log().value(0), notices.at(0));
 }
 
 QTEST_MAIN(TestPortEntry)

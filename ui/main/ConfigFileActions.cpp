@@ -147,6 +147,7 @@ bool ConfigFileActions::saveFile(const QString &path)
         return false;
     }
     if (!ImageFile::save(path, rendering.bytes, &problem)) {
+        emit logged(problem);
         showProblem(problem);
         return false;
     }
@@ -168,6 +169,7 @@ bool ConfigFileActions::saveSheet(const QString &path)
     QString problem;
     if (!ImageFile::save(path, sheetPdf(CustomerSheet::make(config.CommandTable(), config.defaultStates(), source)),
                          &problem)) {
+        emit logged(problem);
         showProblem(problem);
         return false;
     }

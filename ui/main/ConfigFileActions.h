@@ -24,7 +24,7 @@ FileChooser &fileChooser();
 // them: opened by content, saved by the name's suffix; a name ending in .pdf
 // saves the customer's sheet of the table, which is never opened. Problems go to a
 // message box on the window, the files opened and saved to the status log
-// through logged().
+// through logged(), and so does a file that could not be written.
 class ConfigFileActions : public QObject
 {
     Q_OBJECT

@@ -369,7 +369,10 @@ void Form1::buildFileControls()
         m_files->setAfterWrite(on ? ConfigFileActions::AfterWrite::Verify : ConfigFileActions::AfterWrite::Nothing);
     });
     ui.verifyAfterWrite->setChecked(RememberedChoices::verifyAfterWrite());
-    connect(ui.verifyAfterWrite, &QCheckBox::toggled, this, &RememberedChoices::setVerifyAfterWrite);
+    connect(ui.verifyAfterWrite, &QCheckBox::toggled, this, [this](bool on) {
+        if (const QString problem = RememberedChoices::setVerifyAfterWrite(on); !problem.isEmpty())
+            reportUnwritable(problem);
+    });
 
     ui.verifyButton = make<QPushButton>(ui.transferFrame, "CommandVerify", tr("Ověřit"));
     ui.verifyButton->setToolTip(tr("Vyčíst modul a porovnat jej s tabulkou; tabulka se nemění"));
@@ -398,6 +401,7 @@ void Form1::buildOtherPort()
     const QList<QRadioButton *> options(ui.portOptions.begin(), ui.portOptions.end());
     m_portPicker = new PortPicker(m_link, m_portChoice, *ui.otherPortBox, options, this);
     connect(m_portPicker, &PortPicker::logged, this, &Form1::LogStatus);
+    connect(m_portPicker, &PortPicker::notRemembered, this, &Form1::reportUnwritable);
 }
 
 void Form1::setFocusOrder()
@@ -507,7 +511,7 @@ void Form1::followOperation(ModuleLink::Operation operation, ModuleLink::Outcome
     QString problem;
     const QString copy = ModuleCopies::keep(m_link.lastReadImage(), &problem);
     if (copy.isEmpty())
-        LogStatus(tr("Kopii z modulu nelze uložit: %1").arg(problem));
+        reportUnwritable(tr("Kopii z modulu nelze uložit: %1").arg(problem));
     else
         ui.statusBox->LogAdvice(tr("Kopie z modulu uložena do %1").arg(QDir::toNativeSeparators(copy)));
 }
@@ -631,6 +635,12 @@ bool Form1::openFile(const QString &path)
 void Form1::LogStatus(const QString &message)
 {
     ui.statusBox->LogStatus(message);
+}
+
+void Form1::reportUnwritable(const QString &problem)
+{
+    LogStatus(problem);
+    FailureNotice::box()(this, problem);
 }
 
 void Form1::RefreshGrid()

@@ -51,6 +51,8 @@ public:
     bool openFile(const QString &path);
 
     void LogStatus(const QString &message);
+    // A copy or a setting that a folder or key refused: logged and shown.
+    void reportUnwritable(const QString &problem);
     void RefreshGrid();
     void ButtonsToDefaults();
     void DefaultsToButtons();

@@ -2,6 +2,7 @@
 #include "ModuleCopies.h"
 
 #include "ImageFile.h"
+#include "Portable.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -43,7 +44,9 @@ std::optional<CopyName> parseCopyName(const QString &name)
 
 QString ModuleCopies::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/moduly");
+    const QString portable = Portable::folder();
+    return (portable.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : portable)
+           + QStringLiteral("/moduly");
 }
 
 bool ModuleCopies::holds(const QString &folderPath)

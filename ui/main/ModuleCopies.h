@@ -6,7 +6,8 @@
 #include <QString>
 
 // Every image read from a module, kept in the user's data folder (a folder
-// "moduly" in QStandardPaths::AppDataLocation) under its date and time, so
+// "moduly" in QStandardPaths::AppDataLocation, beside a portable program)
+// under its date and time, so
 // that a configuration once read is never lost by a later write. Only the
 // copies named so are counted: the oldest by the time in their names beyond
 // Kept are removed, never the copy just made and never any other file.

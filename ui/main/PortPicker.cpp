@@ -30,7 +30,7 @@ void PortPicker::optionChosen(int k)
 {
     m_restored.clear();
     m_box.clearEditText();
-    RememberedChoices::setPort(QStringLiteral("COM%1").arg(k));
+    remember(QStringLiteral("COM%1").arg(k));
 }
 
 void PortPicker::otherPortEntered(const QString &typed)
@@ -43,7 +43,13 @@ void PortPicker::otherPortEntered(const QString &typed)
         emit logged(tr("Port %1 nelze otevřít: %2").arg(path, reason));
     // Like an option's choice: the next one closes this port first.
     m_choice.PortOpened = 1;
-    RememberedChoices::setPort(path);
+    remember(path);
+}
+
+void PortPicker::remember(const QString &port)
+{
+    if (const QString problem = RememberedChoices::setPort(port); !problem.isEmpty())
+        emit notRemembered(problem);
 }
 
 void PortPicker::clearOptions()

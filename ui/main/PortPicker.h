@@ -31,11 +31,14 @@ public:
 
 signals:
     void logged(const QString &message);
+    // The choice could not be remembered: why, for the log and a message.
+    void notRemembered(const QString &problem);
 
 private:
     void optionChosen(int k);
     void otherPortEntered(const QString &typed);
     void clearOptions();
+    void remember(const QString &port);
 
     ModuleLink &m_link;
     PortChoice &m_choice;

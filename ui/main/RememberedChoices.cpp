@@ -2,11 +2,14 @@
 #include "RememberedChoices.h"
 
 #include "ImageFile.h"
+#include "Portable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -14,10 +17,29 @@ namespace {
 const QString PortKey = QStringLiteral("port/last");
 const QString VerifyKey = QStringLiteral("transfer/verifyAfterWrite");
 
+// A portable program keeps its settings in an INI file beside it.
+QString portableFile()
+{
+    const QString folder = Portable::folder();
+    return folder.isEmpty() ? QString() : folder + u'/' + QCoreApplication::applicationName() + QStringLiteral(".ini");
+}
+
+std::unique_ptr<QSettings> openSettings()
+{
+    const QString portable = portableFile();
+    if (portable.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(portable, QSettings::IniFormat);
+}
+
 // The settings file that is no regular file, with why; QSettings reads the
 // application's file and the organization's as it is made.
 std::pair<QString, QString> unreadableFile()
 {
+    if (const QString portable = portableFile(); !portable.isEmpty()) {
+        const QString why = ImageFile::notRegularFile(portable);
+        return {why.isEmpty() ? QString() : portable, why};
+    }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
                            + QCoreApplication::organizationName();
     for (const QString &path : {folder + u'/' + QCoreApplication::applicationName() + QStringLiteral(".conf"),
@@ -38,13 +60,22 @@ bool kept()
 
 QVariant value(const QString &key, const QVariant &fallback)
 {
-    return kept() ? QSettings().value(key, fallback) : fallback;
+    return kept() ? openSettings()->value(key, fallback) : fallback;
 }
 
-void setValue(const QString &key, const QVariant &value)
+QString setValue(const QString &key, const QVariant &value)
 {
-    if (kept())
-        QSettings().setValue(key, value);
+    if (!kept())
+        return {};
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->setValue(key, value);
+    settings->sync();
+    static bool reported = false;
+    if (settings->status() == QSettings::NoError || std::exchange(reported, true))
+        return {};
+    return QCoreApplication::translate("RememberedChoices", "Nastavení nelze uložit do %1. Volby tohoto běhu se "
+                                                            "příště nepoužijí.")
+        .arg(ImageFile::quoted(QDir::toNativeSeparators(settings->fileName())));
 }
 
 } // namespace
@@ -54,9 +85,9 @@ QString RememberedChoices::port()
     return value(PortKey, QString()).toString();
 }
 
-void RememberedChoices::setPort(const QString &port)
+QString RememberedChoices::setPort(const QString &port)
 {
-    setValue(PortKey, port);
+    return setValue(PortKey, port);
 }
 
 bool RememberedChoices::verifyAfterWrite()
@@ -64,9 +95,9 @@ bool RememberedChoices::verifyAfterWrite()
     return value(VerifyKey, true).toBool();
 }
 
-void RememberedChoices::setVerifyAfterWrite(bool on)
+QString RememberedChoices::setVerifyAfterWrite(bool on)
 {
-    setValue(VerifyKey, on);
+    return setValue(VerifyKey, on);
 }
 
 QString RememberedChoices::problem()
