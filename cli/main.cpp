@@ -39,6 +39,27 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
     return makeSheetApplication(argc, argv);
 }
 
+// Qt reads the arguments as text: a file name whose bytes are not text in the
+// system's encoding comes back with U+FFFD in it and names another file.
+// Such an argument is returned for a message, its bytes outside printable
+// ASCII as \xHH.
+QString mangledArgument(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray given(argv[i]);
+        if (QString::fromLocal8Bit(given).toLocal8Bit() == given)
+            continue;
+        QString shown;
+        for (const char byte : given) {
+            const auto value = uchar(byte);
+            shown += value >= 0x20 && value < 0x7F ? QString(QChar(value))
+                                                   : QStringLiteral("\\x") + QString::number(value, 16).rightJustified(2, u'0').toUpper();
+        }
+        return shown;
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -52,6 +73,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("vrk04"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VRK04_VERSION));
 
+    if (const QString mangled = mangledArgument(argc, argv); !mangled.isEmpty()) {
+        Console().usage(ToolText::tr("„%1“ není text v kódování systému: soubor s takovým jménem by se četl "
+                                     "nebo uložil pod jiným jménem; přejmenujte ho")
+                            .arg(mangled));
+        return toInt(ExitCode::BadUsage);
+    }
     CommandLine commandLine;
     switch (commandLine.parse(QCoreApplication::arguments())) {
     case CommandLine::Result::Answered:

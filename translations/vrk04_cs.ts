@@ -1658,6 +1658,10 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <source>--trace patří jen k test, read, write a verify</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteQuestion</name>

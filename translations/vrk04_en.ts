@@ -1715,6 +1715,10 @@ Without --port the one USB adapter connected is used.</translation>
         <source>--trace patří jen k test, read, write a verify</source>
         <translation>--trace goes only with test, read, write and verify</translation>
     </message>
+    <message>
+        <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
+        <translation>“%1” is not text in the system's encoding: a file of that name would be read or saved under another name; rename it</translation>
+    </message>
 </context>
 <context>
     <name>WriteQuestion</name>

@@ -54,6 +54,7 @@ private slots:
     void withModule_data();
     void withModule();
     void diffOfTwoFiles();
+    void nameNotInTheSystemEncodingRefused();
     void keepsConfigurations_data();
     void keepsConfigurations();
     void firstCtrlCLetsTheWriteFinish();
@@ -308,6 +309,29 @@ void TestVrk04::withModule()
             QVERIFY2(line.contains(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d --> "))),
                      qPrintable(line));
     }
+}
+
+// A name with a byte that is not UTF-8 would be read back as U+FFFD: the
+// tool would save under another name. Refused before any file is made.
+void TestVrk04::nameNotInTheSystemEncodingRefused()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir folder;
+    QFile input(folder.filePath(QStringLiteral("in.bin")));
+    QVERIFY(input.open(QIODevice::WriteOnly));
+    input.write(ModuleImage::defaultImage());
+    input.close();
+    QProcess shell;
+    shell.setWorkingDirectory(folder.path());
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" convert in.bin \"$(printf 'x\\377.json')\""),
+                                            QStringLiteral(VRK04_CLI_PATH)});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 2);
+    QVERIFY2(shell.readAllStandardError().contains("x\\xFF.json"), "the name as given, its byte escaped");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("in.bin")});
+#else
+    QSKIP("Windows passes file names to the program as UTF-16");
+#endif
 }
 
 void TestVrk04::diffOfTwoFiles()
