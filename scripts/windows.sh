@@ -14,7 +14,8 @@
 # with an ntdll.so rebuilt from Debian's wine source and scripts/wine/*.patch,
 # so that serial ports on pseudo-terminals carry data. Both are cached under
 # ${XDG_CACHE_HOME:-~/.cache}/vrk04, keyed by their inputs; the system's Wine
-# is not touched.
+# is not touched. VRK04_WINEPREFIX names a Wine prefix of the caller's own
+# instead of the one kept in the cache.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$VRK04_ROOT/scripts/wine/wine.sh"
