@@ -279,5 +279,5 @@ build) vrk04_windows_build ;;
 test) vrk04_windows_test ;;
 package) vrk04_windows_package ;;
 run) shift; vrk04_windows_run "$@" ;;
-*) sed -n '2,9s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+*) sed -n '3,10s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
 esac
