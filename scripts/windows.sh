@@ -14,7 +14,8 @@
 # with an ntdll.so rebuilt from Debian's wine source and scripts/wine/*.patch,
 # so that serial ports on pseudo-terminals carry data. Both are cached under
 # ${XDG_CACHE_HOME:-~/.cache}/vrk04, keyed by their inputs; the system's Wine
-# is not touched.
+# is not touched. VRK04_WINEPREFIX names a Wine prefix of the caller's own
+# instead of the one kept in the cache.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$VRK04_ROOT/scripts/wine/wine.sh"
@@ -79,76 +80,130 @@ vrk04_windows_test() {
 VRK04_WINDOWS_DOCUMENTS=(NAVOD.txt GUIDE.txt licences/LICENSE licences/LGPL-3.0.txt licences/GPL-3.0.txt
                          licences/GCC-exception-3.1.txt licences/winpthreads.txt
                          licences/qtbase-copyright.txt licences/README-licences.txt)
-VRK04_WINDOWS_CLASSES='HKLM\Software\Classes'
 VRK04_WINDOWS_PROGID=VRK04.Configuration
+VRK04_WINDOWS_UNINSTALL='Software\Microsoft\Windows\CurrentVersion\Uninstall\VRK-04'
+
+# scope SCOPE: sets folder, menu and root (the registry's) of an install for
+# SCOPE, AllUsers or CurrentUser, in the caller's locals.
+vrk04_windows_scope() {
+    local programs='Microsoft/Windows/Start Menu/Programs/Nastavení VRK-04'
+    local user
+    user="$WINEPREFIX/drive_c/users/$(id -un)"
+    case "$1" in
+    AllUsers)
+        folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
+        menu="$WINEPREFIX/drive_c/ProgramData/$programs"
+        root=HKLM ;;
+    CurrentUser)
+        folder="$user/AppData/Local/Programs/VRK-04"
+        menu="$user/AppData/Roaming/$programs"
+        root=HKCU ;;
+    esac
+}
 
 # reg ARGS...: Wine's reg.exe, quiet; its exit status says whether a key or value is there.
 vrk04_wine_reg() {
     "$WINELOADER" reg "$@" >/dev/null 2>&1
 }
 
-# The default program of each suffix the installer offers the window for, one
-# "suffix=program" line each; an empty program when there is none.
+# defaults ROOT: the default program of each suffix the installer offers the
+# window for in ROOT's classes, one "suffix=program" line each; an empty
+# program when there is none.
 vrk04_windows_defaults() {
     local suffix program
     for suffix in .bin .json .csv; do
-        program=$("$WINELOADER" reg query "$VRK04_WINDOWS_CLASSES\\$suffix" /ve 2>/dev/null | tr -d '\r' |
+        program=$("$WINELOADER" reg query "$1\\Software\\Classes\\$suffix" /ve 2>/dev/null | tr -d '\r' |
                   sed -n 's/^ *(Default) *REG_SZ *//p')
         [ "$program" != "(value not set)" ] || program=
         echo "$suffix=$program"
     done
 }
 
-# install_and_check INSTALLER LINK: a silent install, its files, its
-# Start-menu entries (LINK is the guide's, in the installer's language) and
-# its "Open with" keys; prints the installed tool's --version.
+# install_and_check INSTALLER SCOPE LINK: a silent install for SCOPE, its
+# files, its Start-menu entries (LINK is the guide's, in the installer's
+# language), its uninstall entry and its "Open with" keys, all in that scope
+# and none in the other; prints the installed tool's --version.
 vrk04_windows_install_and_check() {
-    local installer="$1" guide_link="$2"
-    local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
-    local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nastavení VRK-04"
-    "$WINELOADER" "$installer" /S
+    local installer="$1" scope="$2" guide_link="$3"
+    local folder menu root
+    vrk04_windows_scope "$scope"
+    "$WINELOADER" "$installer" /S "/$scope"
     "$WINESERVER" -w
     local file
     for file in vrk04-setup.exe vrk04.exe Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
                 styles/qwindowsvistastyle.dll translations/qtbase_cs.qm Uninstall.exe \
                 "${VRK04_WINDOWS_DOCUMENTS[@]}"; do
-        [ -f "$folder/$file" ] || { echo "installer: $file not installed" >&2; return 1; }
+        [ -f "$folder/$file" ] || { echo "installer ($scope): $file not installed" >&2; return 1; }
     done
     # The zip's marker would make the installed program portable.
     [ ! -e "$folder/portable.txt" ] || { echo "installer: portable.txt installed" >&2; return 1; }
     for file in "Nastavení VRK-04.lnk" "$guide_link"; do
-        [ -f "$menu/$file" ] || { echo "installer: no Start-menu entry $file" >&2; return 1; }
+        [ -f "$menu/$file" ] || { echo "installer ($scope): no Start-menu entry $file" >&2; return 1; }
     done
-    local key="$VRK04_WINDOWS_CLASSES\\Applications\\vrk04-setup.exe"
+    local other=CurrentUser
+    [ "$scope" = AllUsers ] || other=AllUsers
+    (vrk04_windows_scope "$other" && [ ! -e "$folder" ] && [ ! -e "$menu" ] &&
+     ! vrk04_wine_reg query "$root\\$VRK04_WINDOWS_UNINSTALL" &&
+     ! vrk04_wine_reg query "$root\\Software\\Classes\\Applications\\vrk04-setup.exe") ||
+        { echo "installer ($scope): files or keys for $other as well" >&2; return 1; }
+    vrk04_wine_reg query "$root\\$VRK04_WINDOWS_UNINSTALL" /v UninstallString ||
+        { echo "installer ($scope): the uninstaller not registered in $root" >&2; return 1; }
+    local classes="$root\\Software\\Classes" key="Applications\\vrk04-setup.exe"
     local suffix
     for suffix in .bin .json .csv; do
-        vrk04_wine_reg query "$key\\SupportedTypes" /v "$suffix" &&
-            vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\$suffix\\OpenWithProgids" /v "$VRK04_WINDOWS_PROGID" ||
-            { echo "installer: vrk04-setup.exe not offered for $suffix" >&2; return 1; }
+        vrk04_wine_reg query "$classes\\$key\\SupportedTypes" /v "$suffix" &&
+            vrk04_wine_reg query "$classes\\$suffix\\OpenWithProgids" /v "$VRK04_WINDOWS_PROGID" ||
+            { echo "installer ($scope): vrk04-setup.exe not offered for $suffix" >&2; return 1; }
     done
-    vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\$VRK04_WINDOWS_PROGID\\shell\\open\\command" ||
-        { echo "installer: no open command for $VRK04_WINDOWS_PROGID" >&2; return 1; }
+    vrk04_wine_reg query "$classes\\$VRK04_WINDOWS_PROGID\\shell\\open\\command" ||
+        { echo "installer ($scope): no open command for $VRK04_WINDOWS_PROGID" >&2; return 1; }
     local version
     version=$(env -u WINEPATH "$WINELOADER" "$folder/vrk04.exe" --version | tr -d '\r')
     [[ "$version" == "vrk04 "*$'\n'"Licence: MIT" ]] || { echo "installed vrk04.exe --version: $version" >&2; return 1; }
     echo "${version%%$'\n'*}"
 }
 
-# uninstall_and_check: the uninstaller removes the folder, the licences in it,
-# the Start-menu folder and the "Open with" keys.
+# uninstall_and_check SCOPE: the uninstaller of the install for SCOPE removes
+# the folder, the licences in it, the Start-menu folder, the uninstall entry
+# and the "Open with" keys.
 vrk04_windows_uninstall_and_check() {
-    local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
-    local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nastavení VRK-04"
+    local scope="$1"
+    local folder menu root
+    vrk04_windows_scope "$scope"
     "$WINELOADER" "$folder/Uninstall.exe" /S
     "$WINESERVER" -w
-    [ ! -e "$folder" ] || { echo "uninstaller: $folder left behind" >&2; return 1; }
-    [ ! -e "$menu" ] || { echo "uninstaller: $menu left behind" >&2; return 1; }
+    [ ! -e "$folder" ] || { echo "uninstaller ($scope): $folder left behind" >&2; return 1; }
+    [ ! -e "$menu" ] || { echo "uninstaller ($scope): $menu left behind" >&2; return 1; }
     local key
-    for key in "Applications\\vrk04-setup.exe" "$VRK04_WINDOWS_PROGID" ".bin\\OpenWithProgids /v $VRK04_WINDOWS_PROGID" \
-               ".json\\OpenWithProgids /v $VRK04_WINDOWS_PROGID" ".csv\\OpenWithProgids /v $VRK04_WINDOWS_PROGID"; do
-        # shellcheck disable=SC2086 # a key, and for a value /v and its name
-        ! vrk04_wine_reg query "$VRK04_WINDOWS_CLASSES\\"$key || { echo "uninstaller: $key left behind" >&2; return 1; }
+    for key in "$VRK04_WINDOWS_UNINSTALL" "Software\\Classes\\Applications\\vrk04-setup.exe" \
+               "Software\\Classes\\$VRK04_WINDOWS_PROGID"; do
+        ! vrk04_wine_reg query "$root\\$key" || { echo "uninstaller ($scope): $root\\$key left behind" >&2; return 1; }
     done
+    for key in .bin .json .csv; do
+        ! vrk04_wine_reg query "$root\\Software\\Classes\\$key\\OpenWithProgids" /v "$VRK04_WINDOWS_PROGID" ||
+            { echo "uninstaller ($scope): $key's $VRK04_WINDOWS_PROGID left behind" >&2; return 1; }
+    done
+}
+
+# install_uninstall_and_check INSTALLER SCOPE LINK: both checks, with .json
+# given another program as its default, which both must leave as it is;
+# prints the installed tool's --version.
+vrk04_windows_install_uninstall_and_check() {
+    local installer="$1" scope="$2" guide_link="$3"
+    local folder menu root
+    vrk04_windows_scope "$scope"
+    vrk04_wine_reg add "$root\\Software\\Classes\\.json" /ve /d Other.json /f
+    local defaults version
+    defaults=$(vrk04_windows_defaults "$root")
+    # Called in a command substitution, where set -e does not hold.
+    version=$(vrk04_windows_install_and_check "$installer" "$scope" "$guide_link") || return 1
+    [ "$(vrk04_windows_defaults "$root")" = "$defaults" ] ||
+        { echo "installer ($scope): the default program of .bin, .json or .csv changed" >&2; return 1; }
+    vrk04_windows_uninstall_and_check "$scope" || return 1
+    [ "$(vrk04_windows_defaults "$root")" = "$defaults" ] ||
+        { echo "uninstaller ($scope): the default program of .bin, .json or .csv changed" >&2; return 1; }
+    vrk04_wine_reg delete "$root\\Software\\Classes\\.json" /f
+    echo "$version"
 }
 
 vrk04_windows_package() {
@@ -168,29 +223,26 @@ vrk04_windows_package() {
     done
     grep -qx "[^/]*/portable.txt" <<<"$listing" || { echo "zip: no portable.txt" >&2; return 1; }
 
-    # The installer under Wine: a silent install under Program Files, a
-    # Start-menu entry and the guide, the installed tool starting with nothing
-    # but what was installed beside it, "Open with" for configuration files
-    # without a change of their default program, and an uninstaller that
-    # removes it all. First in English (Wine's language under the C locale),
-    # then in Czech.
+    # The installer under Wine, for all users and for the current user alone:
+    # a silent install into that scope's folders, a Start-menu entry and the
+    # guide, the uninstaller registered, the installed tool starting with
+    # nothing but what was installed beside it, "Open with" for configuration
+    # files without a change of their default program, and an uninstaller
+    # that removes it all. First in English (Wine's language under the C
+    # locale), then in Czech.
     vrk04_wine_prepare
-    local folder="$WINEPREFIX/drive_c/Program Files/VRK-04"
-    if [ -f "$folder/Uninstall.exe" ]; then # left by a check that failed
-        "$WINELOADER" "$folder/Uninstall.exe" /S
-        "$WINESERVER" -w
-    fi
-    # .json with a default program of another's, which must stay.
-    vrk04_wine_reg add "$VRK04_WINDOWS_CLASSES\\.json" /ve /d Other.json /f
-    local defaults version
-    defaults=$(vrk04_windows_defaults)
-    version=$(LC_ALL=C.UTF-8 vrk04_windows_install_and_check "$installer" Guide.lnk)
-    [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
-        { echo "installer: the default program of .bin, .json or .csv changed" >&2; return 1; }
-    vrk04_windows_uninstall_and_check
-    [ "$(vrk04_windows_defaults)" = "$defaults" ] ||
-        { echo "uninstaller: the default program of .bin, .json or .csv changed" >&2; return 1; }
-    vrk04_wine_reg delete "$VRK04_WINDOWS_CLASSES\\.json" /f
+    local scope folder menu root
+    for scope in AllUsers CurrentUser; do
+        vrk04_windows_scope "$scope"
+        if [ -f "$folder/Uninstall.exe" ]; then # left by a check that failed
+            "$WINELOADER" "$folder/Uninstall.exe" /S
+            "$WINESERVER" -w
+        fi
+    done
+    local version
+    for scope in AllUsers CurrentUser; do
+        version=$(LC_ALL=C.UTF-8 vrk04_windows_install_uninstall_and_check "$installer" "$scope" Guide.lnk)
+    done
 
     # Czech from a locale of the cache's own, so that the system's stay as they are.
     local locales="$VRK04_CACHE/locale"
@@ -198,11 +250,13 @@ vrk04_windows_package() {
     (
         # For Wine; bash itself does not see LOCPATH and would warn.
         export LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 2>/dev/null
-        vrk04_windows_install_and_check "$installer" Návod.lnk >/dev/null
-        vrk04_windows_uninstall_and_check
+        for scope in AllUsers CurrentUser; do
+            vrk04_windows_install_uninstall_and_check "$installer" "$scope" Návod.lnk >/dev/null
+        done
     )
-    echo "Installer checked under Wine in English and Czech: installs with the licences and the guide," \
-         "offers the window for .bin, .json and .csv, $version starts, uninstalls"
+    echo "Installer checked under Wine in English and Czech, for all users and for the current user:" \
+         "installs with the licences and the guide into that scope alone, offers the window for .bin," \
+         ".json and .csv, $version starts, uninstalls"
 }
 
 # run PROGRAM ARGS...: PROGRAM is a path or the name of a built .exe.
@@ -225,5 +279,5 @@ build) vrk04_windows_build ;;
 test) vrk04_windows_test ;;
 package) vrk04_windows_package ;;
 run) shift; vrk04_windows_run "$@" ;;
-*) sed -n '2,9s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+*) sed -n '3,10s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
 esac

@@ -12,6 +12,8 @@ string(ASCII 239 187 191 utf8_bom)
 function(vrk04_windows_text source destination)
     get_filename_component(name ${source} NAME)
     file(READ ${CMAKE_CURRENT_SOURCE_DIR}/windows/${source} text)
+    # file(READ) alone would leave an edited text out of the next package.
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/windows/${source})
     file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/windows/${name} CONTENT "${utf8_bom}${text}"
          @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/${name} DESTINATION ${destination} ${ARGN})

@@ -13,3 +13,7 @@ LangString VRK04_AlreadyInstalled ${LANG_ENGLISH} \
     "$(^Name) is already installed.$\n$\nDo you want to uninstall the old version before installing the new one?"
 LangString VRK04_UninstallFailed ${LANG_CZECH} "Odinstalace se nezdařila."
 LangString VRK04_UninstallFailed ${LANG_ENGLISH} "Uninstall failed."
+LangString VRK04_AllUsersNeedsAdmin ${LANG_CZECH} \
+    "Program $(^Name) pro všechny uživatele počítače nainstaluje nebo odinstaluje jen správce."
+LangString VRK04_AllUsersNeedsAdmin ${LANG_ENGLISH} \
+    "Only an administrator can install or uninstall $(^Name) for all users of this computer."
