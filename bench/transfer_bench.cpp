@@ -31,7 +31,7 @@ double timeOf(SerialLink &rig, Button button)
     rig.log.clear();
     QElapsedTimer clock;
     clock.start();
-    (rig.module.*button)();
+    (rig.session.*button)();
     if (!rig.waitForEnd(rig.ended + 1, OperationTimeoutMs))
         return -1;
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -65,9 +65,9 @@ bool runScenario(double latencyMs, int runs)
     }
     bool ok = true;
     for (int run = 0; run < runs; ++run) {
-        const double read = timeOf(rig, &ModuleLink::readFromModule);
+        const double read = timeOf(rig, &Session::read);
         report("read", latencyMs, read);
-        const double write = timeOf(rig, &ModuleLink::writeToModule);
+        const double write = timeOf(rig, &Session::write);
         report("write", latencyMs, write);
         ok = ok && read >= 0 && write >= 0;
     }

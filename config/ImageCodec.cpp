@@ -50,6 +50,11 @@ int actionCode(const QString &action)
 
 } // namespace
 
+bool isConfigurationImage(const QByteArray &image)
+{
+    return decodeImage(image, CommandTable::emptyTable()).ok();
+}
+
 ImageDecoding decodeImage(const QByteArray &image, const CommandTable &previous)
 {
     ImageDecoding result;
