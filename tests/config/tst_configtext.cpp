@@ -2,6 +2,7 @@
 // Configurations as text: what the reader takes and how it refuses the rest,
 // and images through JSON and CSV and back.
 #include "ConfigText.h"
+#include "ImageCodec.h"
 #include "TestTexts.h"
 
 #include <QDir>
@@ -120,6 +121,10 @@ void TestConfigText::roundTrip_data()
         }
     }
     QTest::newRow("reference to CSV") << referenceTextImage() << Form::Csv << QString();
+    CommandTable quoted = CommandTable::emptyTable();
+    quoted.setRow(0, {QStringLiteral("A\"\",B"), QStringLiteral("RELE1"), QStringLiteral("IMPULS"), QStringLiteral("5"),
+                      QStringLiteral("ANO")});
+    QTest::newRow("SMS holding \"\" and , to CSV") << encodeImage(quoted, 0x35, 0x3E).image << Form::Csv << QString();
 }
 
 void TestConfigText::roundTrip()
