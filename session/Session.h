@@ -80,9 +80,9 @@ private:
     Configuration m_config;
     Origin m_origin;
     Kept m_kept;
-    Kept m_writing;            // the table as the running write took it
+    Kept m_writing;             // the table as the running write took it
     bool m_writesTable = false; // the running write is write()'s
     bool m_confirmed = false;
-    QString m_knownDevice;     // where m_knownImage was seen; empty when nothing is known
+    QString m_knownDevice; // where m_knownImage was seen; empty when nothing is known
     QByteArray m_knownImage;
 };

@@ -32,27 +32,27 @@ public:
     bool optionValue(int k) const override;
 
     // The controls; each has its designer name as objectName.
-    QGroupBox *portFrame;            // Frame2: port choice
+    QGroupBox *portFrame;                                          // Frame2: port choice
     std::array<QRadioButton *, PortChoice::PortCount> portOptions; // Option1 .. Option6: COM1 .. COM6
-    QPushButton *testButton;         // Command3: "TEST"
-    QGroupBox *statusFrame;          // Frame5
-    StatusBox *statusBox;            // Text2: the status log
-    QGroupBox *transferFrame;        // Frame4: data transfer
-    QPushButton *writeButton;        // Command2: "PC -> VRK-04"
-    QPushButton *readButton;         // Command1: "PC <- VRK-04"
-    QGroupBox *infoFrame;            // Frame3
-    QLabel *instructions;            // Label5
-    QLabel *speedNote;               // Label10
-    QLabel *makerLabel;              // Label6: "Výrobce :"
-    LinkLabel *makerLink;            // Label8: maker's web address
-    QLabel *supportLabel;            // Label7: "Podpora :"
-    LinkLabel *supportLink;          // Label9: support web address
-    QPushButton *helpButton;         // Command13: the help window
-    QPushButton *exitButton;         // Command4: "..:: KONEC ::..", ends the program
+    QPushButton *testButton;                                       // Command3: "TEST"
+    QGroupBox *statusFrame;                                        // Frame5
+    StatusBox *statusBox;                                          // Text2: the status log
+    QGroupBox *transferFrame;                                      // Frame4: data transfer
+    QPushButton *writeButton;                                      // Command2: "PC -> VRK-04"
+    QPushButton *readButton;                                       // Command1: "PC <- VRK-04"
+    QGroupBox *infoFrame;                                          // Frame3
+    QLabel *instructions;                                          // Label5
+    QLabel *speedNote;                                             // Label10
+    QLabel *makerLabel;                                            // Label6: "Výrobce :"
+    LinkLabel *makerLink;                                          // Label8: maker's web address
+    QLabel *supportLabel;                                          // Label7: "Podpora :"
+    LinkLabel *supportLink;                                        // Label9: support web address
+    QPushButton *helpButton;                                       // Command13: the help window
+    QPushButton *exitButton;                                       // Command4: "..:: KONEC ::..", ends the program
     // Verify, in Frame4 left of the transfer buttons
-    QCheckBox *verifyAfterWrite;     // CheckVerify: "ověřit po zápisu"
-    QPushButton *verifyButton;       // CommandVerify: the module against the table
+    QCheckBox *verifyAfterWrite; // CheckVerify: "ověřit po zápisu"
+    QPushButton *verifyButton;   // CommandVerify: the module against the table
     // Any other serial port, under the frame "Port"
-    QLabel *otherPortLabel;          // LabelPort: "Jiný port:"
-    PortCombo *otherPortBox;         // ComboPort: the system's ports, or a typed path
+    QLabel *otherPortLabel;  // LabelPort: "Jiný port:"
+    PortCombo *otherPortBox; // ComboPort: the system's ports, or a typed path
 };

@@ -15,7 +15,8 @@ using Form1Layout::makeOnPage;
 SettingsPage::SettingsPage(const TabControl &tabs)
 {
     defaultsFrame = makeOnPage<QGroupBox>(tabs, this, "Frame1", Form1::tr("Výchozí stavy výstupů uložené v EEPROM"));
-    outputNames = make<SpreadLabel>(defaultsFrame, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
+    outputNames
+        = make<SpreadLabel>(defaultsFrame, "Label1", QStringLiteral("RELE1    RELE2     RELE3     RELE4    RELE5"));
     const char *names[] = {"Command8", "Command9", "Command10", "Command11", "Command12"};
     for (int k = 1; k <= OutputCount; ++k) {
         QPushButton *button = make<QPushButton>(defaultsFrame, names[k - 1], QStringLiteral("1"));
@@ -25,7 +26,8 @@ SettingsPage::SettingsPage(const TabControl &tabs)
         defaultButtons[k - 1] = button;
     }
     centreNamesOverButtons();
-    overwriteWarning = make<QLabel>(defaultsFrame, "Label2", Form1::tr("Při každé změně povelem se nastavení přepisuje !!"));
+    overwriteWarning
+        = make<QLabel>(defaultsFrame, "Label2", Form1::tr("Při každé změně povelem se nastavení přepisuje !!"));
 
     cablingPicture = makeOnPage<QLabel>(tabs, this, "Picture1");
     cablingPicture->setPixmap(QPixmap(QStringLiteral(":/cabling.png")));

@@ -26,12 +26,12 @@ public:
     void showStates(const DefaultStates &states);
 
     // The controls; each has its designer name as objectName.
-    QGroupBox *defaultsFrame;        // Frame1: default output states
-    SpreadLabel *outputNames;        // Label1: output names over the buttons
+    QGroupBox *defaultsFrame;                              // Frame1: default output states
+    SpreadLabel *outputNames;                              // Label1: output names over the buttons
     std::array<QPushButton *, OutputCount> defaultButtons; // Command8 .. Command12: RELE1 .. RELE5
-    QLabel *overwriteWarning;        // Label2
-    QLabel *cablingPicture;          // Picture1
-    QPushButton *factoryButton;      // Command6: factory settings, not available
+    QLabel *overwriteWarning;                              // Label2
+    QLabel *cablingPicture;                                // Picture1
+    QPushButton *factoryButton;                            // Command6: factory settings, not available
 
 signals:
     // A button was clicked: output 1..5 is to change.
