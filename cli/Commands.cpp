@@ -57,7 +57,7 @@ Commands::~Commands()
 
 ExitCode Commands::run()
 {
-    if (usesPort() && !choosePort())
+    if (m_request.usesPort && !choosePort())
         return ExitCode::BadUsage;
     if (m_request.trace.isEmpty())
         return runCommand();
@@ -306,19 +306,6 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
     }
     m_console.status(ToolText::tr("Uloženo do souboru %1 (%2 B)").arg(ImageFile::quoted(path)).arg(bytes.size()));
     return true;
-}
-
-bool Commands::usesPort() const
-{
-    switch (m_request.command) {
-    case Request::Command::Test:
-    case Request::Command::Read:
-    case Request::Command::Write:
-    case Request::Command::Verify:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Without --port the one USB-serial adapter present is the port: a laptop

@@ -47,7 +47,6 @@ private:
     bool reportFindings(const QByteArray &image);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
-    bool usesPort() const;
     bool choosePort();
     // Saves image in the form path's suffix names, or raw when a text cannot
     // hold it exactly: then says so and returns Different.

@@ -56,6 +56,9 @@ void TestConfigText::read_data()
     QTest::newRow("33-character SMS") << c << edit(csv, "Zapni čer", QString(33, u'ř').toUtf8())
                                       << "m.csv, řádek 6 (povel 5), text SMS: „" + QString(33, u'ř')
                                              + "“ má 33 znaků, nejvýše 32";
+    QTest::newRow("33-character SMS holding %2") << c << edit(csv, "Zapni čer", (QString(31, u'ř') + "%2").toUtf8())
+                                                 << "m.csv, řádek 6 (povel 5), text SMS: „" + QString(31, u'ř')
+                                                        + "%2“ má 33 znaků, nejvýše 32";
     QTest::newRow("character outside Windows-1250")
         << j << edit(json, "Zapni čer", "Zapni ♥")
         << "m.json, povel 5, text SMS: znak „♥“ nelze uložit ve znakové sadě Windows-1250";
