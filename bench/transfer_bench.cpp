@@ -12,16 +12,15 @@
 
 namespace {
 
-constexpr int Baud = 19200;
+constexpr int Baud = ModuleLink::BaudRate;
 constexpr int ImageSize = 2048;
-constexpr double ByteTimeMs = 10.0 * 1000 / Baud;
 constexpr int OperationTimeoutMs = 300000;
 
 // The least a transfer can take: each byte and its answer cross the line in
 // turn, each one byte time, and each answer comes latencyMs late.
 double boundSeconds(double latencyMs)
 {
-    return ImageSize * (2 * ByteTimeMs + latencyMs) / 1000;
+    return ImageSize * (ModuleLink::ByteExchangeMs + latencyMs) / 1000;
 }
 
 // Seconds from the button to the end of the operation; negative on failure.

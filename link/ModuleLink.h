@@ -39,9 +39,10 @@ public:
     using Outcome = LinkProtocol::Outcome;     // Succeeded, Failed, Interrupted
     using Failure = LinkProtocol::Failure;
 
-    // The line's pace: 19200 bit/s, ten bits a byte, so a byte and its answer
-    // take 2 × 10 / 19.2 ms. No transfer of n bytes can be faster than n such pairs.
-    static constexpr int BaudRate = 19200;
+    // The line's pace: ten bits a byte, so a byte and its answer take
+    // 2 × 10 / 19.2 ms at 19200 bit/s. No transfer of n bytes can be faster
+    // than n such exchanges.
+    static constexpr int BaudRate = SerialComm::BaudRate;
     static constexpr double ByteExchangeMs = 2 * 10 * 1000.0 / BaudRate;
 
     explicit ModuleLink(QObject *parent = nullptr);
