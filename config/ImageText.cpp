@@ -3,6 +3,7 @@
 
 #include "ConfigImage.h"
 #include "ConfigWords.h"
+#include "ImageFile.h"
 #include "Windows1250.h"
 
 namespace {
@@ -91,14 +92,14 @@ QString unmappedMessage(QStringView text, qsizetype index)
         .arg(index + 1);
 }
 
-QString undecodableMessage(qsizetype size, int failedPosition)
+QString undecodableMessage(const QByteArray &bytes, int failedPosition)
 {
     const QString reason =
-        failedPosition > size
+        failedPosition > bytes.size()
             ? ConfigWords::tr("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
-                  .arg(size)
+                  .arg(bytes.size())
                   .arg(ConfigImageLayout::DecodedLength)
-            : ConfigWords::tr("Znak na pozici %1 není platný kód povelu (očekává se číslice).").arg(failedPosition);
+            : ConfigWords::tr("Obraz v poli: %1.").arg(ImageFile::undecodableByte(bytes, failedPosition));
     return reason + ConfigWords::tr("\nData nebyla převzata.");
 }
 

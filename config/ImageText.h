@@ -24,7 +24,7 @@ std::optional<QByteArray> displayToBytes(QStringView text, qsizetype *firstUnmap
 // Why a shown text was not taken: the character at index has no byte.
 QString unmappedMessage(QStringView text, qsizetype index);
 // Why the bytes of a shown text were not taken: they end before the
-// configuration does, or failedPosition holds no command code.
-QString undecodableMessage(qsizetype size, int failedPosition);
+// configuration does, or they do not decode at failedPosition.
+QString undecodableMessage(const QByteArray &bytes, int failedPosition);
 
 } // namespace ImageText

@@ -25,11 +25,6 @@ Konfigurace zůstává beze změny.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Soubor %1 nelze dekódovat na pozici %2.
-Konfigurace zůstává beze změny.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Načteno ze souboru %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -61,6 +56,11 @@ Ověření neproběhlo.</source>
     </message>
     <message>
         <source>List pro zákazníka (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1: %2.
+Konfigurace zůstává beze změny.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -365,12 +365,12 @@ Data nebyla převzata.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
+        <source>
+Data nebyla převzata.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-Data nebyla převzata.</source>
+        <source>Obraz v poli: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -26,12 +26,6 @@ Konfigurace zůstává beze změny.</source>
 The configuration stays unchanged.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze dekódovat na pozici %2.
-Konfigurace zůstává beze změny.</source>
-        <translation>File %1 cannot be decoded at position %2.
-The configuration stays unchanged.</translation>
-    </message>
-    <message>
         <source>Načteno ze souboru %1</source>
         <translation>Loaded from file %1</translation>
     </message>
@@ -66,6 +60,12 @@ No verification took place.</translation>
     <message>
         <source>List pro zákazníka (*.pdf)</source>
         <translation>Sheet for the customer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Soubor %1: %2.
+Konfigurace zůstává beze změny.</source>
+        <translation>File %1: %2.
+The configuration stays unchanged.</translation>
     </message>
 </context>
 <context>
@@ -370,14 +370,14 @@ The data were not taken.</translation>
         <translation>The data are too short: %1 characters, at least %2 are needed.</translation>
     </message>
     <message>
-        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
-        <translation>The character at position %1 is not a valid command code (a digit is expected).</translation>
-    </message>
-    <message>
         <source>
 Data nebyla převzata.</source>
         <translation>
 The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Obraz v poli: %1.</source>
+        <translation>The image in the box: %1.</translation>
     </message>
 </context>
 <context>

@@ -121,9 +121,8 @@ bool ConfigFileActions::openFile(const QString &path)
     }
     int failedPosition = 0;
     if (!m_session.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
-        showProblem(tr("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
-                        .arg(named(path))
-                        .arg(failedPosition));
+        showProblem(tr("Soubor %1: %2.\nKonfigurace zůstává beze změny.")
+                        .arg(named(path), ImageFile::undecodableByte(loaded.bytes, failedPosition)));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();

@@ -46,7 +46,7 @@ void ImageBoxActions::takeImage()
         return;
     int failedPosition = 0;
     if (!m_config.ImageToTable(*bytes, &failedPosition))
-        showMessage(ImageText::undecodableMessage(bytes->size(), failedPosition), MessageKind::Warning);
+        showMessage(ImageText::undecodableMessage(*bytes, failedPosition), MessageKind::Warning);
 }
 
 void ImageBoxActions::showMessage(const QString &text, MessageKind kind)
