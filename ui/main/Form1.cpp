@@ -175,7 +175,8 @@ void Form1::buildFileControls()
         m_files->verify();
     });
 
-    QWidget *const order[] = {ui.link->exitButton, ui.link->verifyAfterWrite, ui.link->verifyButton, ui.openButton, ui.saveButton};
+    QWidget *const order[] = {ui.link->exitButton, ui.link->verifyAfterWrite, ui.link->verifyButton, ui.openButton,
+                              ui.saveButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -194,13 +195,14 @@ void Form1::buildOtherPort()
 
 void Form1::setFocusOrder()
 {
-    QWidget *const order[] = {ui.imageBox,          ui.tabs,              ui.grid,
-                              ui.settings->defaultButtons[4], ui.settings->defaultButtons[3], ui.settings->defaultButtons[2],
-                              ui.settings->defaultButtons[1], ui.settings->defaultButtons[0], ui.takeImageButton,
-                              ui.showImageButton,   ui.link->portOptions[0],    ui.link->portOptions[1],
-                              ui.link->portOptions[2],    ui.link->portOptions[3],    ui.link->portOptions[4],
-                              ui.link->portOptions[5],    ui.link->testButton,        ui.link->writeButton,
-                              ui.link->readButton, ui.link->statusBox,    ui.settings->cablingPicture, ui.settings->factoryButton,  ui.link->helpButton, ui.link->exitButton};
+    const SettingsPage &settings = *ui.settings;
+    const LinkPage &link = *ui.link;
+    QWidget *const order[] = {
+        ui.imageBox, ui.tabs, ui.grid, settings.defaultButtons[4], settings.defaultButtons[3],
+        settings.defaultButtons[2], settings.defaultButtons[1], settings.defaultButtons[0], ui.takeImageButton,
+        ui.showImageButton, link.portOptions[0], link.portOptions[1], link.portOptions[2], link.portOptions[3],
+        link.portOptions[4], link.portOptions[5], link.testButton, link.writeButton, link.readButton, link.statusBox,
+        settings.cablingPicture, settings.factoryButton, link.helpButton, link.exitButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
