@@ -12,16 +12,15 @@
 
 namespace {
 
-constexpr int Baud = 19200;
+constexpr int Baud = ModuleLink::BaudRate;
 constexpr int ImageSize = 2048;
-constexpr double ByteTimeMs = 10.0 * 1000 / Baud;
 constexpr int OperationTimeoutMs = 300000;
 
 // The least a transfer can take: each byte and its answer cross the line in
 // turn, each one byte time, and each answer comes latencyMs late.
 double boundSeconds(double latencyMs)
 {
-    return ImageSize * (2 * ByteTimeMs + latencyMs) / 1000;
+    return ImageSize * (ModuleLink::ByteExchangeMs + latencyMs) / 1000;
 }
 
 // Seconds from the button to the end of the operation; negative on failure.
@@ -31,7 +30,7 @@ double timeOf(SerialLink &rig, Button button)
     rig.log.clear();
     QElapsedTimer clock;
     clock.start();
-    (rig.module.*button)();
+    (rig.session.*button)();
     if (!rig.waitForEnd(rig.ended + 1, OperationTimeoutMs))
         return -1;
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -65,9 +64,9 @@ bool runScenario(double latencyMs, int runs)
     }
     bool ok = true;
     for (int run = 0; run < runs; ++run) {
-        const double read = timeOf(rig, &ModuleLink::readFromModule);
+        const double read = timeOf(rig, &Session::read);
         report("read", latencyMs, read);
-        const double write = timeOf(rig, &ModuleLink::writeToModule);
+        const double write = timeOf(rig, &Session::write);
         report("write", latencyMs, write);
         ok = ok && read >= 0 && write >= 0;
     }

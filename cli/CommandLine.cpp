@@ -141,6 +141,7 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
         return refuse(ToolText::tr("neznámý příkaz „%1“").arg(name));
 
     m_request.command = entry->command;
+    m_request.usesPort = entry->usesPort;
     if (positional.size() != entry->files) {
         return refuse(ToolText::tr("příkaz %1 chce %2 soubor(y), zadáno %3")
                           .arg(name)

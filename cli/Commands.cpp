@@ -11,6 +11,7 @@
 #include "Fingerprint.h"
 #include "ImageCodec.h"
 #include "ImageFile.h"
+#include "LinkText.h"
 #include "PortCatalog.h"
 #include "PortReport.h"
 #include "SheetPdf.h"
@@ -56,7 +57,7 @@ Commands::~Commands()
 
 ExitCode Commands::run()
 {
-    if (usesPort() && !choosePort())
+    if (m_request.usesPort && !choosePort())
         return ExitCode::BadUsage;
     if (m_request.trace.isEmpty())
         return runCommand();
@@ -115,7 +116,7 @@ ExitCode Commands::read()
         return ExitCode::FileProblem;
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform([this] { m_link->readFromModule(); });
+    const Outcome outcome = perform([this] { m_session->read(); });
     const QByteArray received = m_link->lastReadImage();
     // More than a whole image before the end mark is as wrong as less.
     if (outcome == Outcome::Succeeded && received.size() == ConfigImageLayout::ImageSize) {
@@ -176,7 +177,10 @@ ExitCode Commands::write()
     }
     if (!openLink())
         return ExitCode::LinkFailed;
-    const Outcome outcome = perform([this, &image] { m_link->writeImage(*image); });
+    const Outcome outcome = perform([this, &image] {
+        m_writeSize = image->size();
+        m_link->writeImage(*image);
+    });
     if (outcome != Outcome::Succeeded)
         return linkFailure();
     if (m_finishWrite) {
@@ -304,19 +308,6 @@ bool Commands::save(const QString &path, const QByteArray &bytes)
     return true;
 }
 
-bool Commands::usesPort() const
-{
-    switch (m_request.command) {
-    case Request::Command::Test:
-    case Request::Command::Read:
-    case Request::Command::Write:
-    case Request::Command::Verify:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Without --port the one USB-serial adapter present is the port: a laptop
 // has no other. None or several need the user's choice.
 bool Commands::choosePort()
@@ -346,24 +337,25 @@ bool Commands::choosePort()
 
 bool Commands::openLink()
 {
-    m_link = std::make_unique<ModuleLink>();
+    m_session = std::make_unique<Session>();
+    m_link = &m_session->link();
     const auto status = [this](const QString &message) {
         if (m_console.quiet())
             m_held << message;
         else
             m_console.status(message);
     };
-    QObject::connect(m_link.get(), &ModuleLink::logged, m_link.get(), status);
-    QObject::connect(m_link.get(), &ModuleLink::advised, m_link.get(), status);
-    QObject::connect(m_link.get(), &ModuleLink::progressChanged, m_link.get(),
+    QObject::connect(m_link, &ModuleLink::logged, m_link, status);
+    QObject::connect(m_link, &ModuleLink::advised, m_link, status);
+    QObject::connect(m_link, &ModuleLink::progressChanged, m_link,
                      [this](int position, int total) { m_progress.update(position, total); });
     m_stops = std::make_unique<StopSignals>();
-    QObject::connect(m_stops.get(), &StopSignals::requested, m_link.get(),
+    QObject::connect(m_stops.get(), &StopSignals::requested, m_link,
                      [this](int number) { stopRequested(number); });
     QString reason;
     if (m_link->openPort(m_port, &reason))
         return true;
-    m_console.error(ToolText::tr("Port %1 nelze otevřít: %2").arg(m_port, reason));
+    m_console.error(LinkText::portCannotOpen(m_port, reason));
     return false;
 }
 
@@ -373,7 +365,7 @@ ModuleLink::Outcome Commands::perform(const std::function<void()> &start)
     bool ended = false;
     Outcome outcome = Outcome::Interrupted;
     const QMetaObject::Connection connection = QObject::connect(
-        m_link.get(), &ModuleLink::operationEnded, &loop,
+        m_link, &ModuleLink::operationEnded, &loop,
         [&](ModuleLink::Operation, ModuleLink::Outcome result) {
             ended = true;
             outcome = result;
@@ -418,10 +410,9 @@ void Commands::stopRequested(int number)
 {
     if (!m_link->isBusy() || m_stoppedBy)
         return;
-    const LinkProtocol &protocol = m_link->protocol();
-    const bool writing = protocol.runningOperation() == ModuleLink::Operation::Write;
-    const int total = int(protocol.ImageBuffer().size());
-    const int written = protocol.writtenBytes();
+    const bool writing = m_link->runningOperation() == ModuleLink::Operation::Write;
+    const int total = int(m_writeSize);
+    const int written = m_link->writtenBytes();
     if (writing && number == SIGINT && !m_finishWrite) {
         m_finishWrite = number;
         const int left = total - written;
@@ -447,7 +438,7 @@ void Commands::stopRequested(int number)
                             .arg(total));
     }
     m_link->abandon();
-    m_link->comm().setPortOpen(false);
+    m_link->closePort();
 }
 
 ExitCode Commands::linkFailure() const

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ExitCode.h"
-#include "ModuleLink.h"
+#include "Session.h"
 #include "ProgressLine.h"
 #include "Request.h"
 
@@ -18,7 +18,7 @@ class Console;
 class StopSignals;
 
 // The commands of vrk04 over the libraries: files through ImageFile, the
-// module through one ModuleLink, tables through TableFormat, configuration
+// module through one Session, tables through TableFormat, configuration
 // texts through ConfigText. Files are checked before the port is opened, so
 // nothing reaches the module after a file error.
 class Commands
@@ -47,7 +47,6 @@ private:
     bool reportFindings(const QByteArray &image);
     bool canSave(const QString &path);
     bool save(const QString &path, const QByteArray &bytes);
-    bool usesPort() const;
     bool choosePort();
     // Saves image in the form path's suffix names, or raw when a text cannot
     // hold it exactly: then says so and returns Different.
@@ -66,7 +65,9 @@ private:
     const Request &m_request;
     Console &m_console;
     ProgressLine m_progress;
-    std::unique_ptr<ModuleLink> m_link;
+    std::unique_ptr<Session> m_session;
+    ModuleLink *m_link = nullptr; // the session's
+    qsizetype m_writeSize = 0;    // the image the running write sends
     QString m_port; // --port, or the one USB adapter present
     QStringList m_held; // the running operation's status lines, kept back while quiet
     std::unique_ptr<StopSignals> m_stops;

@@ -16,6 +16,7 @@ struct Request
     enum class Verify { AfterWrite, Skip };
 
     Command command = Command::Ports;
+    bool usesPort = false; // the command talks to the module: test, read, write, verify
     QString port;      // test, read, write, verify
     QStringList files; // read, write, verify, show, check: one; diff, convert: two
     Format format = Format::Text;

@@ -14,6 +14,8 @@ constexpr int FirstRecordPos = 656;       // record k at 656 + 3k .. 658 + 3k
 constexpr int RecordSize = 3;
 constexpr int DecodedLength = 715;        // the decoder reads positions 1..715 only
 constexpr char FillByte = char(0xFF);
+constexpr int MinTime = -32; // seconds, stored 0x00
+constexpr int MaxTime = 95;  // seconds, stored 0x7F
 
 constexpr int smsFieldPos(int row) { return SmsFieldSize * row + 1; }
 constexpr int recordPos(int row) { return FirstRecordPos + RecordSize * row; }

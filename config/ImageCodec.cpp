@@ -12,9 +12,6 @@ using namespace ConfigImageLayout;
 
 namespace {
 
-constexpr int MinTime = -32; // stored 0x00
-constexpr int MaxTime = 95;  // stored 0x7F
-
 // The byte at 1-based position p, or nothing beyond the end of the image.
 std::optional<quint8> byteAt(const QByteArray &image, int p)
 {
@@ -49,6 +46,11 @@ int actionCode(const QString &action)
 }
 
 } // namespace
+
+bool isConfigurationImage(const QByteArray &image)
+{
+    return decodeImage(image, CommandTable::emptyTable()).ok();
+}
 
 ImageDecoding decodeImage(const QByteArray &image, const CommandTable &previous)
 {
@@ -174,7 +176,7 @@ QString ImageEncoding::message() const
     case Problem::None:
         return {};
     case Problem::SmsTooLong:
-        return ConfigWords::tr("%1: text SMS je delší než 32 znaků.").arg(command);
+        return ConfigWords::tr("%1: text SMS je delší než %2 znaků.").arg(command).arg(SmsFieldSize);
     case Problem::SmsUnmappable:
         return ConfigWords::tr("%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.")
             .arg(command);
@@ -184,8 +186,10 @@ QString ImageEncoding::message() const
         return ConfigWords::tr("%1: čas „%2“ není celé číslo.")
             .arg(command, cellText);
     case Problem::TimeOutOfRange:
-        return ConfigWords::tr("%1: čas %2 s je mimo rozsah -32 až 95 s.")
-            .arg(command, cellText);
+        return ConfigWords::tr("%1: čas %2 s je mimo rozsah %3 až %4 s.")
+            .arg(command, cellText)
+            .arg(MinTime)
+            .arg(MaxTime);
     }
     return {};
 }

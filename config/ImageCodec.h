@@ -27,6 +27,8 @@ struct ImageDecoding
 // decodes, or the result reports the failing position and its table must not
 // be used.
 ImageDecoding decodeImage(const QByteArray &image, const CommandTable &previous);
+// The whole image decodes: it holds a configuration.
+bool isConfigurationImage(const QByteArray &image);
 
 struct ImageEncoding
 {

@@ -39,26 +39,35 @@ QString readFailure(const QFile &file)
     return file.errorString();
 }
 
+QString tooShort(qsizetype size)
+{
+    return ConfigWords::tr("má %1 B, konfigurační obraz má nejméně %2 B")
+        .arg(size)
+        .arg(ConfigImageLayout::DecodedLength);
+}
+
 } // namespace
+
+QString undecodableByte(const QByteArray &bytes, int position)
+{
+    if (position < 1 || position > bytes.size())
+        return tooShort(bytes.size());
+    return ConfigWords::tr("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
+        .arg(quint8(bytes.at(position - 1)), 2, 16, QChar(u'0'))
+        .arg(position)
+        .arg(describePosition(position));
+}
 
 QString problemWith(const QByteArray &bytes, qsizetype maximum)
 {
     using ConfigImageLayout::DecodedLength;
-    if (bytes.size() < DecodedLength) {
-        return ConfigWords::tr("má %1 B, konfigurační obraz má nejméně %2 B")
-            .arg(bytes.size())
-            .arg(DecodedLength);
-    }
+    if (bytes.size() < DecodedLength)
+        return tooShort(bytes.size());
     if (bytes.size() > maximum)
         return tooLong(bytes.size(), maximum);
     const ImageDecoding decoded = decodeImage(bytes, CommandTable());
-    if (!decoded.ok()) {
-        const int p = decoded.failedPosition;
-        return ConfigWords::tr("bajt 0x%1 na pozici %2 (%3) nelze dekódovat")
-            .arg(quint8(bytes.at(p - 1)), 2, 16, QChar(u'0'))
-            .arg(p)
-            .arg(describePosition(p));
-    }
+    if (!decoded.ok())
+        return undecodableByte(bytes, decoded.failedPosition);
     return {};
 }
 

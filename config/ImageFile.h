@@ -20,6 +20,10 @@ inline constexpr qsizetype WriteMaximum = ConfigImageLayout::ImageSize;
 // than 715 bytes, longer than maximum, or not decodable, naming the position);
 // empty when they are one.
 QString problemWith(const QByteArray &bytes, qsizetype maximum);
+// The one sentence for an image that does not decode at the 1-based
+// position: "bajt 0x41 na pozici 657 (…) nelze dekódovat", or that it is
+// too short when the position lies beyond its end.
+QString undecodableByte(const QByteArray &bytes, int position);
 
 struct Loaded
 {

@@ -1,12 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "ImageText.h"
 
+#include "ConfigImage.h"
+#include "ConfigWords.h"
+#include "ImageFile.h"
 #include "Windows1250.h"
 
 namespace {
 
 constexpr char16_t ControlPictures = 0x2400; // ␀ .. ␟ for 0x00 .. 0x1F
 constexpr char16_t DeletePicture = 0x2421;   // ␡ for 0x7F
+
+// The character at index i of text for a message: in quotes with its code
+// point, or the code point alone for a character that would not show or would
+// disturb the sentence (a control, a direction or width format character, a
+// combining mark, half a surrogate pair).
+QString describeCharacter(QStringView text, qsizetype i)
+{
+    char32_t code = text[i].unicode();
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+    const QString value = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    switch (QChar::category(code)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return value;
+    default:
+        return QStringLiteral("„%1“ (%2)").arg(QString::fromUcs4(&code, 1), value);
+    }
+}
 
 } // namespace
 
@@ -53,6 +82,25 @@ std::optional<QByteArray> displayToBytes(QStringView text, qsizetype *firstUnmap
         }
     }
     return bytes;
+}
+
+QString unmappedMessage(QStringView text, qsizetype index)
+{
+    return ConfigWords::tr("Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.\n"
+                           "Data nebyla převzata.")
+        .arg(describeCharacter(text, index))
+        .arg(index + 1);
+}
+
+QString undecodableMessage(const QByteArray &bytes, int failedPosition)
+{
+    const QString reason =
+        failedPosition > bytes.size()
+            ? ConfigWords::tr("Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.")
+                  .arg(bytes.size())
+                  .arg(ConfigImageLayout::DecodedLength)
+            : ConfigWords::tr("Obraz v poli: %1.").arg(ImageFile::undecodableByte(bytes, failedPosition));
+    return reason + ConfigWords::tr("\nData nebyla převzata.");
 }
 
 } // namespace ImageText

@@ -21,4 +21,10 @@ QString bytesToDisplay(const QByteArray &bytes);
 // index then goes to firstUnmapped (when given).
 std::optional<QByteArray> displayToBytes(QStringView text, qsizetype *firstUnmapped = nullptr);
 
+// Why a shown text was not taken: the character at index has no byte.
+QString unmappedMessage(QStringView text, qsizetype index);
+// Why the bytes of a shown text were not taken: they end before the
+// configuration does, or they do not decode at failedPosition.
+QString undecodableMessage(const QByteArray &bytes, int failedPosition);
+
 } // namespace ImageText

@@ -2,6 +2,7 @@
 #include "TextRefusal.h"
 
 #include "CommandTable.h"
+#include "ConfigImage.h"
 #include "TableFormat.h"
 #include "Windows1250.h"
 
@@ -108,7 +109,8 @@ QString TextRefusal::why() const
     case Reason::UnknownConfirmation:
         return tr("%1 není ANO ani NE").arg(quoted);
     case Reason::SmsTooLong:
-        return tr("%1 má %2 znaků, nejvýše 32").arg(quoted).arg(value.size());
+        return tr("%1 má %2 znaků, nejvýše %3")
+            .arg(quoted, QString::number(value.size()), QString::number(ConfigImageLayout::SmsFieldSize));
     case Reason::SmsUnmappable: {
         qsizetype at = 0;
         Windows1250::fromText(value, &at);
@@ -120,7 +122,8 @@ QString TextRefusal::why() const
     case Reason::TimeNotWholeNumber:
         return tr("%1 není celé číslo").arg(quoted);
     case Reason::TimeOutOfRange:
-        return tr("%1 je mimo rozsah -32..95").arg(quoted);
+        return tr("%1 je mimo rozsah %2..%3")
+            .arg(quoted, QString::number(ConfigImageLayout::MinTime), QString::number(ConfigImageLayout::MaxTime));
     case Reason::MissingDefaults:
         return tr("chybí řádek výchozích stavů (defaults a pět 0/1)");
     case Reason::DefaultsCount:

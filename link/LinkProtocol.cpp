@@ -3,7 +3,6 @@
 
 #include "Comm.h"
 #include "ConfigImage.h"
-#include "Configuration.h"
 #include "ImageDiff.h"
 #include "LinkText.h"
 #include "LinkTimer.h"
@@ -58,11 +57,10 @@ using Status = LinkText::Status;
 
 } // namespace
 
-LinkProtocol::LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config, QObject *parent)
+LinkProtocol::LinkProtocol(Comm &comm, LinkTimer &timer, QObject *parent)
     : QObject(parent)
     , m_comm(comm)
     , m_timer(timer)
-    , m_config(config)
 {
 }
 
@@ -158,23 +156,17 @@ void LinkProtocol::verifyModule(const QByteArray &expected)
     ReadStep();
 }
 
-void LinkProtocol::writeToModule()
+void LinkProtocol::refuseWrite(const QString &problem)
 {
     if (!startTransfer(Status::WriteStart, ImageSize + 1))
         return;
-    QString problem;
-    if (!m_config.TableToImage(&problem)) {
-        // A table the module cannot hold is never sent, not even in part.
-        if (!problem.isEmpty())
-            log(problem);
-        log(Status::WriteFailure);
-        m_failure = Failure::TableRefused;
-        m_linkState = Idle;
-        endOperation(Operation::Write, Outcome::Failed);
-        return;
-    }
-    m_imageBuffer = m_config.ConfigImage();
-    WriteStep();
+    // A table the module cannot hold is never sent, not even in part.
+    if (!problem.isEmpty())
+        log(problem);
+    log(Status::WriteFailure);
+    m_failure = Failure::TableRefused;
+    m_linkState = Idle;
+    endOperation(Operation::Write, Outcome::Failed);
 }
 
 void LinkProtocol::writeImage(const QByteArray &image)
@@ -336,8 +328,7 @@ LinkProtocol::Step LinkProtocol::finishRead()
     m_linkState = Idle;
     m_lastReadComplete = true;
     m_lastReadImage = m_imageBuffer;
-    // Bytes that do not decode leave the table as it was; ConfigImage keeps them.
-    return m_config.receiveImage(m_imageBuffer) ? Step::Done : Step::NotConfiguration;
+    return !m_imageCheck || m_imageCheck(m_imageBuffer) ? Step::Done : Step::NotConfiguration;
 }
 
 // The module's bytes go into a buffer of their own: the configuration stays
@@ -465,8 +456,6 @@ bool LinkProtocol::setPosition(int position)
     }
     return true;
 }
-
-
 
 void LinkProtocol::log(const QString &message)
 {

@@ -6,14 +6,15 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class Comm;
-class Configuration;
 class LinkTimer;
 
-// The byte protocol with the module: the link test, reading the EEPROM image
-// into ConfigImage, writing an image to the module and verifying the module
-// against an image. Each operation is a chain of steps, one protocol
+// The byte protocol with the module: the link test, reading the EEPROM image,
+// writing an image to the module and verifying the module against an image.
+// It moves bytes: a read ends by handing over the bytes it received
+// (lastReadImage()), a write and a verify take the bytes to send or compare. Each operation is a chain of steps, one protocol
 // transition per timer tick; nothing blocks and nothing throws. Every failure
 // ends the operation with one line in the status log. Only the engine changes
 // its state; the accessors below read it.
@@ -43,7 +44,13 @@ public:
     // transfer fails rather than take a runaway line's bytes without end.
     static constexpr int LongestTransfer = 2050;
 
-    LinkProtocol(Comm &comm, LinkTimer &timer, Configuration &config, QObject *parent = nullptr);
+    LinkProtocol(Comm &comm, LinkTimer &timer, QObject *parent = nullptr);
+
+    // Tells whether a read's bytes hold a configuration: a read whose bytes
+    // fail it ends as failed after "Prenos OK", with the bytes still handed
+    // over. Without a check every complete read succeeds.
+    using ImageCheck = std::function<bool(const QByteArray &image)>;
+    void setImageCheck(ImageCheck check) { m_imageCheck = std::move(check); }
 
     // Which step the timer calls: 1 ReadStep, 2 WriteStep, 3 TestStep.
     qint16 TransferMode() const { return m_transferMode; }
@@ -96,10 +103,11 @@ public:
     void testLink();
     // "PC <- VRK-04"
     void readFromModule();
-    // "PC -> VRK-04": TableToImage, then the write.
-    void writeToModule();
     // Writes image as it is, starting with "Zápis START".
     void writeImage(const QByteArray &image);
+    // A write whose table cannot be encoded: "Zápis START", the problem and
+    // the write's failure line, and nothing on the line.
+    void refuseWrite(const QString &problem);
     // Reads the module into a buffer of its own and compares it with expected.
     void verifyModule(const QByteArray &expected);
 
@@ -158,7 +166,7 @@ private:
 
     Comm &m_comm;
     LinkTimer &m_timer;
-    Configuration &m_config;
+    ImageCheck m_imageCheck;
     int m_position = 0;
     int m_total = LongestTransfer;
     // The read under way stores into m_verifiedImage, not ConfigImage.

@@ -73,9 +73,9 @@ QString LinkText::portClosed(const QString &port, const QString &reason)
     return tr("Port %1 byl zavřen: %2").arg(port, reason);
 }
 
-QString LinkText::portCannotOpen(int number, const QString &reason)
+QString LinkText::portCannotOpen(const QString &port, const QString &reason)
 {
-    return tr("Port COM%1 nelze otevřít: %2").arg(number).arg(reason);
+    return tr("Port %1 nelze otevřít: %2").arg(port, reason);
 }
 
 QString LinkText::portProblem(PortProblem problem, const QString &systemText)

@@ -42,7 +42,7 @@ public:
     // The module differs from the expected image, first at 1-based position.
     static QString verifyDifference(const QByteArray &module, const QByteArray &expected, int position);
     static QString portClosed(const QString &port, const QString &reason);
-    static QString portCannotOpen(int number, const QString &reason);
+    static QString portCannotOpen(const QString &port, const QString &reason);
 
     enum class PortProblem {
         None,

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ModuleLink.h"
 
+#include "ImageCodec.h"
 #include "LinkText.h"
+#include "PortChoice.h"
 #include "PortName.h"
 
 #include <QSerialPortInfo>
@@ -11,11 +13,13 @@ ModuleLink::ModuleLink(QObject *parent)
     , m_comm(this)
     , m_timer1(this)
     , m_ticker(m_timer1, m_comm.serialPort(), this)
-    , m_config(this)
-    , m_protocol(m_comm, m_ticker, m_config, this)
+    , m_protocol(m_comm, m_ticker, this)
     , m_answerPace(this)
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
+    // The designed interval; every step arms the tick with its own.
+    m_timer1.setInterval(10);
+    m_protocol.setImageCheck(isConfigurationImage);
     m_comm.setTrace(&m_trace);
     connect(this, &ModuleLink::logged, this, [this](const QString &line) { m_trace.noted(line); });
     connect(&m_protocol, &LinkProtocol::operationEnded, this,
@@ -35,6 +39,7 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&m_comm, &SerialComm::closedOnItsOwn, this, [this](const QString &reason) {
         emit logged(LinkText::status(LinkText::Status::AdapterUnplugged));
         emit logged(LinkText::portClosed(portName(), reason));
+        emit portLost();
     });
 }
 
@@ -60,10 +65,37 @@ QString ModuleLink::portDescription() const
     return details.isEmpty() ? portName() : QStringLiteral("%1 – %2").arg(portName(), details.join(QStringLiteral(", ")));
 }
 
-bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
+QString ModuleLink::portLabel() const
+{
+    if (m_comm.usesDevice())
+        return m_comm.deviceName();
+    return m_comm.CommPort() > 0 ? QStringLiteral("COM%1").arg(m_comm.CommPort()) : QString();
+}
+
+QString ModuleLink::deviceName() const
+{
+    return m_comm.deviceName();
+}
+
+bool ModuleLink::isPortOpen() const
+{
+    return m_comm.PortOpen();
+}
+
+void ModuleLink::closePort()
 {
     if (m_comm.PortOpen())
         m_comm.setPortOpen(false);
+}
+
+PortChoice *ModuleLink::makePortChoice(PortOptions &options, QObject *parent)
+{
+    return new PortChoice(m_comm, options, parent);
+}
+
+bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
+{
+    closePort();
     const int number = PortName::comNumber(portOrDevice);
     if (number > 0)
         m_comm.setCommPort(number);
@@ -91,9 +123,9 @@ void ModuleLink::readFromModule()
     m_protocol.readFromModule();
 }
 
-void ModuleLink::writeToModule()
+void ModuleLink::refuseWrite(const QString &problem)
 {
-    m_protocol.writeToModule();
+    m_protocol.refuseWrite(problem);
 }
 
 void ModuleLink::writeImage(const QByteArray &image)
@@ -109,4 +141,14 @@ void ModuleLink::verifyModule(const QByteArray &expected)
 bool ModuleLink::isBusy() const
 {
     return m_protocol.isBusy();
+}
+
+ModuleLink::Operation ModuleLink::runningOperation() const
+{
+    return m_protocol.runningOperation();
+}
+
+void ModuleLink::abandon()
+{
+    m_protocol.abandon();
 }

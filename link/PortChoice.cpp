@@ -36,7 +36,7 @@ void PortChoice::ScanPorts()
 
 void PortChoice::SelectPort()
 {
-    if (PortOpened != 0 && m_comm.PortOpen())
+    if (m_comm.PortOpen())
         m_comm.setPortOpen(false);
 
     for (int k = 1; k <= PortCount; ++k) {
@@ -44,11 +44,10 @@ void PortChoice::SelectPort()
             continue;
         m_comm.setCommPort(k);
         if (!m_comm.setPortOpen(true)) {
-            emit logged(LinkText::portCannotOpen(k, m_comm.failureReason()));
+            emit logged(LinkText::portCannotOpen(QStringLiteral("COM%1").arg(k), m_comm.failureReason()));
             continue;
         }
         // A device without an RTS line (a pseudo-terminal) still carries the link.
         m_comm.setRTSEnable(true);
     }
-    PortOpened = 1;
 }

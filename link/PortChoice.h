@@ -32,13 +32,9 @@ public:
     // option's tooltip names its device and, when disabled, why.
     void ScanPorts();
 
-    // Closes the open port (after the first choice), then opens the selected
-    // one with RTS on. A port that fails to open leaves no port open and one
-    // line in the status log.
+    // Closes the open port, then opens the selected one with RTS on. A port
+    // that fails to open leaves no port open and one line in the status log.
     void SelectPort();
-
-    // 0 until the first choice completes, then 1 for the rest of the run.
-    qint16 PortOpened = 0;
 
 signals:
     // A line for the status log: a chosen port that did not open.

@@ -47,8 +47,12 @@ vrk04_build() {
     local launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR="$VRK04_ROOT"
+    local werror=()
+    [ "${CI:-}" = true ] && werror=(-DVRK04_WERROR=ON)
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "$@" >/dev/null
+        cmake -S "$VRK04_ROOT" -B "$dir" -G "Unix Makefiles" "${launcher[@]}" "${werror[@]}" "$@" >/dev/null
+    elif [ ${#werror[@]} -gt 0 ]; then
+        cmake "$dir" "${werror[@]}" >/dev/null
     fi
     cmake --build "$dir" --parallel "$(nproc 2>/dev/null || echo 2)"
 }

@@ -25,11 +25,6 @@ Konfigurace zůstává beze změny.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Soubor %1 nelze dekódovat na pozici %2.
-Konfigurace zůstává beze změny.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Načteno ze souboru %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -61,6 +56,11 @@ Ověření neproběhlo.</source>
     </message>
     <message>
         <source>List pro zákazníka (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1: %2.
+Konfigurace zůstává beze změny.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -111,10 +111,6 @@ Ověření neproběhlo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: text SMS je delší než 32 znaků.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -124,10 +120,6 @@ Ověření neproběhlo.</source>
     </message>
     <message>
         <source>%1: čas „%2“ není celé číslo.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: čas %2 s je mimo rozsah -32 až 95 s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -353,6 +345,32 @@ Výchozí stavy: </source>
     </message>
     <message>
         <source>Otisk konfigurace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: text SMS je delší než %2 znaků.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: čas %2 s je mimo rozsah %3 až %4 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Data nebyla převzata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obraz v poli: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -629,24 +647,6 @@ Obraz dat nebyl vytvořen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
-Data nebyla převzata.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Data nebyla převzata.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
 Opravdu ji zapsat do modulu?</source>
         <translation type="unfinished"></translation>
@@ -871,10 +871,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Port COM%1 nelze otevřít: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>port není otevřen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -936,6 +932,10 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Převodník byl odpojen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1030,10 +1030,6 @@ Přesto skončit?</source>
 </context>
 <context>
     <name>PortPicker</name>
-    <message>
-        <source>Port %1 nelze otevřít: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Zvolen port z minulého spuštění: %1 (%2)</source>
         <translation type="unfinished"></translation>
@@ -1223,10 +1219,6 @@ Přesto skončit?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 má %2 znaků, nejvýše 32</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1236,10 +1228,6 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>%1 není celé číslo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 je mimo rozsah -32..95</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1264,6 +1252,14 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>položka %1 je uvedena dvakrát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah %2..%3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1323,10 +1319,6 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Uloženo do souboru %1 (%2 B)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port %1 nelze otevřít: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

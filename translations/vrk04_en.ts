@@ -26,12 +26,6 @@ Konfigurace zůstává beze změny.</source>
 The configuration stays unchanged.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze dekódovat na pozici %2.
-Konfigurace zůstává beze změny.</source>
-        <translation>File %1 cannot be decoded at position %2.
-The configuration stays unchanged.</translation>
-    </message>
-    <message>
         <source>Načteno ze souboru %1</source>
         <translation>Loaded from file %1</translation>
     </message>
@@ -66,6 +60,12 @@ No verification took place.</translation>
     <message>
         <source>List pro zákazníka (*.pdf)</source>
         <translation>Sheet for the customer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Soubor %1: %2.
+Konfigurace zůstává beze změny.</source>
+        <translation>File %1: %2.
+The configuration stays unchanged.</translation>
     </message>
 </context>
 <context>
@@ -115,10 +115,6 @@ No verification took place.</translation>
         <translation>Command %1</translation>
     </message>
     <message>
-        <source>%1: text SMS je delší než 32 znaků.</source>
-        <translation>%1: the SMS text is longer than 32 characters.</translation>
-    </message>
-    <message>
         <source>%1: text SMS obsahuje znak, který nelze uložit ve znakové sadě Windows-1250.</source>
         <translation>%1: the SMS text contains a character that cannot be stored in the Windows-1250 character set.</translation>
     </message>
@@ -129,10 +125,6 @@ No verification took place.</translation>
     <message>
         <source>%1: čas „%2“ není celé číslo.</source>
         <translation>%1: the time “%2” is not a whole number.</translation>
-    </message>
-    <message>
-        <source>%1: čas %2 s je mimo rozsah -32 až 95 s.</source>
-        <translation>%1: the time %2 s is outside the range -32 to 95 s.</translation>
     </message>
     <message>
         <source>povel %1, text SMS, znak %2</source>
@@ -358,6 +350,34 @@ Default states: </translation>
     <message>
         <source>Otisk konfigurace: %1</source>
         <translation>Configuration fingerprint: %1</translation>
+    </message>
+    <message>
+        <source>%1: text SMS je delší než %2 znaků.</source>
+        <translation>%1: the SMS text is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>%1: čas %2 s je mimo rozsah %3 až %4 s.</source>
+        <translation>%1: the time %2 s is outside the range %3 to %4 s.</translation>
+    </message>
+    <message>
+        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
+Data nebyla převzata.</source>
+        <translation>Character %1 at position %2 cannot be converted to the Windows-1250 character set.
+The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
+        <translation>The data are too short: %1 characters, at least %2 are needed.</translation>
+    </message>
+    <message>
+        <source>
+Data nebyla převzata.</source>
+        <translation>
+The data were not taken.</translation>
+    </message>
+    <message>
+        <source>Obraz v poli: %1.</source>
+        <translation>The image in the box: %1.</translation>
     </message>
 </context>
 <context>
@@ -641,26 +661,6 @@ No data image was made.</translation>
         <translation>Valid data must be entered !</translation>
     </message>
     <message>
-        <source>Znak %1 na pozici %2 nelze převést do znakové sady Windows-1250.
-Data nebyla převzata.</source>
-        <translation>Character %1 at position %2 cannot be converted to the Windows-1250 character set.
-The data were not taken.</translation>
-    </message>
-    <message>
-        <source>Data jsou příliš krátká: %1 znaků, potřeba je alespoň %2.</source>
-        <translation>The data are too short: %1 characters, at least %2 are needed.</translation>
-    </message>
-    <message>
-        <source>Znak na pozici %1 není platný kód povelu (očekává se číslice).</source>
-        <translation>The character at position %1 is not a valid command code (a digit is expected).</translation>
-    </message>
-    <message>
-        <source>
-Data nebyla převzata.</source>
-        <translation>
-The data were not taken.</translation>
-    </message>
-    <message>
         <source>Tabulka nebyla vyčtena z modulu, otevřena ze souboru ani upravena: je prázdná.
 Opravdu ji zapsat do modulu?</source>
         <translation>The table was not read from the module, opened from a file or edited: it is empty.
@@ -888,10 +888,6 @@ Exit all the same?</translation>
         <translation>Port %1 was closed: %2</translation>
     </message>
     <message>
-        <source>Port COM%1 nelze otevřít: %2</source>
-        <translation>Port COM%1 cannot be opened: %2</translation>
-    </message>
-    <message>
         <source>port není otevřen</source>
         <translation>the port is not open</translation>
     </message>
@@ -954,6 +950,10 @@ Exit all the same?</translation>
     <message>
         <source>Modul ukončil vyčítání předčasně, po %1. bajtu z %2.</source>
         <translation>The module ended the read early, after byte %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
     </message>
 </context>
 <context>
@@ -1047,10 +1047,6 @@ Exit all the same?</translation>
 </context>
 <context>
     <name>PortPicker</name>
-    <message>
-        <source>Port %1 nelze otevřít: %2</source>
-        <translation>Port %1 cannot be opened: %2</translation>
-    </message>
     <message>
         <source>Zvolen port z minulého spuštění: %1 (%2)</source>
         <translation>Port from the last run chosen: %1 (%2)</translation>
@@ -1240,10 +1236,6 @@ Exit all the same?</translation>
         <translation>%1 is neither ANO nor NE</translation>
     </message>
     <message>
-        <source>%1 má %2 znaků, nejvýše 32</source>
-        <translation>%1 has %2 characters, at most 32</translation>
-    </message>
-    <message>
         <source>znak „%1“ nelze uložit ve znakové sadě Windows-1250</source>
         <translation>character “%1” cannot be stored in the Windows-1250 character set</translation>
     </message>
@@ -1254,10 +1246,6 @@ Exit all the same?</translation>
     <message>
         <source>%1 není celé číslo</source>
         <translation>%1 is not a whole number</translation>
-    </message>
-    <message>
-        <source>%1 je mimo rozsah -32..95</source>
-        <translation>%1 is outside the range -32..95</translation>
     </message>
     <message>
         <source>chybí řádek výchozích stavů (defaults a pět 0/1)</source>
@@ -1282,6 +1270,14 @@ Exit all the same?</translation>
     <message>
         <source>položka %1 je uvedena dvakrát</source>
         <translation>key %1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1 má %2 znaků, nejvýše %3</source>
+        <translation>%1 has %2 characters, at most %3</translation>
+    </message>
+    <message>
+        <source>%1 je mimo rozsah %2..%3</source>
+        <translation>%1 is outside the range %2..%3</translation>
     </message>
 </context>
 <context>
@@ -1341,10 +1337,6 @@ Exit all the same?</translation>
     <message>
         <source>Uloženo do souboru %1 (%2 B)</source>
         <translation>Saved to file %1 (%2 B)</translation>
-    </message>
-    <message>
-        <source>Port %1 nelze otevřít: %2</source>
-        <translation>Port %1 cannot be opened: %2</translation>
     </message>
     <message>
         <source>otevře se</source>
@@ -1717,7 +1709,7 @@ Without --port the one USB adapter connected is used.</translation>
     </message>
     <message>
         <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
-        <translation>“%1” is not text in the system's encoding: a file of that name would be read or saved under another name; rename it</translation>
+        <translation>“%1” is not text in the system&apos;s encoding: a file of that name would be read or saved under another name; rename it</translation>
     </message>
 </context>
 <context>

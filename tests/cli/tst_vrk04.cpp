@@ -57,7 +57,8 @@ private slots:
     void nameNotInTheSystemEncodingRefused();
     void keepsConfigurations_data();
     void keepsConfigurations();
-    void firstCtrlCLetsTheWriteFinish();
+    void stopDuringWrite_data();
+    void stopDuringWrite();
     void language_data();
     void language();
 
@@ -440,10 +441,20 @@ void TestVrk04::keepsConfigurations()
     QCOMPARE(contents(modulePath), moduleAfter.isEmpty() ? ModuleImage::defaultImage() : moduleAfter);
 }
 
+void TestVrk04::stopDuringWrite_data()
+{
+    QTest::addColumn<QList<int>>("stops");
+    QTest::addColumn<bool>("finished");
+
+    QTest::newRow("Ctrl+C: the write finishes") << QList<int>{SIGINT} << true;
+    QTest::newRow("Ctrl+C twice: stopped") << QList<int>{SIGINT, SIGINT} << false;
+    QTest::newRow("SIGTERM: stopped") << QList<int>{SIGTERM} << false;
+}
+
 // Ctrl+C in the middle of a write: the write goes on to its end rather than
 // leave the module waiting for the rest, and a verify that follows finds
-// exactly the new image.
-void TestVrk04::firstCtrlCLetsTheWriteFinish()
+// exactly the new image. A second Ctrl+C, or a request to terminate, stops it.
+void TestVrk04::stopDuringWrite()
 {
 #ifndef Q_OS_UNIX
     QSKIP("Sends SIGINT, which only Unix has.");
@@ -466,12 +477,27 @@ void TestVrk04::firstCtrlCLetsTheWriteFinish()
         err += write.readAllStandardError();
     QTRY_VERIFY_WITH_TIMEOUT(sim.events().contains(QStringLiteral("attention")), 30000);
     QTest::qWait(300);
+    QFETCH(QList<int>, stops);
+    QFETCH(bool, finished);
     QVERIFY(write.state() == QProcess::Running && write.processId() > 0);
-    QCOMPARE(::kill(pid_t(write.processId()), SIGINT), 0);
+    for (const int number : stops) {
+        QCOMPARE(::kill(pid_t(write.processId()), number), 0);
+        // The next signal once this one has been heard.
+        while (number == SIGINT && !QString::fromUtf8(err).contains(QStringLiteral("Zápis se dokončí"))
+               && write.waitForReadyRead(30000))
+            err += write.readAllStandardError();
+    }
     QVERIFY(write.waitForFinished(120000));
     err += write.readAllStandardError();
     QCOMPARE(write.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(write.exitCode(), 130);
+    QCOMPARE(write.exitCode(), 128 + stops.last());
+    if (!finished) {
+        sim.stop();
+        QVERIFY2(QString::fromUtf8(err).contains(QStringLiteral("Zápis zastaven po bajtu")), err.constData());
+        QVERIFY2(!err.contains("Prenos OK"), err.constData());
+        QVERIFY(contents(modulePath) != image);
+        return;
+    }
     QVERIFY2(QString::fromUtf8(err).contains(QStringLiteral("Zápis se dokončí")), err.constData());
     QVERIFY2(err.contains("Prenos OK"), err.constData());
 

@@ -2,6 +2,7 @@
 // Configurations as text: what the reader takes and how it refuses the rest,
 // and images through JSON and CSV and back.
 #include "ConfigText.h"
+#include "ImageCodec.h"
 #include "TestTexts.h"
 
 #include <QDir>
@@ -55,6 +56,9 @@ void TestConfigText::read_data()
     QTest::newRow("33-character SMS") << c << edit(csv, "Zapni čer", QString(33, u'ř').toUtf8())
                                       << "m.csv, řádek 6 (povel 5), text SMS: „" + QString(33, u'ř')
                                              + "“ má 33 znaků, nejvýše 32";
+    QTest::newRow("33-character SMS holding %2") << c << edit(csv, "Zapni čer", (QString(31, u'ř') + "%2").toUtf8())
+                                                 << "m.csv, řádek 6 (povel 5), text SMS: „" + QString(31, u'ř')
+                                                        + "%2“ má 33 znaků, nejvýše 32";
     QTest::newRow("character outside Windows-1250")
         << j << edit(json, "Zapni čer", "Zapni ♥")
         << "m.json, povel 5, text SMS: znak „♥“ nelze uložit ve znakové sadě Windows-1250";
@@ -120,6 +124,10 @@ void TestConfigText::roundTrip_data()
         }
     }
     QTest::newRow("reference to CSV") << referenceTextImage() << Form::Csv << QString();
+    CommandTable quoted = CommandTable::emptyTable();
+    quoted.setRow(0, {QStringLiteral("A\"\",B"), QStringLiteral("RELE1"), QStringLiteral("IMPULS"), QStringLiteral("5"),
+                      QStringLiteral("ANO")});
+    QTest::newRow("SMS holding \"\" and , to CSV") << encodeImage(quoted, 0x35, 0x3E).image << Form::Csv << QString();
 }
 
 void TestConfigText::roundTrip()

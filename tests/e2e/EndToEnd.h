@@ -5,6 +5,7 @@
 
 #include "FailureNotice.h"
 #include "Form1.h"
+#include "ModuleLinkInside.h"
 #include "Questions.h"
 #include "SimulatorProcess.h"
 #include "StatusBox.h"
@@ -51,7 +52,7 @@ public:
         if (!QTest::qWaitForWindowExposed(window.get()))
             return false;
         QTest::mouseClick(window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
-        return window->comm().PortOpen();
+        return window->link().isPortOpen();
     }
 
     // "ověřit po zápisu", ticked on a first start.
@@ -92,7 +93,7 @@ public:
     // is pending, and something was logged since the window started.
     bool finished() const
     {
-        return window->link().protocol().LinkState() == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
+        return ModuleLinkInside::protocol(window->link()).LinkState() == 0 && !window->findChild<QTimer *>("Timer1")->isActive();
     }
 
     // The logged messages without their times, oldest first; the path in the

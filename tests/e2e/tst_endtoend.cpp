@@ -109,7 +109,7 @@ void TestEndToEnd::readShowsModuleConfiguration()
     for (const char *name : {"Command8", "Command9", "Command10", "Command11", "Command12"})
         captions += e2e.window->findChild<QPushButton *>(name)->text();
     QCOMPARE(captions, QStringLiteral("10100"));
-    QCOMPARE(e2e.window->link().protocol().position(), 2048);
+    QCOMPARE(ModuleLinkInside::protocol(e2e.window->link()).position(), 2048);
     QCOMPARE(e2e.barValue(), 0);
 
     QFile sent(log);
@@ -207,7 +207,7 @@ void TestEndToEnd::faults()
     if (pulled) {
         // At once rather than after the data phase's 25 s of silence.
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!e2e.window->comm().PortOpen());
+        QVERIFY(!e2e.window->link().isPortOpen());
     }
     messages.replaceInStrings(QStringLiteral("%1"), e2e.simulator.devicePath());
     const QStringList expected =
@@ -234,12 +234,12 @@ void TestEndToEnd::faults()
         QVERIFY(e2e.simulator.start({}));
         qputenv("VRK04_COM1", e2e.simulator.devicePath().toLocal8Bit());
         QTest::mouseClick(e2e.window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
-        QVERIFY(e2e.window->comm().PortOpen());
+        QVERIFY(e2e.window->link().isPortOpen());
     }
 
     // After any outcome the next press starts afresh with the attention byte.
     e2e.click("Command3");
-    QVERIFY(e2e.window->link().protocol().LinkState() == 25);
+    QVERIFY(ModuleLinkInside::protocol(e2e.window->link()).LinkState() == 25);
 }
 
 // A second transfer press while a write runs leaves the write alone; an edit
@@ -275,7 +275,7 @@ void TestEndToEnd::transferPressDuringWrite()
         QVERIFY2(messages.takeAt(2).contains(QStringLiteral("probíhá")), qPrintable(messages.join(u'|')));
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", EndToEnd::ResetFingerprint}));
     QCOMPARE(e2e.window->windowTitle(), title);
-    QCOMPARE(e2e.window->link().protocol().position(), 2049);
+    QCOMPARE(ModuleLinkInside::protocol(e2e.window->link()).position(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048), referenceResetImage());
     QCOMPARE(fileBytes(log), bytes({3, 11, 2}) + referenceResetImage());
 }
@@ -306,7 +306,7 @@ void TestEndToEnd::staleAckAfterFailedStep()
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));
     QCOMPARE(e2e.messages().last(), QStringLiteral("chyba v prenosu!"));
-    QTRY_VERIFY_WITH_TIMEOUT(e2e.window->comm().serialPort().bytesAvailable() > 0, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(ModuleLinkInside::comm(e2e.window->link()).serialPort().bytesAvailable() > 0, 30000);
 
     e2e.click("Command1");
     QVERIFY(e2e.waitUntilFinished(TransferTimeoutMs));

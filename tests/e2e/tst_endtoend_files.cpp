@@ -162,7 +162,7 @@ void TestEndToEndFiles::windowAndToolShowTheSameTable()
         e2e.click("CommandSave");
     } else {
         // The window holds the port: the tool takes it over.
-        e2e.window->comm().setPortOpen(false);
+        e2e.window->link().closePort();
         QVERIFY(!vrk04({"read", "--quiet", "--port", e2e.simulator.devicePath(), file}).isNull());
         e2e.click("CommandOpen");
         QCOMPARE(e2e.window->configuration().ConfigImage(), contents(file));

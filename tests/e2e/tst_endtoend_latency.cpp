@@ -37,7 +37,7 @@ void TestEndToEndLatency::readBehindLatency()
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Vyčítání START", "Prenos OK", EndToEnd::ModuleCheck,
                                     EndToEnd::CopyLine, EndToEnd::ModuleFingerprint}));
     QCOMPARE(e2e.window->configuration().ConfigImage(), ModuleImage::defaultImage());
-    QCOMPARE(e2e.window->link().protocol().position(), 2048);
+    QCOMPARE(ModuleLinkInside::protocol(e2e.window->link()).position(), 2048);
 }
 
 void TestEndToEndLatency::writeBehindLatency()
@@ -51,7 +51,7 @@ void TestEndToEndLatency::writeBehindLatency()
     QVERIFY2(messages.value(2).startsWith(LatencyAdvice), qPrintable(messages.join(u'\n')));
     messages.removeAt(2);
     QCOMPARE(messages, (QStringList{"Program spuštěn", "Zápis START", "Prenos OK", EndToEnd::ResetFingerprint}));
-    QCOMPARE(e2e.window->link().protocol().position(), 2049);
+    QCOMPARE(ModuleLinkInside::protocol(e2e.window->link()).position(), 2049);
     QCOMPARE(e2e.writtenImage(saved, 2048).size(), 2048);
 }
 

@@ -108,8 +108,8 @@ void TestEndToEndRandom::press(const char *button)
     ++presses;
     recent << QStringLiteral("%1 (state %2, bar %3)")
                   .arg(QLatin1String(button))
-                  .arg(e2e.window->link().protocol().LinkState())
-                  .arg(e2e.window->link().protocol().position());
+                  .arg(ModuleLinkInside::protocol(e2e.window->link()).LinkState())
+                  .arg(ModuleLinkInside::protocol(e2e.window->link()).position());
     recent = recent.mid(qMax(0, int(recent.size()) - 12));
     e2e.click(button);
 }
@@ -153,7 +153,7 @@ void TestEndToEndRandom::waitRandomly()
 // before it answers with 25.
 void TestEndToEndRandom::watchLog(const QString &message)
 {
-    const LinkProtocol &link = e2e.window->link().protocol();
+    const LinkProtocol &link = ModuleLinkInside::protocol(e2e.window->link());
     if (message == u"Prenos OK" && link.TransferMode() == 2) {
         ++writesChecked;
         if (moduleImage() != link.ImageBuffer())

@@ -2,6 +2,7 @@
 // The link protocol engine, tick by tick, on a fake port and a hand-driven
 // timer: the bytes it puts on the line, its state, its timer and its messages.
 #include "Configuration.h"
+#include "ImageCodec.h"
 #include "TableEdit.h"
 #include "TestBytes.h"
 #include "FakeComm.h"
@@ -70,13 +71,15 @@ struct Engine : LinkProtocol
     void presetImage(const QByteArray &imageBuffer) { m_imageBuffer = imageBuffer; }
 };
 
-// The engine with its port, timer and configuration, recording what it logs.
+// The engine with its port and timer, recording what it logs, and a
+// configuration that takes a read's bytes and gives a write its image as the
+// session does.
 struct Rig
 {
     FakeComm comm;
     ManualTimer timer;
     Configuration config;
-    Engine link{comm, timer, config};
+    Engine link{comm, timer};
     QStringList log;
     QList<double> progressSeen;
     int ended = 0;
@@ -87,6 +90,11 @@ struct Rig
         if (portOpen)
             comm.setPortOpen(true);
         config.ResetTable();
+        link.setImageCheck(isConfigurationImage);
+        QObject::connect(&link, &LinkProtocol::operationEnded, [this](LinkProtocol::Operation operation) {
+            if (operation == LinkProtocol::Operation::Read && link.lastReadComplete())
+                config.receiveImage(link.lastReadImage());
+        });
         QObject::connect(&link, &LinkProtocol::logged, [this](const QString &message) { log << message; });
         QObject::connect(&link, &LinkProtocol::progressChanged, [this](double value) { progressSeen << value; });
         QObject::connect(&link, &LinkProtocol::operationEnded, [this] { ++ended; });
@@ -97,7 +105,7 @@ struct Rig
         if (button == Read)
             link.readFromModule();
         else if (button == Write)
-            link.writeToModule();
+            writeTable();
         else
             link.testLink();
     }
@@ -111,6 +119,19 @@ struct Rig
             return false;
         link.TimerTick();
         return true;
+    }
+
+    void writeTable()
+    {
+        if (link.isBusy() && link.runningOperation() != LinkProtocol::Operation::Test) {
+            link.writeImage(config.ConfigImage());
+            return;
+        }
+        QString problem;
+        if (config.TableToImage(&problem))
+            link.writeImage(config.ConfigImage());
+        else
+            link.refuseWrite(problem);
     }
 
     QByteArray takeSent() { return std::exchange(comm.sent, QByteArray()); }
@@ -851,7 +872,7 @@ void TestLinkProtocol::refusedEncodingSendsNothing()
     setCell(rig.config, 4, CommandTable::SmsText, QString(33, u'A'));
     rig.takeSent();
     rig.log.clear();
-    rig.link.writeToModule();
+    rig.writeTable();
 
     QCOMPARE(rig.log.size(), 3);
     QCOMPARE(rig.log.at(0), WriteStart);
@@ -868,7 +889,7 @@ void TestLinkProtocol::refusedEncodingSendsNothing()
 void TestLinkProtocol::errorThrownInsideStepIsTrapped()
 {
     Rig rig;
-    QObject::connect(&rig.config, &Configuration::tableChanged, [] { throw std::runtime_error("grid gone"); });
+    rig.link.setImageCheck([](const QByteArray &) -> bool { throw std::runtime_error("decoder gone"); });
     QVERIFY(rig.bringTo(Read, 50));
     QVERIFY(rig.feed(validImage()));
     QVERIFY(rig.tick(End));

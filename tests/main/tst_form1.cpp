@@ -540,8 +540,7 @@ void TestForm1::scanEnablesOnlyPseudoTerminal()
     QCOMPARE(com3->toolTip(), pty.path());
     auto *com1 = m_window->findChild<QRadioButton *>("Option1");
     QCOMPARE(com1->toolTip(), QStringLiteral("/nonexistent/ttyVRK1: zařízení neexistuje"));
-    QVERIFY(!m_window->comm().PortOpen());
-    QCOMPARE(m_window->portChoice().PortOpened, qint16(0));
+    QVERIFY(!m_window->link().isPortOpen());
 }
 
 void TestForm1::portHeldByAnotherProgramIsDisabled()
@@ -565,11 +564,10 @@ void TestForm1::choosingAPortOpensIt()
     auto *com4 = m_window->findChild<QRadioButton *>("Option4");
     QTest::mouseClick(com4, Qt::LeftButton);
     QVERIFY(com4->isChecked());
-    QVERIFY(m_window->comm().PortOpen());
-    QCOMPARE(m_window->comm().CommPort(), 4);
-    QCOMPARE(m_window->portChoice().PortOpened, qint16(1));
+    QVERIFY(m_window->link().isPortOpen());
+    QCOMPARE(m_window->link().portLabel(), QStringLiteral("COM4"));
     QTest::mouseClick(com4, Qt::LeftButton); // again: closed and reopened
-    QVERIFY(m_window->comm().PortOpen());
+    QVERIFY(m_window->link().isPortOpen());
     QCOMPARE(statusBox()->text().count(QStringLiteral("\r\n")), 1);
 }
 
@@ -582,7 +580,7 @@ void TestForm1::choosingATakenPortLogsAndSurvives()
     QSerialPort other(pty.path());
     QVERIFY(other.open(QIODevice::ReadWrite)); // taken since start-up
     QTest::mouseClick(m_window->findChild<QRadioButton *>("Option5"), Qt::LeftButton);
-    QVERIFY(!m_window->comm().PortOpen());
+    QVERIFY(!m_window->link().isPortOpen());
     const QString newest = statusBox()->text().section(QStringLiteral("\r\n"), 0, 0);
     QVERIFY2(newest.endsWith(QStringLiteral(" --> Port COM5 nelze otevřít: port používá jiný program")),
              qPrintable(newest));

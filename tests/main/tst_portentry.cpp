@@ -87,14 +87,14 @@ void TestPortEntry::typedPathCarriesTheTest()
 
     enter(module.devicePath());
     QVERIFY(!option2->isChecked());
-    QVERIFY(m_window->comm().PortOpen());
-    QCOMPARE(m_window->comm().deviceName(), module.devicePath());
+    QVERIFY(m_window->link().isPortOpen());
+    QCOMPARE(m_window->link().deviceName(), module.devicePath());
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(log().value(0), QStringLiteral("TEST OK"), 10000);
 
     QTest::mouseClick(option2, Qt::LeftButton);
     QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), QString());
-    QCOMPARE(m_window->comm().deviceName(), com2.path());
+    QCOMPARE(m_window->link().deviceName(), com2.path());
     mapPortsToNothing();
 }
 
@@ -113,18 +113,18 @@ void TestPortEntry::rememberedPortIsChosenAtStart()
     m_window.reset();
     m_window = startWindow();
     // Selected, but opened only when the user acts: the device may be another one now.
-    QVERIFY(!m_window->comm().PortOpen());
+    QVERIFY(!m_window->link().isPortOpen());
     QCOMPARE(m_window->findChild<PortCombo *>("ComboPort")->currentText(), path);
     QCOMPARE(log(), (QStringList{"Zvolen port z minulého spuštění: " + path, "Program spuštěn"}));
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
-    QVERIFY(m_window->comm().PortOpen());
-    QCOMPARE(m_window->comm().deviceName(), path);
+    QVERIFY(m_window->link().isPortOpen());
+    QCOMPARE(m_window->link().deviceName(), path);
     QVERIFY(!m_window->findChild<QCheckBox *>("CheckVerify")->isChecked());
 
     m_window.reset();
     device.reset();
     m_window = startWindow();
-    QVERIFY(!m_window->comm().PortOpen());
+    QVERIFY(!m_window->link().isPortOpen());
     QCOMPARE(log(), QStringList{"Program spuštěn"});
 }
 
@@ -140,7 +140,7 @@ void TestPortEntry::settingsFifoIsSkipped()
     const auto removeFifo = qScopeGuard([&] { QFile::remove(fifo); });
     m_window = startWindow();
     QVERIFY2(log().value(0).contains(QStringLiteral("nelze přečíst: není to obyčejný soubor")), qPrintable(log().join(u'|')));
-    QVERIFY(!m_window->comm().PortOpen());
+    QVERIFY(!m_window->link().isPortOpen());
 }
 
 // A folder that cannot be created even by root: one line and one message,

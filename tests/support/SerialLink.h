@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ModuleLink.h"
+#include "ModuleLinkInside.h"
+#include "Session.h"
 
 #include <QEventLoop>
 #include <QStringList>
 #include <QTimer>
 
-// The link as every front end holds it, without a window, with the status log
-// kept as a list and its parts under short names.
+// The session as every front end holds it, without a window, with the status
+// log kept as a list and the link's parts under short names.
 class SerialLink
 {
 public:
-    ModuleLink module;
-    SerialComm &comm = module.comm();
-    QTimer &Timer1 = module.timer();
-    GraceTimer &timer = module.ticker();
-    Configuration &config = module.configuration();
-    LinkProtocol &link = module.protocol();
+    Session session;
+    ModuleLink &module = session.link();
+    SerialComm &comm = ModuleLinkInside::comm(module);
+    QTimer &Timer1 = ModuleLinkInside::timer1(module);
+    GraceTimer &timer = ModuleLinkInside::ticker(module);
+    Configuration &config = session.configuration();
+    LinkProtocol &link = ModuleLinkInside::protocol(module);
     QStringList log;
     int ended = 0; // operations ended so far
 

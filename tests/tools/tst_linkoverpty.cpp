@@ -94,7 +94,7 @@ void TestLinkOverPty::writeOfResetTableAndReadBack()
     QVERIFY(sim.start({QStringLiteral("--save"), saved, QStringLiteral("--log"), received}));
     SerialLink link;
     QVERIFY(link.open(sim.devicePath()));
-    link.link.writeToModule();
+    link.session.write();
     QVERIFY(link.waitForEnd(1));
 
     const QByteArray image = link.config.ConfigImage();
@@ -181,7 +181,7 @@ void TestLinkOverPty::faultsOnTheLine()
     QVERIFY(link.open(sim.devicePath()));
     const CommandTable tableBefore = link.config.CommandTable();
     if (write)
-        link.link.writeToModule();
+        link.session.write();
     else
         link.link.readFromModule();
     QVERIFY(link.waitForEnd(1));

@@ -80,10 +80,11 @@ FileChooser &fileChooser()
     return chooser;
 }
 
-ConfigFileActions::ConfigFileActions(QWidget &window, ModuleLink &link)
+ConfigFileActions::ConfigFileActions(QWidget &window, Session &session)
     : QObject(&window)
     , m_window(window)
-    , m_link(link)
+    , m_session(session)
+    , m_link(session.link())
 {
     m_window.setAcceptDrops(true);
     m_window.installEventFilter(this);
@@ -119,21 +120,20 @@ bool ConfigFileActions::openFile(const QString &path)
         return false;
     }
     int failedPosition = 0;
-    if (!m_link.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
-        showProblem(tr("Soubor %1 nelze dekódovat na pozici %2.\nKonfigurace zůstává beze změny.")
-                        .arg(named(path))
-                        .arg(failedPosition));
+    if (!m_session.configuration().ImageToTable(loaded.bytes, &failedPosition)) {
+        showProblem(tr("Soubor %1: %2.\nKonfigurace zůstává beze změny.")
+                        .arg(named(path), ImageFile::undecodableByte(loaded.bytes, failedPosition)));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
     emit logged(tr("Načteno ze souboru %1").arg(named(path)));
-    emit tableKept(path);
+    m_session.keepFile(path);
     return true;
 }
 
 bool ConfigFileActions::saveFile(const QString &path)
 {
-    Configuration &config = m_link.configuration();
+    Configuration &config = m_session.configuration();
     QString problem;
     if (!config.TableToImage(&problem)) {
         showProblem(problem + tr("\nSoubor nebyl uložen."));
@@ -153,7 +153,7 @@ bool ConfigFileActions::saveFile(const QString &path)
     }
     m_folder = QFileInfo(path).absolutePath();
     emit logged(tr("Uloženo do souboru %1").arg(named(path)));
-    emit tableKept(path);
+    m_session.keepFile(path);
     return true;
 }
 
@@ -161,11 +161,11 @@ bool ConfigFileActions::saveFile(const QString &path)
 // edits stay unsaved.
 bool ConfigFileActions::saveSheet(const QString &path)
 {
-    const Configuration &config = m_link.configuration();
+    const Configuration &config = m_session.configuration();
     QStringList findings;
     for (const ConfigFinding &finding : checkTable(config.CommandTable()))
         findings << findingLine(finding);
-    const CustomerSheet::Source source = {m_sheetOrigin(), QDate::currentDate(), configFingerprint(config), findings};
+    const CustomerSheet::Source source = {sheetOrigin(), QDate::currentDate(), configFingerprint(config), findings};
     QString problem;
     if (!ImageFile::save(path, sheetPdf(CustomerSheet::make(config.CommandTable(), config.defaultStates(), source)),
                          &problem)) {
@@ -180,7 +180,7 @@ bool ConfigFileActions::saveSheet(const QString &path)
 
 void ConfigFileActions::verify()
 {
-    const Configuration &config = m_link.configuration();
+    const Configuration &config = m_session.configuration();
     const ImageEncoding encoded =
         encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2());
     if (!encoded.ok()) {
@@ -197,9 +197,23 @@ void ConfigFileActions::followWrite(ModuleLink::Operation operation, ModuleLink:
     if (m_afterWrite != AfterWrite::Verify || operation != ModuleLink::Operation::Write
         || outcome != ModuleLink::Outcome::Succeeded)
         return;
-    // The verify's read reuses the protocol's buffer, so it gets a copy.
-    const QByteArray written = m_link.protocol().ImageBuffer();
+    // The verify's read reuses the link's buffers, so it gets a copy.
+    const QByteArray written = m_link.writtenImage();
     m_link.verifyModule(written);
+}
+
+QString ConfigFileActions::sheetOrigin() const
+{
+    const Session::Origin &origin = m_session.origin();
+    switch (origin.kind) {
+    case Session::Origin::Kind::File:
+        return CustomerSheet::fileOrigin(origin.file);
+    case Session::Origin::Kind::Module:
+        return CustomerSheet::moduleOrigin(origin.port);
+    case Session::Origin::Kind::Factory:
+        break;
+    }
+    return {};
 }
 
 void ConfigFileActions::showProblem(const QString &text)

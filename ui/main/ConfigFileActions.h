@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ModuleLink.h"
+#include "Session.h"
 
 #include <QObject>
 #include <QString>
@@ -32,7 +32,7 @@ class ConfigFileActions : public QObject
 public:
     enum class AfterWrite { Nothing, Verify };
 
-    ConfigFileActions(QWidget &window, ModuleLink &link);
+    ConfigFileActions(QWidget &window, Session &session);
 
     void open(); // "Otevřít…"
     // "Uložit…"; false when cancelled or failed, and after a sheet, which does
@@ -49,13 +49,9 @@ public:
     void setAfterWrite(AfterWrite afterWrite) { m_afterWrite = afterWrite; }
     // Asked before "Otevřít…" or a dropped file replaces the table; false keeps it.
     void setReplaceCheck(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
-    // Where the table came from, for the customer's sheet (CustomerSheet::fileOrigin, moduleOrigin).
-    void setSheetOrigin(std::function<QString()> origin) { m_sheetOrigin = std::move(origin); }
 
 signals:
     void logged(const QString &message);
-    // The table was opened from or saved to path.
-    void tableKept(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,9 +62,12 @@ private:
     void showProblem(const QString &text);
 
     QWidget &m_window;
+    // Where the table came from, for the customer's sheet.
+    QString sheetOrigin() const;
+
+    Session &m_session;
     ModuleLink &m_link;
     AfterWrite m_afterWrite = AfterWrite::Nothing;
     QString m_folder;
     std::function<bool()> m_mayReplace = [] { return true; };
-    std::function<QString()> m_sheetOrigin = [] { return QString(); };
 };

@@ -8,7 +8,7 @@
 
 namespace {
 
-using Failure = LinkProtocol::Failure;
+using Failure = ModuleLink::Failure;
 using Operation = ModuleLink::Operation;
 
 void showInBox(QWidget *parent, const QString &text)
@@ -23,12 +23,12 @@ QString checkTheLink()
                              "TEST a zkuste to znovu.");
 }
 
-QString writeNotice(const ModuleLink &link)
+QString writeNotice(const Session &session)
 {
-    const LinkProtocol &protocol = link.protocol();
-    switch (protocol.lastFailure()) {
+    const ModuleLink &link = session.link();
+    switch (link.lastFailure()) {
     case Failure::TableRefused: {
-        const Configuration &config = link.configuration();
+        const Configuration &config = session.configuration();
         const QString problem =
             encodeImage(config.CommandTable(), config.DefaultStateByte1(), config.DefaultStateByte2()).message();
         return FailureNotice::tr("Zápis neproběhl, do modulu se nic neposlalo: %1\n"
@@ -38,8 +38,8 @@ QString writeNotice(const ModuleLink &link)
     case Failure::CutShort:
         return FailureNotice::tr("Zápis se nedokončil (po bajtu %1 z %2). Modul teď nemá platnou konfiguraci: "
                                  "vypněte ho a zapněte, pak zapište znovu.")
-            .arg(qMax(protocol.position() - 1, 0))
-            .arg(protocol.total() - 1);
+            .arg(qMax(link.position() - 1, 0))
+            .arg(link.total() - 1);
     default:
         return FailureNotice::tr("Zápis neproběhl: modul neodpověděl, jeho konfigurace zůstala beze změny.\n%1")
             .arg(checkTheLink());
@@ -48,8 +48,7 @@ QString writeNotice(const ModuleLink &link)
 
 QString readNotice(const ModuleLink &link)
 {
-    const LinkProtocol &protocol = link.protocol();
-    switch (protocol.lastFailure()) {
+    switch (link.lastFailure()) {
     case Failure::Erased:
         return FailureNotice::tr("Modul nemá uloženou konfiguraci (jeho paměť je prázdná). Tabulka zůstala beze "
                                  "změny; upravte ji nebo otevřete ze souboru a zapište ji do modulu.");
@@ -58,8 +57,8 @@ QString readNotice(const ModuleLink &link)
                                  "modul znovu, a když se to opakuje, zapište do něj konfiguraci.");
     case Failure::CutShort:
         return FailureNotice::tr("Vyčítání se nedokončilo (po bajtu %1 z %2). Tabulka zůstala beze změny.\n%3")
-            .arg(protocol.position())
-            .arg(protocol.total())
+            .arg(link.position())
+            .arg(link.total())
             .arg(checkTheLink());
     default:
         return FailureNotice::tr("Vyčítání neproběhlo: modul neodpověděl. Tabulka zůstala beze změny.\n%1")
@@ -69,10 +68,9 @@ QString readNotice(const ModuleLink &link)
 
 QString verifyNotice(const ModuleLink &link)
 {
-    const LinkProtocol &protocol = link.protocol();
-    if (protocol.lastFailure() != Failure::Differs)
+    if (link.lastFailure() != Failure::Differs)
         return FailureNotice::tr("Ověření se nedokončilo, modul nebyl porovnán s tabulkou.\n%1").arg(checkTheLink());
-    const QList<ConfigDifference> differences = configDifferences(link.verifiedImage(), protocol.expectedImage());
+    const QList<ConfigDifference> differences = configDifferences(link.verifiedImage(), link.expectedImage());
     const ConfigDifference first = differences.value(0);
     return FailureNotice::tr("Modul obsahuje jinou konfiguraci než tabulka. První rozdíl: %1, v modulu %2, "
                              "v tabulce %3 (rozdílů celkem: %4).\nZapište tabulku do modulu znovu, nebo ji "
@@ -83,12 +81,12 @@ QString verifyNotice(const ModuleLink &link)
 
 } // namespace
 
-FailureNotice::FailureNotice(QWidget &window, ModuleLink &link)
+FailureNotice::FailureNotice(QWidget &window, Session &session)
     : QObject(&window)
     , m_window(window)
-    , m_link(link)
+    , m_session(session)
 {
-    connect(&m_link, &ModuleLink::operationEnded, this, &FailureNotice::followOperation);
+    connect(&m_session.link(), &ModuleLink::operationEnded, this, &FailureNotice::followOperation);
 }
 
 FailureNotice::Box &FailureNotice::box()
@@ -97,15 +95,15 @@ FailureNotice::Box &FailureNotice::box()
     return shown;
 }
 
-QString FailureNotice::text(ModuleLink::Operation operation, const ModuleLink &link)
+QString FailureNotice::text(ModuleLink::Operation operation, const Session &session)
 {
     switch (operation) {
     case Operation::Write:
-        return writeNotice(link);
+        return writeNotice(session);
     case Operation::Read:
-        return readNotice(link);
+        return readNotice(session.link());
     case Operation::Verify:
-        return verifyNotice(link);
+        return verifyNotice(session.link());
     case Operation::Test:
         break;
     }
@@ -117,6 +115,6 @@ void FailureNotice::followOperation(ModuleLink::Operation operation, ModuleLink:
 {
     if (outcome != ModuleLink::Outcome::Failed || operation == Operation::Test)
         return;
-    const QString notice = text(operation, m_link);
+    const QString notice = text(operation, m_session);
     QMetaObject::invokeMethod(this, [this, notice] { box()(&m_window, notice); }, Qt::QueuedConnection);
 }

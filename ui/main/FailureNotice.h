@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ModuleLink.h"
+#include "Session.h"
 
 #include <QObject>
 #include <functional>
@@ -16,10 +16,10 @@ class FailureNotice : public QObject
     Q_OBJECT
 
 public:
-    FailureNotice(QWidget &window, ModuleLink &link);
+    FailureNotice(QWidget &window, Session &session);
 
     // The text for the operation that just failed, from the link's record of it.
-    static QString text(ModuleLink::Operation operation, const ModuleLink &link);
+    static QString text(ModuleLink::Operation operation, const Session &session);
 
     // Shows the notice with "OK" only; replaceable like questionBox(), so
     // that end-to-end runs go on without a box.
@@ -30,5 +30,5 @@ private:
     void followOperation(ModuleLink::Operation operation, ModuleLink::Outcome outcome);
 
     QWidget &m_window;
-    ModuleLink &m_link;
+    Session &m_session;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PortPicker.h"
 
+#include "LinkText.h"
 #include "ModuleLink.h"
 #include "PortChoice.h"
 #include "PortCombo.h"
@@ -40,9 +41,7 @@ void PortPicker::otherPortEntered(const QString &typed)
     clearOptions();
     QString reason;
     if (!m_link.openPort(path, &reason))
-        emit logged(tr("Port %1 nelze otevřít: %2").arg(path, reason));
-    // Like an option's choice: the next one closes this port first.
-    m_choice.PortOpened = 1;
+        emit logged(LinkText::portCannotOpen(path, reason));
     remember(path);
 }
 
@@ -101,6 +100,5 @@ void PortPicker::openRestored()
     }
     QString reason;
     if (!m_link.openPort(port, &reason))
-        emit logged(tr("Port %1 nelze otevřít: %2").arg(port, reason));
-    m_choice.PortOpened = 1;
+        emit logged(LinkText::portCannotOpen(port, reason));
 }
