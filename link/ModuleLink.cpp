@@ -81,6 +81,12 @@ bool ModuleLink::openPort(const QString &portOrDevice, QString *reason)
     return true;
 }
 
+void ModuleLink::closePort()
+{
+    if (m_comm.PortOpen())
+        m_comm.setPortOpen(false);
+}
+
 void ModuleLink::testLink()
 {
     m_protocol.testLink();

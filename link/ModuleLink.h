@@ -53,6 +53,8 @@ public:
     // and then reason receives that as a warning while the result is true.
     // False and a Czech reason on failure.
     bool openPort(const QString &portOrDevice, QString *reason = nullptr);
+    // Gives the port back, so that another link may open it.
+    void closePort();
 
     void testLink();                               // "TEST"
     void readFromModule();                         // "PC <- VRK-04"
@@ -72,6 +74,7 @@ public:
     const QByteArray &lastReadImage() const { return m_protocol.lastReadImage(); }
     const QByteArray &verifiedImage() const { return m_protocol.verifiedImage(); }
     int verifyDifference() const { return m_protocol.verifyDifference(); }
+    LinkProtocol::Failure lastFailure() const { return m_protocol.lastFailure(); }
     // The image the last successful write sent, whole; empty before one.
     const QByteArray &writtenImage() const { return m_writtenImage; }
 
