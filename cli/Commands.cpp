@@ -279,8 +279,6 @@ ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
     return ExitCode::Different;
 }
 
-// The module takes exactly a whole image: a shorter one would leave it
-// waiting for the rest, to be taken from the next command's bytes.
 std::optional<QByteArray> Commands::loadWhole(const QString &path)
 {
     auto image = load(path, ImageFile::WriteMaximum);
@@ -288,7 +286,7 @@ std::optional<QByteArray> Commands::loadWhole(const QString &path)
         m_console.status(ToolText::tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
                              .arg(image->size())
                              .arg(ConfigImageLayout::ImageSize));
-        image->append(QByteArray(ConfigImageLayout::ImageSize - image->size(), ConfigImageLayout::FillByte));
+        image = ImageFile::whole(*image);
     }
     return image;
 }

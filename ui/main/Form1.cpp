@@ -21,6 +21,7 @@
 #include "PortCombo.h"
 #include "PortPicker.h"
 #include "RememberedChoices.h"
+#include "SeriesDialog.h"
 #include "Questions.h"
 #include "SpreadLabel.h"
 #include "StatusBox.h"
@@ -171,6 +172,7 @@ Form1::Form1(QWidget *parent)
     connect(m_knownModule, &KnownModule::logged, this, &Form1::LogStatus);
     buildFileControls();
     buildOtherPort();
+    buildSeriesButton();
 
     connect(&m_config, &Configuration::tableChanged, this, &Form1::RefreshGrid);
     connect(new CheckMarks(m_config, *ui.grid, this), &CheckMarks::logged, this, &Form1::LogStatus);
@@ -776,4 +778,24 @@ void Form1::setOptionToolTip(int k, const QString &text)
 bool Form1::optionValue(int k) const
 {
     return ui.portOptions[k - 1]->isChecked();
+}
+
+// "Série…" in the free room left of "HELP - jak postupovat": the dialog of a
+// production run on the window's port, with the table as it stands.
+void Form1::buildSeriesButton()
+{
+    static constexpr TwipsRect Row[] = {{"CommandSeries", 5280, 3240, 1455, 255}};
+    auto *button = makePlaced<QPushButton>(ui.helpButton->parentWidget(), Row, "CommandSeries", tr("Série…"));
+    button->move(button->pos() - ui.tabs->pageOrigin());
+    button->setToolTip(tr("Zapsat konfiguraci do modulu za modulem, každý ověřit a zapsat do protokolu"));
+    connect(button, &QPushButton::clicked, this, [this] {
+        QString port = ui.otherPortBox->currentText().trimmed();
+        for (int k = 1; k <= PortChoice::PortCount; ++k) {
+            if (ui.portOptions[k - 1]->isChecked())
+                port = QStringLiteral("COM%1").arg(k);
+        }
+        auto *dialog = new SeriesDialog(m_link, tableImage(), port, this);
+        connect(dialog, &SeriesDialog::logged, this, &Form1::LogStatus);
+        dialog->open();
+    });
 }

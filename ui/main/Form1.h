@@ -73,6 +73,7 @@ private:
     void buildLinkPage();
     void buildFileControls();
     void buildOtherPort();
+    void buildSeriesButton();
     void setFocusOrder();
     void connectLink();
     void startUp();
