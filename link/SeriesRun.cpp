@@ -162,6 +162,8 @@ void SeriesRun::scheduleTest()
 
 void SeriesRun::testNow()
 {
+    if (!isRunning())
+        return;
     m_sinceTest.start();
     m_link.testLink();
 }

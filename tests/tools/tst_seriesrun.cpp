@@ -20,6 +20,8 @@ class TestSeriesRun : public QObject
 
 private slots:
     void threeModulesSecondSwitchedOffMidWrite();
+    void stopsFollowTheToolsRule_data();
+    void stopsFollowTheToolsRule();
     void configurationWithErrorRefused();
 };
 
@@ -86,6 +88,76 @@ void TestSeriesRun::threeModulesSecondSwitchedOffMidWrite()
     QVERIFY2(failed.match(lines.at(2)).hasMatch(), qPrintable(lines.at(2)));
     QVERIFY2(ok.match(lines.at(3)).hasMatch(), qPrintable(lines.at(3)));
     QVERIFY(lines.at(4).isEmpty());
+}
+
+// A stop while waiting ends at once; in the middle of a write the first lets
+// it finish, the second abandons it. Either way the module is recorded.
+void TestSeriesRun::stopsFollowTheToolsRule_data()
+{
+    QTest::addColumn<int>("stops");     // during the write; 0: one while waiting for a silent module
+    QTest::addColumn<QString>("reason"); // of the one module recorded; empty: none is
+    QTest::addColumn<bool>("written");   // the module holds the configuration afterwards
+
+    QTest::newRow("waiting: at once, nothing recorded") << 0 << QString() << false;
+    QTest::newRow("once in the write: it finishes, no verify")
+        << 1 << QStringLiteral("^zapsáno, neověřeno: série byla přerušena$") << true;
+    QTest::newRow("twice in the write: abandoned")
+        << 2 << QStringLiteral("^zápis přerušen po \\d+\\. bajtu z 2048: modul drží neúplnou konfiguraci$") << false;
+}
+
+void TestSeriesRun::stopsFollowTheToolsRule()
+{
+    QFETCH(int, stops);
+    QFETCH(QString, reason);
+    QFETCH(bool, written);
+
+    QTemporaryDir folder;
+    const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
+    put(modulePath, ModuleImage::defaultImage());
+    SimulatorProcess sim;
+    QVERIFY(sim.start(QStringList{"--baud", "0", "--image", modulePath} + (stops ? QStringList() : QStringList{"--silent"})));
+    ModuleLink link;
+    QVERIFY(link.openPort(sim.devicePath()));
+    SeriesRun run(link);
+    QList<SeriesRecord> records;
+    connect(&run, &SeriesRun::moduleRecorded, this, [&](const SeriesRecord &record) { records << record; });
+    bool asked = false;
+    QList<bool> finishing; // what each stop answered
+    auto stopLater = [&] {
+        asked = true;
+        QMetaObject::invokeMethod(&run, [&] {
+            for (int i = 0; i < qMax(1, stops); ++i)
+                finishing << run.stop(SeriesRun::Stop::LetWriteFinish);
+        }, Qt::QueuedConnection);
+    };
+    connect(&link, &ModuleLink::operationEnded, this, [&](ModuleLink::Operation operation) {
+        if (stops == 0 && operation == ModuleLink::Operation::Test && !asked)
+            stopLater();
+    });
+    connect(&link, &ModuleLink::progressChanged, this, [&](int position) {
+        if (stops > 0 && run.phase() == SeriesRun::Phase::Writing && position > 500 && !asked)
+            stopLater();
+    });
+    QList<SeriesRun::Ending> endings;
+    QEventLoop loop;
+    connect(&run, &SeriesRun::finished, &loop, [&](SeriesRun::Ending ending) {
+        endings << ending;
+        loop.quit();
+    });
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    const QByteArray image = referenceResetImage();
+    QStringList problems;
+    QVERIFY(run.start({image, {}, {}, folder.filePath(QStringLiteral("p.csv")), 0}, &problems));
+    loop.exec();
+
+    QCOMPARE(endings, QList{SeriesRun::Ending::Stopped});
+    const QList<bool> answers = stops == 0 ? QList{false} : stops == 1 ? QList{true} : QList{true, false};
+    QCOMPARE(finishing, answers);
+    QCOMPARE(records.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty())
+        QVERIFY2(records.first().reason.contains(QRegularExpression(reason)), qPrintable(records.first().reason));
+    QCOMPARE(run.good(), 0);
+    QCOMPARE(contents(modulePath), written ? image : ModuleImage::defaultImage());
 }
 
 // Nothing reaches the port or the protocol.
