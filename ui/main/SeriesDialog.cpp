@@ -84,7 +84,8 @@ void SeriesDialog::buildWindow()
     ui.fileEdit = make<QLineEdit>(this, "EditFile");
     ui.fileButton = make<QPushButton>(this, "CommandFile", QStringLiteral("…"));
     ui.fileButton->setAccessibleName(tr("Vybrat soubor konfigurace"));
-    ui.tableOption->setChecked(true);
+    // A table that cannot be encoded leaves a file as the only source.
+    (m_tableImage.isEmpty() ? ui.fileOption : ui.tableOption)->setChecked(true);
     connect(ui.fileEdit, &QLineEdit::textEdited, ui.fileOption, [this] { ui.fileOption->setChecked(true); });
 
     make<QLabel>(this, "LabelPort", tr("Port:"))->setBuddy(ui.portEdit = make<QLineEdit>(this, "EditPort", m_windowPort));
