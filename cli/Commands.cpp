@@ -12,6 +12,7 @@
 #include "ImageCodec.h"
 #include "ImageFile.h"
 #include "PortCatalog.h"
+#include "PortName.h"
 #include "PortReport.h"
 #include "SeriesCommand.h"
 #include "SheetPdf.h"
@@ -200,7 +201,8 @@ ExitCode Commands::series()
     if (!openLink())
         return ExitCode::LinkFailed;
     SeriesCommand series(*m_link, *m_stops, m_console, m_progress);
-    const ExitCode code = series.run({*image, m_request.files.at(0), m_port, protocol, m_request.count});
+    const ExitCode code =
+        series.run({*image, m_request.files.at(0), PortName::normalised(m_port), protocol, m_request.count});
     m_failureTrace = series.failureTrace();
     return code;
 }
