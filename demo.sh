@@ -25,4 +25,5 @@ done
 [ -n "$device" ] || { echo "The module simulator did not report its device." >&2; exit 1; }
 
 echo "Simulated VRK-04 on $device, also as COM1: choose COM1 (or type $device into \"Jiný port\" and press Enter), press TEST, then PC <- VRK-04."
+echo "For a series of modules (\"Série…\"): kill -USR1 $sim_pid switches the module off, and the next one on."
 VRK04_COM1="$device" "$VRK04_ROOT/build/app/vrk04-setup"

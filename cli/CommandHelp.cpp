@@ -94,6 +94,20 @@ const QList<CommandText> &commands()
                            "chyba."),
          {},
          "vrk04 check nova.json"},
+        {"series", QT_TRANSLATE_NOOP("ToolText", "[--port P] SOUBOR [--log CSV] [--count N]"),
+         QT_TRANSLATE_NOOP("ToolText", "zapíše jednu konfiguraci do modulu za modulem, s protokolem"),
+         QT_TRANSLATE_NOOP("ToolText",
+                           "Zapíše konfiguraci ze SOUBORU do modulu za modulem: čeká na modul (test spojení\n"
+                           "nejvýš každých 0,5 s), zapíše a ověří ho, vypíše řádek „Modul 3: OK, otisk ...“\n"
+                           "a zapíše ho do protokolu; pak čeká, až modul zmizí (vypnutý nebo odpojený),\n"
+                           "a teprve potom na další. Modul se tak nikdy nezapíše dvakrát po sobě. Chybný\n"
+                           "modul se zapíše do protokolu jako CHYBA s důvodem a nepočítá se. Protokol je\n"
+                           "soubor CSV (čas, port, soubor, otisk, výsledek, důvod, sekundy), doplňovaný po\n"
+                           "řádcích. Konfigurace s chybou (jako check) se nezapíše nikam (kód 6). Skončí\n"
+                           "kódem 0 po N dobrých modulech; Ctrl+C ukončí čekání hned, zápis nechá dokončit\n"
+                           "(další Ctrl+C ho přeruší), vypíše souhrn a skončí kódem 130."),
+         {QStringLiteral("port"), QStringLiteral("log"), QStringLiteral("count"), QStringLiteral("trace")},
+         "vrk04 series --port COM1 nova.json --log protokol.csv --count 20"},
     };
     return list;
 }
@@ -176,7 +190,8 @@ QString CommandHelp::overview(const QList<QCommandLineOption> &options)
          ToolText::tr("read: obraz z modulu není celá konfigurace; existující soubor zůstal,\n"
                       "bajty z modulu jsou v novém souboru vedle něj")},
         {QString::number(toInt(ExitCode::CheckError)),
-         ToolText::tr("check, write --strict: kontrola našla chybu (write --strict nezapsal nic)")},
+         ToolText::tr("check, write --strict, series: kontrola našla chybu (write --strict a series\n"
+                      "nezapsaly nic)")},
         {QStringLiteral("128+N"), ToolText::tr("přerušeno signálem N (Ctrl+C: 130); zápis se po prvním Ctrl+C dokončí")},
     };
     for (const auto &[code, meaning] : codes) {
@@ -186,10 +201,11 @@ QString CommandHelp::overview(const QList<QCommandLineOption> &options)
             help += QString(9, u' ') + parts.at(i) + u'\n';
     }
     help += u'\n'
-            + ToolText::tr("test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam\n"
-                           "linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na\n"
-                           "řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou\n"
-                           "šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho\n"
+            + ToolText::tr("test, read, write, verify a series s --trace SOUBOR zapíší na konci do\n"
+                           "SOUBORU záznam linky: hlavičku (verze programu, systém, verze Qt, port), pak\n"
+                           "každý bajt na řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC)\n"
+                           "a hodnotou šestnáctkově, nakonec hlášení a výsledek; series posledního\n"
+                           "chybného modulu, jinak posledních přenosů. Když přenos selže, pošlete ho\n"
                            "podpoře výrobce.\n");
     help += u'\n' + ToolText::tr("Nápovědu k jednomu příkazu vypíše %1 PŘÍKAZ --help.")
                         .arg(QCoreApplication::applicationName())

@@ -36,6 +36,7 @@ const QHash<QString, CommandSpec> &commands()
         {QStringLiteral("diff"), {Command::Diff, 2, false}},
         {QStringLiteral("convert"), {Command::Convert, 2, false}},
         {QStringLiteral("check"), {Command::Check, 1, false}},
+        {QStringLiteral("series"), {Command::Series, 1, true}},
     };
     return table;
 }
@@ -46,6 +47,8 @@ const QString NoVerifyOption = QStringLiteral("no-verify");
 const QString StrictOption = QStringLiteral("strict");
 const QString QuietOption = QStringLiteral("quiet");
 const QString TraceOption = QStringLiteral("trace");
+const QString LogOption = QStringLiteral("log");
+const QString CountOption = QStringLiteral("count");
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
 const QString SheetFormat = QStringLiteral("pdf");
@@ -76,9 +79,15 @@ CommandLine::CommandLine()
                            .arg(toInt(ExitCode::CheckError))},
         {{QStringLiteral("q"), QuietOption}, ToolText::tr("Na chybový výstup psát jen chyby.")},
         {TraceOption,
-         ToolText::tr("Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt "
-                      "s časem a směrem, na konci výsledek; soubor UTF-8."),
+         ToolText::tr("Záznam linky pro podporu výrobce (test, read, write, verify, series): každý "
+                      "bajt s časem a směrem, na konci výsledek; soubor UTF-8."),
          ToolText::tr("soubor")},
+        {LogOption,
+         ToolText::tr("Protokol série (series), doplňovaný soubor CSV; bez --log vrk04-protokol.csv\n"
+                      "v aktuální složce."),
+         ToolText::tr("soubor")},
+        {CountOption, ToolText::tr("Kolik modulů série zapsat a ověřit (series); bez --count do Ctrl+C."),
+         ToolText::tr("N")},
         {{QStringLiteral("h"), HelpOption}, ToolText::tr("Vypíše tuto nápovědu.")},
         {{QStringLiteral("v"), VersionOption}, ToolText::tr("Vypíše verzi programu.")},
     };
@@ -195,8 +204,19 @@ CommandLine::Result CommandLine::parse(const QStringList &arguments)
     }
     if (m_parser.isSet(TraceOption)) {
         if (!entry->usesPort)
-            return refuse(ToolText::tr("--trace patří jen k test, read, write a verify"));
+            return refuse(ToolText::tr("--trace patří jen k test, read, write, verify a series"));
         m_request.trace = m_parser.value(TraceOption);
+    }
+    for (const QString &option : {LogOption, CountOption}) {
+        if (m_parser.isSet(option) && entry->command != Command::Series)
+            return refuse(ToolText::tr("--%1 patří jen k series").arg(option));
+    }
+    m_request.log = m_parser.value(LogOption);
+    if (m_parser.isSet(CountOption)) {
+        bool number = false;
+        m_request.count = m_parser.value(CountOption).toInt(&number);
+        if (!number || m_request.count < 1)
+            return refuse(ToolText::tr("--count chce kladné celé číslo, zadáno „%1“").arg(m_parser.value(CountOption)));
     }
     m_request.quiet = m_parser.isSet(QuietOption);
     return Result::Run;

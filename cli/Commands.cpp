@@ -13,7 +13,9 @@
 #include "ImageFile.h"
 #include "LinkText.h"
 #include "PortCatalog.h"
+#include "PortName.h"
 #include "PortReport.h"
+#include "SeriesCommand.h"
 #include "SheetPdf.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
@@ -65,7 +67,8 @@ ExitCode Commands::run()
         return ExitCode::FileProblem;
     const ExitCode code = runCommand();
     // Written after the transfers, so that no byte waits for the disk.
-    if (m_link && !save(m_request.trace, m_link->trace().text().toUtf8()) && code == ExitCode::Done)
+    const QString trace = m_failureTrace.isEmpty() && m_link ? m_link->trace().text() : m_failureTrace;
+    if (!trace.isEmpty() && !save(m_request.trace, trace.toUtf8()) && code == ExitCode::Done)
         return ExitCode::FileProblem;
     return code;
 }
@@ -91,6 +94,8 @@ ExitCode Commands::runCommand()
         return convert();
     case Request::Command::Check:
         return check();
+    case Request::Command::Series:
+        return series();
     }
     return ExitCode::BadUsage;
 }
@@ -160,17 +165,9 @@ ExitCode Commands::keepModuleBytes(const QString &path, const QByteArray &receiv
 
 ExitCode Commands::write()
 {
-    auto image = load(m_request.files.at(0), ImageFile::WriteMaximum);
+    const auto image = loadWhole(m_request.files.at(0));
     if (!image)
         return ExitCode::FileProblem;
-    // The module takes exactly a whole image: a shorter one would leave it
-    // waiting for the rest, to be taken from the next command's bytes.
-    if (image->size() < ConfigImageLayout::ImageSize) {
-        m_console.status(ToolText::tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
-                             .arg(image->size())
-                             .arg(ConfigImageLayout::ImageSize));
-        image->append(QByteArray(ConfigImageLayout::ImageSize - image->size(), ConfigImageLayout::FillByte));
-    }
     if (reportFindings(*image) && m_request.strict) {
         m_console.error(ToolText::tr("Nic nezapsáno: kontrola našla chybu (--strict)."));
         return ExitCode::CheckError;
@@ -191,6 +188,27 @@ ExitCode Commands::write()
     if (verified == ExitCode::Done)
         m_console.status(fingerprintLine(imageFingerprint(*image)));
     return verified;
+}
+
+ExitCode Commands::series()
+{
+    const auto image = loadWhole(m_request.files.at(0));
+    if (!image)
+        return ExitCode::FileProblem;
+    if (reportFindings(*image)) {
+        m_console.error(ToolText::tr("Série nezačala: kontrola našla chybu."));
+        return ExitCode::CheckError;
+    }
+    const QString protocol = m_request.log.isEmpty() ? QStringLiteral("vrk04-protokol.csv") : m_request.log;
+    if (!canSave(protocol))
+        return ExitCode::FileProblem;
+    if (!openLink())
+        return ExitCode::LinkFailed;
+    SeriesCommand series(*m_link, *m_stops, m_console, m_progress);
+    const ExitCode code =
+        series.run({*image, m_request.files.at(0), PortName::normalised(m_port), protocol, m_request.count});
+    m_failureTrace = series.failureTrace();
+    return code;
 }
 
 ExitCode Commands::verify()
@@ -265,6 +283,18 @@ ExitCode Commands::saveRead(const QString &path, const QByteArray &image)
     m_console.error(ToolText::tr("Soubor %1 obsahuje obraz tak, jak přišel: %2.")
                         .arg(ImageFile::quoted(path), rendering.refusal.message(QString())));
     return ExitCode::Different;
+}
+
+std::optional<QByteArray> Commands::loadWhole(const QString &path)
+{
+    auto image = load(path, ImageFile::WriteMaximum);
+    if (image && image->size() < ConfigImageLayout::ImageSize) {
+        m_console.status(ToolText::tr("Soubor má %1 B: doplněn výplňovými bajty 0xFF na %2 B.")
+                             .arg(image->size())
+                             .arg(ConfigImageLayout::ImageSize));
+        image = ImageFile::whole(*image);
+    }
+    return image;
 }
 
 std::optional<QByteArray> Commands::load(const QString &path, qsizetype maximum)
@@ -345,7 +375,9 @@ bool Commands::openLink()
         else
             m_console.status(message);
     };
-    QObject::connect(m_link, &ModuleLink::logged, m_link, status);
+    // A series tests the link twice a second while it waits: its module lines tell enough.
+    if (m_request.command != Request::Command::Series)
+        QObject::connect(m_link, &ModuleLink::logged, m_link, status);
     QObject::connect(m_link, &ModuleLink::advised, m_link, status);
     QObject::connect(m_link, &ModuleLink::progressChanged, m_link,
                      [this](int position, int total) { m_progress.update(position, total); });

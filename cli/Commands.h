@@ -40,8 +40,11 @@ private:
     ExitCode diff();
     ExitCode convert();
     ExitCode check();
+    ExitCode series();
 
     std::optional<QByteArray> load(const QString &path, qsizetype maximum);
+    // A file to write to a module, filled up to a whole image.
+    std::optional<QByteArray> loadWhole(const QString &path);
     // The check's findings on stderr, errors always, warnings unless quiet;
     // true when one is an error.
     bool reportFindings(const QByteArray &image);
@@ -74,4 +77,5 @@ private:
     QElapsedTimer m_clock;    // since the running operation started
     int m_finishWrite = 0;    // the signal that asked to stop once the write is done
     int m_stoppedBy = 0;      // the signal that stopped an operation
+    QString m_failureTrace;   // series: the trace of its last failed module
 };

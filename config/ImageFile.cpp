@@ -107,6 +107,13 @@ Loaded load(const QString &path, qsizetype maximum)
     return result;
 }
 
+QByteArray whole(QByteArray image)
+{
+    if (image.size() < ConfigImageLayout::ImageSize)
+        image.append(ConfigImageLayout::ImageSize - image.size(), ConfigImageLayout::FillByte);
+    return image;
+}
+
 QString unsavable(const QString &path)
 {
     const QFileInfo target(path);

@@ -38,6 +38,10 @@ struct Loaded
 // otherwise the reason, and no bytes.
 Loaded load(const QString &path, qsizetype maximum);
 
+// image filled up with the fill byte 0xFF to a whole image: the module takes
+// exactly that, and a shorter write would leave it waiting for the rest.
+QByteArray whole(QByteArray image);
+
 // Why path cannot be saved to (a folder, a missing or read-only folder), as
 // a sentence naming the file; empty when it looks possible. Checked before a
 // transfer whose result is to be saved, and again by save().

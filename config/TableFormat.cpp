@@ -51,15 +51,6 @@ QString asText(const ImageDecoding &decoded)
     return text + ConfigWords::tr("\nVýchozí stavy: ") + states.join(QStringLiteral(", ")) + u'\n';
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 QString asCsv(const ImageDecoding &decoded)
 {
     // RFC 4180: CR LF between records; a field with a comma, a quote or a
@@ -151,4 +142,13 @@ QString visibleText(const QString &text)
             shown += ch;
     }
     return shown;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
 }

@@ -16,6 +16,10 @@ enum class TableFormat { Text, Csv, Json };
 // ends Text as a line and is a member "fingerprint" of Json; Csv has no room.
 QString formatTable(const ImageDecoding &decoded, TableFormat format, const QString &fingerprint = {});
 
+// A CSV field as RFC 4180 writes it: quoted when it holds a comma, a quote
+// or a line break, its quotes doubled.
+QString csvField(const QString &text);
+
 // Control characters (C0, DEL, C1) would break the columns or act on the
 // terminal: text as the tool shows it, with them escaped as \xHH and a
 // backslash as \\, so that the text stays unambiguous.

@@ -50,6 +50,15 @@ QByteArray defaultImage()
     return resized(image, Size);
 }
 
+QByteArray numberedImage(int number)
+{
+    QByteArray image = defaultImage();
+    const QByteArray sms = "MODUL " + QByteArray::number(number);
+    const int field = 7 * SmsFieldSize;
+    image.replace(field, SmsFieldSize, sms + QByteArray(SmsFieldSize - sms.size(), Fill));
+    return image;
+}
+
 QByteArray erasedImage(int size)
 {
     return QByteArray(size, Fill);

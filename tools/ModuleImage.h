@@ -21,6 +21,10 @@ constexpr int Size = 2048;
 //   9..20 empty: SYSTEM TEST 0 s NE
 QByteArray defaultImage();
 
+// Another configured module, told apart by its number: the default image
+// with command 8's text "MODUL number".
+QByteArray numberedImage(int number);
+
 // A module whose EEPROM was never written: every byte 0xFF.
 QByteArray erasedImage(int size = Size);
 

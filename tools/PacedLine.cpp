@@ -65,6 +65,8 @@ void PacedLine::run(const volatile std::sig_atomic_t &stop)
         if (ready < 0 && errno != EINTR)
             return;
 
+        if (onWake)
+            onWake();
         const qint64 after = nowNs();
         if (ready > 0 && FD_ISSET(fd, &readable)) {
             char buffer[256];

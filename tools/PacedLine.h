@@ -34,6 +34,11 @@ public:
     std::function<void(SimulatedModule::Event)> onEvent;
     // Called with every byte taken from the PC.
     std::function<void(char)> onReceived;
+    // Called after every wake-up, a delivered signal's included.
+    std::function<void()> onWake;
+
+    // Forgets the answers not sent yet, as a module switched off does.
+    void dropPending() { m_pending.clear(); }
 
     // Returns when stop becomes non-zero (a signal) or the module drops the
     // line. Signals are blocked by the caller and delivered only while waiting.

@@ -22,7 +22,7 @@ SimulatedModule::SimulatedModule(QByteArray eeprom, ModuleFaults faults)
 SimulatedModule::Reply SimulatedModule::receive(char byte)
 {
     m_received.append(byte);
-    if (m_faults.silent || m_state == State::Closed)
+    if (m_faults.silent || m_state == State::Closed || !m_poweredOn)
         return {};
     if (m_state == State::Receiving)
         return takeWritten(byte);
@@ -64,6 +64,18 @@ void SimulatedModule::abandon()
     if (m_state != State::Closed)
         m_state = State::Idle;
     m_written.clear();
+}
+
+void SimulatedModule::switchOff()
+{
+    abandon();
+    m_poweredOn = false;
+}
+
+void SimulatedModule::switchOn(QByteArray eeprom)
+{
+    m_eeprom = std::move(eeprom);
+    m_poweredOn = true;
 }
 
 SimulatedModule::Reply SimulatedModule::setupStep(int step, State next, Event event)

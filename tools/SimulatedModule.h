@@ -46,6 +46,11 @@ public:
     // Back to waiting for the attention byte, as after a pause on the line;
     // a write in progress is dropped.
     void abandon();
+    // Power: switched off, the module takes no byte and answers nothing; each
+    // switch-on is another module, holding eeprom, waiting for the attention byte.
+    void switchOff();
+    void switchOn(QByteArray eeprom);
+    bool poweredOn() const { return m_poweredOn; }
     bool idle() const { return m_state == State::Idle || m_state == State::Closed; }
     bool lineClosed() const { return m_state == State::Closed; }
 
@@ -73,4 +78,5 @@ private:
     QByteArray m_received;
     int m_lastWriteSize = 0;
     bool m_lateAnswerSent = false;
+    bool m_poweredOn = true;
 };

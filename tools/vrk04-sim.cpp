@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // vrk04-sim: a VRK-04 module on a pseudo-terminal, for trying and testing the
 // program without the hardware. Prints the device to open on its first line.
+// SIGUSR1 switches the module off and on, each switch-on another module.
 #include "ModuleImage.h"
 #include "PacedLine.h"
 #include "PseudoTerminal.h"
@@ -24,14 +25,21 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t powerSwitches = 0;
 
 void requestStop(int)
 {
     stopRequested = 1;
 }
 
-// SIGTERM and SIGINT end the simulator; they are blocked except while it
-// waits for the line, so that no signal slips in between check and wait.
+void switchPower(int)
+{
+    powerSwitches = powerSwitches + 1;
+}
+
+// SIGTERM and SIGINT end the simulator, SIGUSR1 switches the module off or
+// on; they are blocked except while it waits for the line, so that no signal
+// slips in between check and wait.
 void installSignalHandlers()
 {
     struct sigaction action{};
@@ -39,11 +47,14 @@ void installSignalHandlers()
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    action.sa_handler = switchPower;
+    sigaction(SIGUSR1, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
     sigset_t blocked;
     sigemptyset(&blocked);
     sigaddset(&blocked, SIGTERM);
     sigaddset(&blocked, SIGINT);
+    sigaddset(&blocked, SIGUSR1);
     sigprocmask(SIG_BLOCK, &blocked, nullptr);
 }
 
@@ -84,7 +95,9 @@ bool parse(const QStringList &arguments, Options &options, QString *error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Simulates a VRK-04 module on a pseudo-terminal and prints the device path on the first line."));
+        "Simulates a VRK-04 module on a pseudo-terminal and prints the device path on the first line.\n"
+        "SIGUSR1 switches the module off, and the next one on again as another module\n"
+        "(command 8 \"MODUL n\"), as a technician does between modules of a series."));
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("image"), QStringLiteral("EEPROM image to load; a written image is saved back to it."), QStringLiteral("file")},
@@ -230,6 +243,21 @@ int main(int argc, char *argv[])
             break;
         case SimulatedModule::Event::None:
             break;
+        }
+    };
+    // Each switch-on is the next module of a series, numbered from 2.
+    int switchesSeen = 0;
+    int modules = 1;
+    line.onWake = [&] {
+        for (; switchesSeen != powerSwitches; ++switchesSeen) {
+            if (module.poweredOn()) {
+                module.switchOff();
+                line.dropPending();
+                say(QStringLiteral("off"));
+            } else {
+                module.switchOn(ModuleImage::numberedImage(++modules));
+                say(QStringLiteral("on %1").arg(modules));
+            }
         }
     };
     line.run(stopRequested);

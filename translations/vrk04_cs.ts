@@ -697,6 +697,14 @@ Přesto skončit?</source>
         <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Série…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapsat konfiguraci do modulu za modulem, každý ověřit a zapsat do protokolu</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1089,6 +1097,191 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Nastavení nelze uložit do %1. Volby tohoto běhu se příště nepoužijí.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Série modulů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z tabulky v okně</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ze souboru:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vybrat soubor konfigurace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vybrat soubor protokolu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet modulů:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bez omezení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spustit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okno právě přenáší data: počkejte na konec přenosu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tabulka v okně</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Série nezačala: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl. Dalším Stop ho přerušíte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace pro sérii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokol série</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokol CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Série dokončena: vypněte modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Série zastavena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V pořádku: %1    S chybou: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeriesProtocol</name>
+    <message>
+        <source>zápis se nedokončil (plný disk?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do protokolu %1 nelze zapisovat: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeriesRun</name>
+    <message>
+        <source>Konfiguraci nelze zapsat: obraz nelze dekódovat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Připojte modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapisuji %1. modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověřuji %1. modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotovo: vypněte modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHYBA: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vypněte ho a připojte další</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vypněte ho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul %1: OK, otisk %2, %3 s — %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul %1: CHYBA, %2, otisk %3, %4 s — %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Série: v pořádku %1, s chybou %2; protokol %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapsáno, neověřeno: série byla přerušena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis přerušen po %1. bajtu z %2: modul drží neúplnou konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověření přerušeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modul neodpověděl na zápis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modul neodpověděl na ověření</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zápis se přerušil po %1. bajtu z %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ověření se přerušilo po %1. bajtu</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1600,10 +1793,6 @@ vypíšou na chybový výstup.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>check, write --strict: kontrola našla chybu (write --strict nezapsal nic)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
 tvar souboru (convert): bin, json, csv nebo pdf.</source>
         <translation type="unfinished"></translation>
@@ -1625,21 +1814,8 @@ tvar souboru (convert): bin, json, csv nebo pdf.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
-linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
-řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
-šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
-podpoře výrobce.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
 Bez --port se použije jediný připojený USB převodník.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1647,11 +1823,79 @@ Bez --port se použije jediný připojený USB převodník.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--trace patří jen k test, read, write a verify</source>
+        <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
+        <source>[--port P] SOUBOR [--log CSV] [--count N]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapíše jednu konfiguraci do modulu za modulem, s protokolem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu za modulem: čeká na modul (test spojení
+nejvýš každých 0,5 s), zapíše a ověří ho, vypíše řádek „Modul 3: OK, otisk ...“
+a zapíše ho do protokolu; pak čeká, až modul zmizí (vypnutý nebo odpojený),
+a teprve potom na další. Modul se tak nikdy nezapíše dvakrát po sobě. Chybný
+modul se zapíše do protokolu jako CHYBA s důvodem a nepočítá se. Protokol je
+soubor CSV (čas, port, soubor, otisk, výsledek, důvod, sekundy), doplňovaný po
+řádcích. Konfigurace s chybou (jako check) se nezapíše nikam (kód 6). Skončí
+kódem 0 po N dobrých modulech; Ctrl+C ukončí čekání hned, zápis nechá dokončit
+(další Ctrl+C ho přeruší), vypíše souhrn a skončí kódem 130.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, write --strict, series: kontrola našla chybu (write --strict a series
+nezapsaly nic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test, read, write, verify a series s --trace SOUBOR zapíší na konci do
+SOUBORU záznam linky: hlavičku (verze programu, systém, verze Qt, port), pak
+každý bajt na řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC)
+a hodnotou šestnáctkově, nakonec hlášení a výsledek; series posledního
+chybného modulu, jinak posledních přenosů. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify, series): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokol série (series), doplňovaný soubor CSV; bez --log vrk04-protokol.csv
+v aktuální složce.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolik modulů série zapsat a ověřit (series); bez --count do Ctrl+C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write, verify a series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 patří jen k series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count chce kladné celé číslo, zadáno „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Série nezačala: kontrola našla chybu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl; pak série skončí. Dalším Ctrl+C zápis přerušíte.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

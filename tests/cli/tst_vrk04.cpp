@@ -59,6 +59,7 @@ private slots:
     void keepsConfigurations();
     void stopDuringWrite_data();
     void stopDuringWrite();
+    void seriesOfOneModule();
     void language_data();
     void language();
 
@@ -234,6 +235,10 @@ void TestVrk04::withModule_data()
                                                             << args({"write", "--strict", "--port", Device, file}) << 6
                                                             << args({"povel 9: chyba", "Nic nezapsáno"}) << none
                                                             << twoStav << module << true << none;
+    QTest::newRow("series refuses a configuration with an error before the port") << none << twoStav
+                                                                           << args({"series", "--port", Device, file}) << 6
+                                                                           << args({"povel 9: chyba", "Série nezačala"}) << none
+                                                                           << twoStav << module << true << none;
     QTest::newRow("show prints the fingerprint") << none << reset << args({"show", file}) << 0 << none
                                                  << args({"\nOtisk konfigurace: C7C4A3B5\n"}) << reset << module << true << none;
     QTest::newRow("format of a write") << none << reset
@@ -506,6 +511,33 @@ void TestVrk04::stopDuringWrite()
     QCOMPARE(verify.exitCode, 0);
     QCOMPARE(contents(modulePath), image);
 #endif
+}
+
+// The protocol under its default name, one line on stdout, the trace of the run.
+void TestVrk04::seriesOfOneModule()
+{
+    QTemporaryDir folder;
+    const QString modulePath = folder.filePath(QStringLiteral("module.bin"));
+    put(modulePath, ModuleImage::defaultImage());
+    put(folder.filePath(QStringLiteral("file.bin")), referenceResetImage());
+    SimulatorProcess sim;
+    QVERIFY(sim.start({"--baud", "0", "--image", modulePath}));
+    const Run run = vrk04({"series", "--port", sim.devicePath(), "file.bin", "--count", "1", "--trace", "t.txt"},
+                          folder.path());
+    sim.stop();
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QRegularExpression(QStringLiteral("^Modul 1: OK, otisk C7C4A3B5, \\d+[.,]\\d s — vypněte ho\n"
+                                                                "Série: v pořádku 1, s chybou 0; protokol „vrk04-protokol.csv“\n$"))),
+             qPrintable(run.out));
+    QCOMPARE(contents(modulePath), referenceResetImage());
+    const QStringList protocol =
+        QString::fromUtf8(contents(folder.filePath(QStringLiteral("vrk04-protokol.csv")))).split(QStringLiteral("\r\n"));
+    QCOMPARE(protocol.size(), 3);
+    QVERIFY2(protocol.at(1).contains(QRegularExpression(QStringLiteral("^[-0-9T:]{19},/dev/\\S+,file\\.bin,C7C4A3B5,OK,,\\d+\\.\\d$"))),
+             qPrintable(protocol.at(1)));
+    const QString trace = QString::fromUtf8(contents(folder.filePath(QStringLiteral("t.txt"))));
+    for (const char *line : {"\\n +0\\.000 PC→ 03\\n", "\\n +\\d+\\.\\d{3} PC→ 0B\\n", "\\n +\\d+\\.\\d{3} →PC 19\\n"})
+        QVERIFY2(trace.contains(QRegularExpression(QString::fromUtf8(line))), line);
 }
 
 void TestVrk04::language_data()

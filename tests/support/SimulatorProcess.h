@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <csignal>
+#include <signal.h>
+
 // The module simulator vrk04-sim as a child process on its own
 // pseudo-terminal. Link against the simulator_process target, which builds the
 // simulator and passes its path in VRK04_SIM_PATH.
@@ -48,7 +51,8 @@ public:
     // The lines the simulator printed after the device path, so far:
     // "attention", "read N" and "write N" when it has answered an attention
     // byte or completed a read of N bytes or a write that stored N bytes (the
-    // written image is saved by then), "closed" when it dropped the line.
+    // written image is saved by then), "closed" when it dropped the line,
+    // "off" and "on N" when switchPower() switched module N off or on.
     QStringList events()
     {
         m_pending += m_process.readAllStandardOutput();
@@ -61,6 +65,9 @@ public:
     }
 
     bool isRunning() const { return m_process.state() == QProcess::Running; }
+
+    // Switches the module off, or the next module on (SIGUSR1).
+    void switchPower() { ::kill(pid_t(m_process.processId()), SIGUSR1); }
 
     // Ends the simulator with SIGTERM, which lets it remove its link.
     void stop()

@@ -11,6 +11,7 @@
 #include "Form3.h"
 #include "Fingerprint.h"
 #include "ImageBoxActions.h"
+#include "ImageCodec.h"
 #include "ImageTextBox.h"
 #include "LinkPage.h"
 #include "MakerDetails.h"
@@ -19,6 +20,7 @@
 #include "PortPicker.h"
 #include "Questions.h"
 #include "RememberedChoices.h"
+#include "SeriesDialog.h"
 #include "SettingsPage.h"
 #include "StatusBox.h"
 #include "TransferBar.h"
@@ -141,6 +143,7 @@ void Form1::buildLinkPage()
     }
     connect(ui.link->helpButton, &QPushButton::clicked, this, &Form1::showHelp);
     connect(ui.link->exitButton, &QPushButton::clicked, this, &Form1::endProgram);
+    connect(ui.link->seriesButton, &QPushButton::clicked, this, &Form1::openSeries);
 }
 
 // The controls added for configuration files and verify, which follow the
@@ -444,4 +447,19 @@ void Form1::endProgram()
 {
     if (mayLeave())
         QCoreApplication::exit(0);
+}
+
+// A production run on the window's port, with the table as it stands.
+void Form1::openSeries()
+{
+    QString port = ui.link->otherPortBox->currentText().trimmed();
+    for (int k = 1; k <= PortChoice::PortCount; ++k) {
+        if (ui.link->portOptions[k - 1]->isChecked())
+            port = QStringLiteral("COM%1").arg(k);
+    }
+    const QByteArray tableImage =
+        encodeImage(m_config.CommandTable(), m_config.DefaultStateByte1(), m_config.DefaultStateByte2()).image;
+    auto *dialog = new SeriesDialog(m_link, tableImage, port, this);
+    connect(dialog, &SeriesDialog::logged, this, &Form1::LogStatus);
+    dialog->open();
 }

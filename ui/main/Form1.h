@@ -65,6 +65,7 @@ private:
     void buildLinkPage();
     void buildFileControls();
     void buildOtherPort();
+    void openSeries();
     void setFocusOrder();
     void connectLink();
     void startUp();

@@ -58,6 +58,9 @@ constexpr TwipsRect Places[] = {
     // Any other serial port, under the frame "Port" (page controls)
     {"LabelPort", 240, 3060, 1215, 255},
     {"ComboPort", 240, 3300, 1215, 315},
+    // A production run and the line trace, left of "HELP - jak postupovat" (page controls)
+    {"CommandSeries", 5280, 3240, 1455, 255},
+    {"CommandTrace", 5280, 3600, 2055, 255},
 };
 
 } // namespace

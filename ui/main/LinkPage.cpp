@@ -67,6 +67,11 @@ LinkPage::LinkPage(const TabControl &tabs)
     otherPortBox->setToolTip(Form1::tr("Sériový port mimo COM1 až COM6, například USB převodník; "
                                        "vyberte ho ze seznamu nebo napište cestu a stiskněte Enter"));
     otherPortLabel->setBuddy(otherPortBox);
+
+    seriesButton = makeOnPage<QPushButton>(tabs, this, "CommandSeries", Form1::tr("Série…"));
+    seriesButton->setToolTip(Form1::tr("Zapsat konfiguraci do modulu za modulem, každý ověřit a zapsat do protokolu"));
+    traceButton = makeOnPage<QPushButton>(tabs, this, "CommandTrace", Form1::tr("Uložit záznam linky…"));
+    traceButton->setToolTip(Form1::tr("Uložit bajty posledních přenosů s časy do textového souboru pro podporu výrobce"));
 }
 
 void LinkPage::setOptionEnabled(int k, bool enabled)

@@ -55,4 +55,7 @@ public:
     // Any other serial port, under the frame "Port"
     QLabel *otherPortLabel;  // LabelPort: "Jiný port:"
     PortCombo *otherPortBox; // ComboPort: the system's ports, or a typed path
+    // In the free room left of "HELP - jak postupovat"
+    QPushButton *seriesButton; // CommandSeries: "Série…", a production run
+    QPushButton *traceButton;  // CommandTrace: "Uložit záznam linky…"
 };
