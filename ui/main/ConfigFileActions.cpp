@@ -19,8 +19,22 @@
 
 namespace {
 
+QString chooseTraceFile(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, ConfigFileActions::tr("Uložit záznam linky"), folder);
+    dialog.setNameFilters({ConfigFileActions::tr("Záznam linky (*.txt)"), ConfigFileActions::tr("Všechny soubory (*)")});
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(QStringLiteral("vrk04-zaznam.txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString chooseWithDialog(QWidget *parent, FileDialogMode mode, const QString &folder)
 {
+    if (mode == FileDialogMode::SaveTrace)
+        return chooseTraceFile(parent, folder);
     const bool saving = mode == FileDialogMode::Save;
     QFileDialog dialog(parent, saving ? ConfigFileActions::tr("Uložit konfiguraci") : ConfigFileActions::tr("Otevřít konfiguraci"),
                        folder);
@@ -155,6 +169,21 @@ bool ConfigFileActions::saveFile(const QString &path)
     emit logged(tr("Uloženo do souboru %1").arg(named(path)));
     m_session.keepFile(path);
     return true;
+}
+
+void ConfigFileActions::saveTrace()
+{
+    const QString path = fileChooser()(&m_window, FileDialogMode::SaveTrace,
+                                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (path.isEmpty())
+        return;
+    QString problem;
+    if (!ImageFile::save(path, m_link.trace().text().toUtf8(), &problem)) {
+        emit logged(problem);
+        showProblem(problem);
+        return;
+    }
+    emit logged(tr("Záznam linky uložen do souboru %1").arg(named(path)));
 }
 
 // The sheet cannot be opened again, so the table is not kept in it: its

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-enum class FileDialogMode { Open, Save };
+enum class FileDialogMode { Open, Save, SaveTrace };
 
 // The dialog that names a configuration file, starting in folder: QFileDialog
 // unless replaced (the tests replace it so that no dialog opens). An empty
@@ -42,6 +42,8 @@ public:
     // ConfigImage stay as they were.
     bool openFile(const QString &path);
     bool saveFile(const QString &path);
+    // "Uložit záznam linky…": the line trace of the last transfers, for support.
+    void saveTrace();
 
     // "Ověřit": the module against the image the table encodes to; the table
     // and ConfigImage stay as they are.
