@@ -21,6 +21,11 @@ Session::Kept Session::current() const
     return {m_config.CommandTable(), m_config.DefaultStateByte1(), m_config.DefaultStateByte2()};
 }
 
+QByteArray Session::tableImage() const
+{
+    return encodeImage(m_config.CommandTable(), m_config.DefaultStateByte1(), m_config.DefaultStateByte2()).image;
+}
+
 bool Session::differsFromKept() const
 {
     return !(current() == m_kept);

@@ -46,6 +46,8 @@ public:
     // or the port closing on its own, leaves nothing known.
     std::optional<QByteArray> knownImage() const;
 
+    // The image the table and the default states encode to; empty when a row cannot be encoded.
+    QByteArray tableImage() const;
     // The configuration as it stands is the factory table: kept, no origin.
     void keepAsFactory();
     // The user chose to write the factory table as it is.

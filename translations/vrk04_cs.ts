@@ -63,6 +63,18 @@ Ověření neproběhlo.</source>
 Konfigurace zůstává beze změny.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Uložit záznam linky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záznam linky uložen do souboru %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigWords</name>
@@ -703,6 +715,14 @@ Přesto skončit?</source>
     </message>
     <message>
         <source>Zapsat konfiguraci do modulu za modulem, každý ověřit a zapsat do protokolu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit záznam linky…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit bajty posledních přenosů s časy do textového souboru pro podporu výrobce</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -67,6 +67,18 @@ Konfigurace zůstává beze změny.</source>
         <translation>File %1: %2.
 The configuration stays unchanged.</translation>
     </message>
+    <message>
+        <source>Uložit záznam linky</source>
+        <translation>Save line trace</translation>
+    </message>
+    <message>
+        <source>Záznam linky (*.txt)</source>
+        <translation>Line trace (*.txt)</translation>
+    </message>
+    <message>
+        <source>Záznam linky uložen do souboru %1</source>
+        <translation>Line trace saved to file %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWords</name>
@@ -714,6 +726,22 @@ Exit all the same?</translation>
         <source>Vložte do pole obraz konfigurace jako text, například zkopírovaný z pole po „data -&gt; win“ v jiném okně programu.</source>
         <translation>Paste a configuration image as text into the box, for example one copied from the box after “data -&gt; win” in another window of the program.</translation>
     </message>
+    <message>
+        <source>Série…</source>
+        <translation>Series…</translation>
+    </message>
+    <message>
+        <source>Zapsat konfiguraci do modulu za modulem, každý ověřit a zapsat do protokolu</source>
+        <translation>Write the configuration into module after module, verify each and record it in a protocol</translation>
+    </message>
+    <message>
+        <source>Uložit záznam linky…</source>
+        <translation>Save line trace…</translation>
+    </message>
+    <message>
+        <source>Uložit bajty posledních přenosů s časy do textového souboru pro podporu výrobce</source>
+        <translation>Save the bytes of the last transfers with their times to a text file for the maker's support</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1107,6 +1135,191 @@ Exit all the same?</translation>
     <message>
         <source>Nastavení nelze uložit do %1. Volby tohoto běhu se příště nepoužijí.</source>
         <translation>Settings cannot be saved to %1. The choices of this run will not be used next time.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Série modulů</source>
+        <translation>Series of modules</translation>
+    </message>
+    <message>
+        <source>Konfigurace:</source>
+        <translation>Configuration:</translation>
+    </message>
+    <message>
+        <source>z tabulky v okně</source>
+        <translation>from the table in the window</translation>
+    </message>
+    <message>
+        <source>ze souboru:</source>
+        <translation>from a file:</translation>
+    </message>
+    <message>
+        <source>Vybrat soubor konfigurace</source>
+        <translation>Choose the configuration file</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Protokol:</source>
+        <translation>Protocol:</translation>
+    </message>
+    <message>
+        <source>Vybrat soubor protokolu</source>
+        <translation>Choose the protocol file</translation>
+    </message>
+    <message>
+        <source>Počet modulů:</source>
+        <translation>Modules:</translation>
+    </message>
+    <message>
+        <source>bez omezení</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>Spustit</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Okno právě přenáší data: počkejte na konec přenosu.</source>
+        <translation>The window is transferring data: wait for the transfer to end.</translation>
+    </message>
+    <message>
+        <source>tabulka v okně</source>
+        <translation>table in the window</translation>
+    </message>
+    <message>
+        <source>Port %1 nelze otevřít: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Série nezačala: %1</source>
+        <translation>The series did not start: %1</translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl. Dalším Stop ho přerušíte.</source>
+        <translation>The write finishes, so that the module is not left half-written. Stop again interrupts it.</translation>
+    </message>
+    <message>
+        <source>Konfigurace pro sérii</source>
+        <translation>Configuration for the series</translation>
+    </message>
+    <message>
+        <source>Protokol série</source>
+        <translation>Protocol of the series</translation>
+    </message>
+    <message>
+        <source>Protokol CSV (*.csv)</source>
+        <translation>CSV protocol (*.csv)</translation>
+    </message>
+    <message>
+        <source>Série dokončena: vypněte modul</source>
+        <translation>Series complete: switch the module off</translation>
+    </message>
+    <message>
+        <source>Série zastavena</source>
+        <translation>Series stopped</translation>
+    </message>
+    <message>
+        <source>V pořádku: %1    S chybou: %2</source>
+        <translation>Good: %1    Failed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesProtocol</name>
+    <message>
+        <source>zápis se nedokončil (plný disk?)</source>
+        <translation>the write did not complete (disk full?)</translation>
+    </message>
+    <message>
+        <source>Do protokolu %1 nelze zapisovat: %2.</source>
+        <translation>The protocol %1 cannot be written: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesRun</name>
+    <message>
+        <source>Konfiguraci nelze zapsat: obraz nelze dekódovat.</source>
+        <translation>The configuration cannot be written: the image does not decode.</translation>
+    </message>
+    <message>
+        <source>Připojte modul</source>
+        <translation>Connect a module</translation>
+    </message>
+    <message>
+        <source>Zapisuji %1. modul</source>
+        <translation>Writing module %1</translation>
+    </message>
+    <message>
+        <source>Ověřuji %1. modul</source>
+        <translation>Verifying module %1</translation>
+    </message>
+    <message>
+        <source>Hotovo: vypněte modul</source>
+        <translation>Done: switch the module off</translation>
+    </message>
+    <message>
+        <source>CHYBA: %1</source>
+        <translation>ERROR: %1</translation>
+    </message>
+    <message>
+        <source>vypněte ho a připojte další</source>
+        <translation>switch it off and connect the next one</translation>
+    </message>
+    <message>
+        <source>vypněte ho</source>
+        <translation>switch it off</translation>
+    </message>
+    <message>
+        <source>Modul %1: OK, otisk %2, %3 s — %4</source>
+        <translation>Module %1: OK, fingerprint %2, %3 s — %4</translation>
+    </message>
+    <message>
+        <source>Modul %1: CHYBA, %2, otisk %3, %4 s — %5</source>
+        <translation>Module %1: CHYBA, %2, fingerprint %3, %4 s — %5</translation>
+    </message>
+    <message>
+        <source>Série: v pořádku %1, s chybou %2; protokol %3</source>
+        <translation>Series: %1 good, %2 failed; protocol %3</translation>
+    </message>
+    <message>
+        <source>zapsáno, neověřeno: série byla přerušena</source>
+        <translation>written, not verified: the series was interrupted</translation>
+    </message>
+    <message>
+        <source>zápis přerušen po %1. bajtu z %2: modul drží neúplnou konfiguraci</source>
+        <translation>write interrupted after byte %1 of %2: the module holds an incomplete configuration</translation>
+    </message>
+    <message>
+        <source>ověření přerušeno</source>
+        <translation>verify interrupted</translation>
+    </message>
+    <message>
+        <source>modul neodpověděl na zápis</source>
+        <translation>the module did not answer the write</translation>
+    </message>
+    <message>
+        <source>modul neodpověděl na ověření</source>
+        <translation>the module did not answer the verify</translation>
+    </message>
+    <message>
+        <source>zápis se přerušil po %1. bajtu z %2</source>
+        <translation>the write broke off after byte %1 of %2</translation>
+    </message>
+    <message>
+        <source>ověření se přerušilo po %1. bajtu</source>
+        <translation>the verify broke off after byte %1</translation>
     </message>
 </context>
 <context>
@@ -1650,10 +1863,6 @@ read and write print it on standard error at the end.
 </translation>
     </message>
     <message>
-        <source>check, write --strict: kontrola našla chybu (write --strict nezapsal nic)</source>
-        <translation>check, write --strict: the check found an error (write --strict wrote nothing)</translation>
-    </message>
-    <message>
         <source>Tvar výpisu tabulky (show, read): text, csv nebo json;
 tvar souboru (convert): bin, json, csv nebo pdf.</source>
         <translation>Form of the printed table (show, read): text, csv or json;
@@ -1676,40 +1885,107 @@ form of the file (convert): bin, json, csv or pdf.</translation>
         <translation>USB	device	by-id	description	maker	serial number	VID:PID</translation>
     </message>
     <message>
-        <source>test, read, write a verify s --trace SOUBOR zapíší na konci do SOUBORU záznam
-linky: hlavičku (verze programu, systém, verze Qt, port), pak každý bajt na
-řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC) a hodnotou
-šestnáctkově, nakonec hlášení a výsledek. Když přenos selže, pošlete ho
-podpoře výrobce.
-</source>
-        <translation>test, read, write and verify with --trace FILE write a trace of the line to
-FILE at the end: a header (program version, system, Qt version, port), then
-one byte a line with its time since the start of the transfer in ms, its
-direction (PC→ or →PC) and its value in hex, then the messages and the
-outcome. When a transfer fails, send it to the maker’s support.
-</translation>
-    </message>
-    <message>
         <source>COM1 až COM256 (jako v okně programu, včetně VRK04_COMk; com3, \\.\COM12 též) nebo cesta k zařízení.
 Bez --port se použije jediný připojený USB převodník.</source>
         <translation>COM1 to COM256 (as in the program’s window, VRK04_COMk included; com3, \\.\COM12 too) or a device path.
 Without --port the one USB adapter connected is used.</translation>
     </message>
     <message>
-        <source>Záznam linky pro podporu výrobce (test, read, write, verify): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
-        <translation>A trace of the line for the maker’s support (test, read, write, verify): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
-    </message>
-    <message>
         <source>soubor</source>
         <translation>file</translation>
     </message>
     <message>
-        <source>--trace patří jen k test, read, write a verify</source>
-        <translation>--trace goes only with test, read, write and verify</translation>
-    </message>
-    <message>
         <source>„%1“ není text v kódování systému: soubor s takovým jménem by se četl nebo uložil pod jiným jménem; přejmenujte ho</source>
         <translation>“%1” is not text in the system&apos;s encoding: a file of that name would be read or saved under another name; rename it</translation>
+    </message>
+    <message>
+        <source>[--port P] SOUBOR [--log CSV] [--count N]</source>
+        <translation>[--port P] FILE [--log CSV] [--count N]</translation>
+    </message>
+    <message>
+        <source>zapíše jednu konfiguraci do modulu za modulem, s protokolem</source>
+        <translation>writes one configuration into module after module, with a protocol</translation>
+    </message>
+    <message>
+        <source>Zapíše konfiguraci ze SOUBORU do modulu za modulem: čeká na modul (test spojení
+nejvýš každých 0,5 s), zapíše a ověří ho, vypíše řádek „Modul 3: OK, otisk ...“
+a zapíše ho do protokolu; pak čeká, až modul zmizí (vypnutý nebo odpojený),
+a teprve potom na další. Modul se tak nikdy nezapíše dvakrát po sobě. Chybný
+modul se zapíše do protokolu jako CHYBA s důvodem a nepočítá se. Protokol je
+soubor CSV (čas, port, soubor, otisk, výsledek, důvod, sekundy), doplňovaný po
+řádcích. Konfigurace s chybou (jako check) se nezapíše nikam (kód 6). Skončí
+kódem 0 po N dobrých modulech; Ctrl+C ukončí čekání hned, zápis nechá dokončit
+(další Ctrl+C ho přeruší), vypíše souhrn a skončí kódem 130.</source>
+        <translation>Writes the configuration of FILE into module after module: waits for a module
+(a link test at most every 0.5 s), writes and verifies it, prints a line
+"Module 3: OK, fingerprint ..." and records it in the protocol; then waits until
+the module goes (switched off or unplugged), and only then for the next one. So
+no module is ever written twice in a row. A failed module is recorded as CHYBA
+with its reason and not counted. The protocol is a CSV file (time, port, file,
+fingerprint, result, reason, seconds), appended to line by line. A
+configuration with an error (as check finds it) is written nowhere (code 6).
+Ends with 0 after N good modules; Ctrl+C ends a wait at once and lets a write
+finish (another Ctrl+C interrupts it), prints the summary and exits with 130.</translation>
+    </message>
+    <message>
+        <source>check, write --strict, series: kontrola našla chybu (write --strict a series
+nezapsaly nic)</source>
+        <translation>check, write --strict, series: the check found an error (write --strict and
+series wrote nothing)</translation>
+    </message>
+    <message>
+        <source>test, read, write, verify a series s --trace SOUBOR zapíší na konci do
+SOUBORU záznam linky: hlavičku (verze programu, systém, verze Qt, port), pak
+každý bajt na řádku s časem od začátku přenosu v ms, směrem (PC→ nebo →PC)
+a hodnotou šestnáctkově, nakonec hlášení a výsledek; series posledního
+chybného modulu, jinak posledních přenosů. Když přenos selže, pošlete ho
+podpoře výrobce.
+</source>
+        <translation>test, read, write, verify and series with --trace FILE write a trace of the
+line to FILE at the end: a header (program version, system, Qt version, port),
+then one byte a line with its time since the start of the transfer in ms, its
+direction (PC→ or →PC) and its value in hex, then the messages and the
+outcome; series that of its last failed module, else of the last transfers.
+When a transfer fails, send it to the maker’s support.
+</translation>
+    </message>
+    <message>
+        <source>Záznam linky pro podporu výrobce (test, read, write, verify, series): každý bajt s časem a směrem, na konci výsledek; soubor UTF-8.</source>
+        <translation>A trace of the line for the maker’s support (test, read, write, verify, series): every byte with its time and direction, the outcome at the end; a UTF-8 file.</translation>
+    </message>
+    <message>
+        <source>Protokol série (series), doplňovaný soubor CSV; bez --log vrk04-protokol.csv
+v aktuální složce.</source>
+        <translation>The protocol of a series (series), a CSV file appended to; without --log
+vrk04-protokol.csv in the current folder.</translation>
+    </message>
+    <message>
+        <source>Kolik modulů série zapsat a ověřit (series); bez --count do Ctrl+C.</source>
+        <translation>How many modules of a series to write and verify (series); without --count until Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>--trace patří jen k test, read, write, verify a series</source>
+        <translation>--trace goes only with test, read, write, verify and series</translation>
+    </message>
+    <message>
+        <source>--%1 patří jen k series</source>
+        <translation>--%1 goes only with series</translation>
+    </message>
+    <message>
+        <source>--count chce kladné celé číslo, zadáno „%1“</source>
+        <translation>--count wants a positive whole number, given “%1”</translation>
+    </message>
+    <message>
+        <source>Série nezačala: kontrola našla chybu.</source>
+        <translation>The series did not start: the check found an error.</translation>
+    </message>
+    <message>
+        <source>Zápis se dokončí, aby modul nezůstal zapsaný napůl; pak série skončí. Dalším Ctrl+C zápis přerušíte.</source>
+        <translation>The write finishes, so that the module is not left half-written; then the series ends. Another Ctrl+C interrupts the write.</translation>
     </message>
 </context>
 <context>

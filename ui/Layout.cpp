@@ -70,3 +70,10 @@ void setFieldColour(QWidget *field, const QColor &colour)
     palette.setColor(QPalette::Base, colour);
     field->setPalette(palette);
 }
+
+void setTextColour(QWidget *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}

@@ -62,3 +62,5 @@ QFont uiFont(qreal pointSize = 8.25, QFont::Weight weight = QFont::Normal);
 void setButtonColour(QWidget *button, const QColor &colour);
 // Colours the base of a text field, grid or combo box.
 void setFieldColour(QWidget *field, const QColor &colour);
+// Colours a label's text.
+void setTextColour(QWidget *label, const QColor &colour);

@@ -11,7 +11,6 @@
 #include "Form3.h"
 #include "Fingerprint.h"
 #include "ImageBoxActions.h"
-#include "ImageCodec.h"
 #include "ImageTextBox.h"
 #include "LinkPage.h"
 #include "MakerDetails.h"
@@ -43,11 +42,7 @@ using Form1Layout::ClientWidth;
 using Form1Layout::make;
 using Form1Layout::makeOnPage;
 
-namespace {
-
 constexpr int SettingsTab = 1;
-
-} // namespace
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
@@ -85,9 +80,7 @@ void Form1::buildWindow()
     ui.productHeading = make<QLabel>(this, "Label3", QStringLiteral(">> VRK-04 Server <<"));
     ui.productHeading->setAlignment(Qt::AlignCenter);
     ui.productHeading->setFont(uiFont(13.5, QFont::Bold));
-    QPalette heading = ui.productHeading->palette();
-    heading.setColor(QPalette::WindowText, Palette::DarkBlue);
-    ui.productHeading->setPalette(heading);
+    setTextColour(ui.productHeading, Palette::DarkBlue);
 
     ui.versionLine = make<QLabel>(this, "Label4", tr("setup utility v %1 , build 4.1.2006").arg(QStringLiteral(VRK04_VERSION)));
     ui.versionLine->setAlignment(Qt::AlignCenter);
@@ -143,7 +136,11 @@ void Form1::buildLinkPage()
     }
     connect(ui.link->helpButton, &QPushButton::clicked, this, &Form1::showHelp);
     connect(ui.link->exitButton, &QPushButton::clicked, this, &Form1::endProgram);
-    connect(ui.link->seriesButton, &QPushButton::clicked, this, &Form1::openSeries);
+    connect(ui.link->seriesButton, &QPushButton::clicked, this, [this] {
+        auto *dialog = new SeriesDialog(m_link, m_session.tableImage(), ui.link->chosenPort(), this);
+        connect(dialog, &SeriesDialog::logged, this, &Form1::LogStatus);
+        dialog->open();
+    });
 }
 
 // The controls added for configuration files and verify, which follow the
@@ -153,6 +150,7 @@ void Form1::buildFileControls()
 {
     m_files = new ConfigFileActions(*this, m_session);
     connect(m_files, &ConfigFileActions::logged, this, &Form1::LogStatus);
+    connect(ui.link->traceButton, &QPushButton::clicked, m_files, &ConfigFileActions::saveTrace);
 
     ui.openButton = make<QPushButton>(this, "CommandOpen", tr("Otevřít…"));
     ui.openButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -178,8 +176,9 @@ void Form1::buildFileControls()
         m_files->verify();
     });
 
-    QWidget *const order[] = {ui.link->exitButton, ui.link->verifyAfterWrite, ui.link->verifyButton, ui.openButton,
-                              ui.saveButton};
+    QWidget *const order[] = {ui.link->exitButton, ui.link->verifyAfterWrite, ui.link->verifyButton,
+                              ui.openButton,       ui.saveButton,               ui.link->seriesButton,
+                              ui.link->traceButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -312,7 +311,6 @@ void Form1::logFingerprint()
 
 // "golden.bin* – VRK-04 setup": the file the table belongs to, and a star
 // while it has unsaved edits.
-
 void Form1::showTitle()
 {
     const QString star = m_session.differsFromKept() ? QStringLiteral("*") : QString();
@@ -449,17 +447,3 @@ void Form1::endProgram()
         QCoreApplication::exit(0);
 }
 
-// A production run on the window's port, with the table as it stands.
-void Form1::openSeries()
-{
-    QString port = ui.link->otherPortBox->currentText().trimmed();
-    for (int k = 1; k <= PortChoice::PortCount; ++k) {
-        if (ui.link->portOptions[k - 1]->isChecked())
-            port = QStringLiteral("COM%1").arg(k);
-    }
-    const QByteArray tableImage =
-        encodeImage(m_config.CommandTable(), m_config.DefaultStateByte1(), m_config.DefaultStateByte2()).image;
-    auto *dialog = new SeriesDialog(m_link, tableImage, port, this);
-    connect(dialog, &SeriesDialog::logged, this, &Form1::LogStatus);
-    dialog->open();
-}

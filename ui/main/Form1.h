@@ -65,7 +65,6 @@ private:
     void buildLinkPage();
     void buildFileControls();
     void buildOtherPort();
-    void openSeries();
     void setFocusOrder();
     void connectLink();
     void startUp();

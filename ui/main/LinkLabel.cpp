@@ -8,9 +8,7 @@
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, Palette::LinkBlue);
-    setPalette(palette);
+    setTextColour(this, Palette::LinkBlue);
     setCursor(Qt::PointingHandCursor);
     underline();
 }

@@ -74,6 +74,15 @@ LinkPage::LinkPage(const TabControl &tabs)
     traceButton->setToolTip(Form1::tr("Uložit bajty posledních přenosů s časy do textového souboru pro podporu výrobce"));
 }
 
+QString LinkPage::chosenPort() const
+{
+    for (int k = 1; k <= PortChoice::PortCount; ++k) {
+        if (portOptions[k - 1]->isChecked())
+            return QStringLiteral("COM%1").arg(k);
+    }
+    return otherPortBox->currentText().trimmed();
+}
+
 void LinkPage::setOptionEnabled(int k, bool enabled)
 {
     portOptions[k - 1]->setEnabled(enabled);

@@ -31,6 +31,9 @@ public:
     void setOptionToolTip(int k, const QString &text) override;
     bool optionValue(int k) const override;
 
+    // The port chosen on the page: the selected option's "COMk", else the typed or listed one.
+    QString chosenPort() const;
+
     // The controls; each has its designer name as objectName.
     QGroupBox *portFrame;                                          // Frame2: port choice
     std::array<QRadioButton *, PortChoice::PortCount> portOptions; // Option1 .. Option6: COM1 .. COM6
