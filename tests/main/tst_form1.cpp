@@ -2,6 +2,7 @@
 // The main window, offscreen, through its real widgets: start-up state, the
 // default output buttons, the image box and its two buttons, the status log
 // and the port options on pseudo-terminals.
+#include "ConfigFileActions.h"
 #include "ConfigImage.h"
 #include "TableEdit.h"
 #include "TestBytes.h"
@@ -25,6 +26,9 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QClipboard>
+#include <QComboBox>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -130,6 +134,7 @@ private slots:
     void outputNamesStandOverTheirButtons();
 #ifdef Q_OS_UNIX
     void barEmptiesAndABoxSaysWhatFailed();
+    void lineTraceSavedForSupport();
 
     void scanEnablesOnlyPseudoTerminal();
     void portHeldByAnotherProgramIsDisabled();
@@ -140,6 +145,8 @@ private slots:
 #endif
 
     void gridDoubleClickOpensOneEditor();
+    void gridAlwaysShowsTheTable_data();
+    void gridAlwaysShowsTheTable();
     void numberColumnDoubleClickOpensEditor_data();
     void numberColumnDoubleClickOpensEditor();
     void keysInTheGrid_data();
@@ -524,6 +531,32 @@ void TestForm1::barEmptiesAndABoxSaysWhatFailed()
     QTRY_COMPARE(painted.value, 0);
 }
 
+// Support gets the bytes of the last TEST, each with its direction.
+void TestForm1::lineTraceSavedForSupport()
+{
+    SimulatorProcess module;
+    QVERIFY(module.start());
+    qputenv("VRK04_COM1", module.devicePath().toLocal8Bit());
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QTest::mouseClick(m_window->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+    click("Command3");
+    QTRY_VERIFY(statusBox()->text().contains(QStringLiteral("TEST OK")));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("záznam.txt"));
+    const FileChooser dialog = std::exchange(fileChooser(), [path](QWidget *, FileDialogMode mode, const QString &) {
+        return mode == FileDialogMode::SaveTrace ? path : QString();
+    });
+    click("CommandTrace");
+    fileChooser() = dialog;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString trace = QString::fromUtf8(file.readAll());
+    QVERIFY2(trace.contains(QRegularExpression(QStringLiteral("\\n +0\\.000 PC→ 03\\n +\\d+\\.\\d{3} →PC 06\\n"))),
+             qPrintable(trace));
+}
+
 void TestForm1::scanEnablesOnlyPseudoTerminal()
 {
     SpareTerminal pty;
@@ -651,6 +684,60 @@ void TestForm1::gridDoubleClickOpensOneEditor()
     QTRY_VERIFY(m_window->findChildren<Form2 *>().isEmpty());
     QCOMPARE(grid()->TextMatrix(20, 1), QStringLiteral(" #VENTIL"));
     QCOMPARE(grid()->TextMatrix(3, 1), QStringLiteral(" #tri"));
+}
+
+void TestForm1::gridAlwaysShowsTheTable_data()
+{
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3, 4, 5})
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+}
+
+// Whatever the editor, the tabs, the image box and the window's focus do, in
+// any order, the grid shows the table after every step.
+void TestForm1::gridAlwaysShowsTheTable()
+{
+    QFETCH(int, seed);
+    QRandomGenerator chance{quint32(seed)};
+    auto *tabs = m_window->findChild<QTabWidget *>("SSTab1");
+    for (int step = 0; step < 150; ++step) {
+        Form2 *editor = m_window->findChild<Form2 *>();
+        const auto editorChild = [editor](const char *name) { return editor->findChild<QWidget *>(name); };
+        switch (editor ? chance.bounded(8) : chance.bounded(5, 8)) {
+        case 0:
+            QTest::mouseClick(editorChild("Check1"), Qt::LeftButton);
+            break;
+        case 1:
+            if (auto *box = qobject_cast<QComboBox *>(editorChild(chance.bounded(2) ? "Combo1" : "Combo2"));
+                box->count()) {
+                box->setFocus();
+                box->setCurrentIndex(chance.bounded(box->count()));
+            }
+            break;
+        case 2:
+            QTest::keyClicks(editorChild("Text2"), QStringLiteral("x"));
+            break;
+        case 3:
+        case 4:
+            QTest::mouseClick(editorChild(chance.bounded(3) ? "Command1" : "Command2"), Qt::LeftButton);
+            break;
+        case 5:
+            doubleClickGridRow(1 + chance.bounded(CommandTable::RowCount), chance.bounded(6));
+            break;
+        case 6:
+            tabs->setCurrentIndex(chance.bounded(tabs->count()));
+            break;
+        default:
+            click("Command7");
+            click("Command5");
+        }
+        QCoreApplication::processEvents();
+        const CommandTable &table = m_window->configuration().CommandTable();
+        for (int r = 0; r < CommandTable::RowCount; ++r) {
+            for (int c = CommandTable::Output; c < CommandTable::ColumnCount; ++c)
+                QCOMPARE(grid()->TextMatrix(r + 1, c + 1), table.cell(r, c));
+        }
+    }
 }
 
 void TestForm1::numberColumnDoubleClickOpensEditor_data()
